@@ -1,0 +1,183 @@
+#include "core/nationalholidays.h"
+
+#include "core/appstate.h"
+#include "core/errors.h"
+
+#include <algorithm>
+#include <set>
+
+namespace lunaplan {
+
+namespace {
+
+QDate makeDate(int year, int month, int day)
+{
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        throw ConversionError(QStringLiteral("%1年%2月%3日は日付ではありません。").arg(year).arg(month).arg(day));
+    return date;
+}
+
+// The n-th Monday of a month.
+QDate nthMonday(int year, int month, int n)
+{
+    const QDate first(year, month, 1);
+    const int offset = (Qt::Monday - first.dayOfWeek() + 7) % 7;
+    return first.addDays(offset + 7 * (n - 1));
+}
+
+QDate marineDay(int year)
+{
+    if (year == 2020)
+        return QDate(2020, 7, 23);
+    if (year == 2021)
+        return QDate(2021, 7, 22);
+    return year < 2003 ? QDate(year, 7, 20) : nthMonday(year, 7, 3);
+}
+
+QDate respectForTheAgedDay(int year)
+{
+    return year < 2003 ? QDate(year, 9, 15) : nthMonday(year, 9, 3);
+}
+
+QDate sportsDay(int year)
+{
+    if (year == 2020)
+        return QDate(2020, 7, 24);
+    if (year == 2021)
+        return QDate(2021, 7, 23);
+    return year < 2000 ? QDate(year, 10, 10) : nthMonday(year, 10, 2);
+}
+
+QDate comingOfAgeDay(int calendarYear)
+{
+    return calendarYear < 2000 ? QDate(calendarYear, 1, 15) : nthMonday(calendarYear, 1, 2);
+}
+
+// The Emperor's Birthday of a school year: 23 December up to 2018, then
+// 23 February of the following calendar year.
+QDate emperorsBirthday(int year)
+{
+    return year <= 2018 ? QDate(year, 12, 23) : QDate(year + 1, 2, 23);
+}
+
+// National holidays of the school year that are no entry of the list.
+QList<QDate> holidaysOutsideEntries(int year)
+{
+    QList<QDate> days{QDate(year + 1, 1, 1)};
+    if (year == 2020)
+        days.append(QDate(2020, 8, 10));
+    else if (year == 2021)
+        days.append(QDate(2021, 8, 8));
+    else if (year >= 2016)
+        days.append(QDate(year, 8, 11));
+    if (year == 2019)
+        days.append({QDate(2019, 5, 1), QDate(2019, 10, 22)});
+    return days;
+}
+
+struct EntryDates {
+    std::array<QDate, 14> raw;
+    SchoolCalendar calendar;
+};
+
+EntryDates rawCalendar(int year, const HolidayPeriodDays& days)
+{
+    EntryDates result;
+    SchoolCalendar& c = result.calendar;
+    c.yearStart = makeDate(year, 4, 1);
+    c.springEnd = makeDate(year, 4, days.springEnd);
+    c.summerStart = makeDate(year, 7, days.summerStart);
+    c.summerEnd = makeDate(year, 8, days.summerEnd);
+    c.winterStart = makeDate(year, 12, days.winterStart);
+    c.winterEnd = makeDate(year + 1, 1, days.winterEnd);
+    c.spring2Start = makeDate(year + 1, 3, days.spring2Start);
+    c.yearEnd = makeDate(year + 1, 3, 31);
+    c.autumnEquinox = makeDate(year, 9, days.autumnEquinox);
+    c.sportsDay = sportsDay(year);
+    c.comingOfAge = comingOfAgeDay(year + 1);
+    c.vernalEquinox = makeDate(year + 1, 3, days.vernalEquinox);
+    result.raw = {QDate(year, 4, 29),          QDate(year, 5, 3),     QDate(year, 5, 4),
+                  QDate(year, 5, 5),           marineDay(year),       respectForTheAgedDay(year),
+                  c.autumnEquinox,             c.sportsDay,           QDate(year, 11, 3),
+                  QDate(year, 11, 23),         emperorsBirthday(year), c.comingOfAge,
+                  QDate(year + 1, 2, 11),      c.vernalEquinox};
+    return result;
+}
+
+// The day off that replaces a national holiday on a Sunday: the Monday up to
+// 2006, from 2007 the next day that is not itself a national holiday.
+QDate substituteDay(QDate sunday, const std::set<QDate>& nationalHolidays)
+{
+    QDate day = sunday.addDays(1);
+    if (sunday.year() >= 2007) {
+        while (nationalHolidays.count(day))
+            day = day.addDays(1);
+    }
+    return day;
+}
+
+std::set<QDate> nationalHolidaySet(int year, const std::array<QDate, 14>& raw)
+{
+    std::set<QDate> set(raw.begin(), raw.end());
+    for (const QDate& day : holidaysOutsideEntries(year))
+        set.insert(day);
+    return set;
+}
+
+} // namespace
+
+SchoolCalendar computeSchoolCalendar(int year, const HolidayPeriodDays& days)
+{
+    EntryDates entries = rawCalendar(year, days);
+    const std::set<QDate> national = nationalHolidaySet(year, entries.raw);
+    for (std::size_t i = 0; i < entries.raw.size(); ++i) {
+        const QDate day = entries.raw[i];
+        entries.calendar.holidays[i] = day.dayOfWeek() == Qt::Sunday ? substituteDay(day, national) : day;
+    }
+    return entries.calendar;
+}
+
+QList<QDate> additionalLegalHolidays(int year, const HolidayPeriodDays& days)
+{
+    const EntryDates entries = rawCalendar(year, days);
+    const std::set<QDate> national = nationalHolidaySet(year, entries.raw);
+    const SchoolCalendar calendar = computeSchoolCalendar(year, days);
+    const std::set<QDate> held(calendar.holidays.begin(), calendar.holidays.end());
+
+    std::set<QDate> extra;
+    for (const QDate& day : holidaysOutsideEntries(year)) {
+        extra.insert(day.dayOfWeek() == Qt::Sunday ? substituteDay(day, national) : day);
+    }
+    // A day between two national holidays is a day off (国民の休日).
+    for (QDate day = entries.calendar.yearStart; day <= entries.calendar.yearEnd; day = day.addDays(1)) {
+        if (!national.count(day) && national.count(day.addDays(-1)) && national.count(day.addDays(1)))
+            extra.insert(day);
+    }
+
+    QList<QDate> result;
+    for (const QDate& day : extra) {
+        if (day.dayOfWeek() != Qt::Sunday && !held.count(day))
+            result.append(day);
+    }
+    return result;
+}
+
+void subSetHoliday(AppState& state, const HolidayPeriodDays& days)
+{
+    const SchoolCalendar c = computeSchoolCalendar(state.intYear, days);
+    const std::array<QDate, 12> dates{c.yearStart,    c.springEnd, c.summerStart,   c.summerEnd,
+                                      c.winterStart,  c.winterEnd, c.spring2Start,  c.yearEnd,
+                                      c.autumnEquinox, c.sportsDay, c.comingOfAge,  c.vernalEquinox};
+    const auto& fields = AppState::calendarFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        state.setCalendarDate(fields[i], dates[i]);
+    state.boolSat24Off = false;
+    state.boolSatOff = true;
+    for (std::size_t i = 0; i < c.holidays.size(); ++i) {
+        state.dateHoliday[i] = c.holidays[i];
+        state.intHolidayDay[i] = dayNumber(c.holidays[i]);
+    }
+}
+
+} // namespace lunaplan

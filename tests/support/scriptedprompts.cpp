@@ -1,0 +1,60 @@
+#include "tests/support/scriptedprompts.h"
+
+#include <stdexcept>
+
+namespace lunaplan::test {
+
+namespace {
+
+template <typename T>
+T take(QQueue<T>& queue, const QString& what)
+{
+    if (queue.isEmpty())
+        throw std::logic_error("unexpected prompt: " + what.toStdString());
+    return queue.dequeue();
+}
+
+} // namespace
+
+void ScriptedPrompts::message(const QString& text, const QString& title, Icon icon)
+{
+    shown.append({QStringLiteral("message"), text, title, icon});
+}
+
+Prompts::Answer ScriptedPrompts::askYesNo(const QString& text, const QString& title)
+{
+    shown.append({QStringLiteral("yesno"), text, title, Icon::None});
+    return take(answers, text);
+}
+
+Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString& text, const QString& title)
+{
+    shown.append({QStringLiteral("yesnocancel"), text, title, Icon::None});
+    return take(answers, text);
+}
+
+QString ScriptedPrompts::openFileName(const QString& title, const QString& filter)
+{
+    shown.append({QStringLiteral("open"), title, QString(), Icon::None});
+    lastFilter = filter;
+    return take(fileNames, title);
+}
+
+QString ScriptedPrompts::saveFileName(const QString& title, const QString& filter)
+{
+    shown.append({QStringLiteral("save"), title, QString(), Icon::None});
+    lastFilter = filter;
+    return take(fileNames, title);
+}
+
+QStringList ScriptedPrompts::messages() const
+{
+    QStringList texts;
+    for (const Shown& s : shown) {
+        if (s.kind == QStringLiteral("message"))
+            texts.append(s.text);
+    }
+    return texts;
+}
+
+} // namespace lunaplan::test
