@@ -1,20 +1,9 @@
 #include "core/periodtotals.h"
 
 #include "core/subjects.h"
+#include "core/units.h"
 
 namespace lunaplan {
-
-namespace {
-
-int lengthCodeAt(const QString& credits, qsizetype slot)
-{
-    if (slot >= credits.size())
-        return 0;
-    const QChar c = credits[slot];
-    return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : 0;
-}
-
-} // namespace
 
 void VelaRangeTotal::calculate()
 {

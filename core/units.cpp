@@ -96,6 +96,14 @@ QDate fncMakeDate(QStringView yearText, QStringView monthText, QStringView dayTe
     return date;
 }
 
+int lengthCodeAt(QStringView credits, qsizetype slot)
+{
+    if (slot < 0 || slot >= credits.size())
+        return 0;
+    const QChar c = credits[slot];
+    return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : 0;
+}
+
 int schoolYearOf(QDate date)
 {
     return date.month() >= 4 ? date.year() : date.year() - 1;

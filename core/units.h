@@ -33,6 +33,10 @@ QDate fncMakeDate(QStringView yearText, QStringView monthText, QStringView dayTe
 // when the text is anything else or does not fit 32 bits.
 std::optional<int> parseInteger(QStringView text);
 
+// The lesson-length code of a slot in a length string: its digit, 0 for a
+// missing or non-digit character.
+int lengthCodeAt(QStringView credits, qsizetype slot);
+
 // The school year (年度) a date belongs to: April to December of Y and
 // January to March of Y + 1 belong to Y.
 int schoolYearOf(QDate date);

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace lunaplan {
+
+class AppState;
+class VelaDayTime;
+
+// The stretch of a week shown in the main window: Monday to Friday, cut at
+// the first and last day of the school year.
+struct ShownWeek {
+    QDate first;
+    QDate last;
+};
+
+// The week shown for a date picked on the calendar: a Saturday shows the week
+// before it, a Sunday the week after. Nothing when the week cannot be shown
+// (a Sunday that is 31 March: its week lies in the next school year).
+std::optional<ShownWeek> weekForDate(QDate date, int schoolYear);
+
+// One period of a day column as the grid shows it.
+struct PeriodCell {
+    int lengthCode = 0;  // 0 to 4; 0 = no lesson: only the length label shows
+    QChar subjectCode;   // null when the period holds no subject
+};
+
+// A weekday column of the week on show.
+struct DayColumn {
+    int column = 0;         // 0 = Monday … 4 = Friday
+    QDate date;
+    QString heading;        // "4／8(月)"
+    bool hasPeriods = false; // a school day with something to propose or show
+    bool registered = false; // its lessons were registered (and not withdrawn)
+    std::array<PeriodCell, 8> periods{};
+};
+
+// The columns a week fills; weekdays outside the school year get none, so
+// their columns keep what they showed before.
+QList<DayColumn> weekColumns(const AppState& state, const ShownWeek& week, bool timetableA);
+
+// The day to show for a date: its held record, otherwise the template day of
+// timetable A or B for its weekday, otherwise nothing.
+std::shared_ptr<VelaDayTime> subGetDay(const AppState& state, QDate date, bool timetableA);
+
+// Column heading of a date: month "／" day "(" weekday ")".
+QString dayHeading(QDate date);
+
+// Today's month and day inside the school year (January to March belong to
+// the following calendar year; 29 February rolls over to 1 March in a common year).
+QDate todayInSchoolYear(QDate today, int schoolYear);
+
+// The school year the calendar shows: the class's, or today's while no class is set up.
+int calendarSchoolYear(int intYear, QDate today);
+
+} // namespace lunaplan
