@@ -1,0 +1,344 @@
+// The main window's file commands: open, close, save, save as and exit, with
+// their questions, backups and failures.
+#include "core/appstate.h"
+#include "storage/classfile.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/testclass.h"
+#include "ui/common/monthview.h"
+#include "ui/main/filecommands.h"
+#include "ui/main/frmmain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace lunaplan;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool hasRecords(const AppState& state)
+{
+    return state.objDayHead->objNextDay() != nullptr;
+}
+
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void menuItems();
+    void closeWithoutClassAsksNothing();
+    void closeAnsweredNo();
+    void closeYesWithoutFileRunsSaveAs();
+    void closeYesWithFileSaves();
+    void saveAsNewAndExistingFile();
+    void saveAsGivesABareNameItsExtension();
+    void failedSaveKeepsClassAndName();
+    void openReadsAFile();
+    void openDamagedFileChangesNothing();
+    void openCancelled();
+    void exitAnsweredNoStoresGeometry();
+    void exitWithFailedSaveStaysOpen();
+    void backupNames_data();
+    void backupNames();
+
+private:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    void addRecord();
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<test::ScriptedPrompts> m_prompts;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<frmMain> m_window;
+};
+
+void TestFileCommands::init()
+{
+    QVERIFY(m_dir.isValid());
+    m_state = std::make_unique<AppState>();
+    test::setUpClass2026(*m_state);
+    m_prompts = std::make_unique<test::ScriptedPrompts>();
+    m_settings = std::make_unique<QSettings>(path(u"settings.ini"_s), QSettings::IniFormat);
+    m_settings->clear();
+    m_window = std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings);
+    m_window->show();
+    m_window->Form_Activate();
+}
+
+void TestFileCommands::cleanup()
+{
+    if (m_window && m_window->isVisible()) {
+        m_state->intYear = 0; // nothing to ask on the way out
+        m_window->close();
+    }
+    m_window.reset();
+    m_settings.reset();
+    m_prompts.reset();
+    m_state.reset();
+}
+
+void TestFileCommands::addRecord()
+{
+    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 10), u"国算社理音体　　"_s, u"33333300"_s));
+}
+
+void TestFileCommands::menuItems()
+{
+    const QMenu* menu = m_window->fileCommands()->mnuFile();
+    QCOMPARE(menu->title(), u"ﾌｧｲﾙ(&F)"_s);
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << (action->isSeparator() ? u"-"_s : action->text());
+    QCOMPARE(items, (QStringList{u"開く(&O)..."_s, u"閉じる(&C)"_s, u"-"_s, u"上書き保存(&S)"_s,
+                                 u"名前を付けて保存(&A)..."_s, u"-"_s, u"終了(&X)"_s}));
+    QCOMPARE(menu->actions().at(2)->objectName(), u"mnuFileBar0"_s);
+}
+
+void TestFileCommands::closeWithoutClassAsksNothing()
+{
+    m_state->intYear = 0;
+    m_window->fileCommands()->mnuFileClose_Click();
+    QVERIFY(m_prompts->shown.isEmpty());
+    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
+}
+
+void TestFileCommands::closeAnsweredNo()
+{
+    addRecord();
+    m_state->strFileName = path(u"class.vl2"_s);
+    m_prompts->answers.enqueue(Prompts::Answer::No);
+    m_window->fileCommands()->mnuFileClose_Click();
+    QCOMPARE(m_prompts->shown.size(), 1);
+    QCOMPARE(m_prompts->shown[0].text, u"閉じる前にファイルを保存しますか。"_s);
+    QCOMPARE(m_prompts->shown[0].title, u"Lunaplan"_s);
+    QVERIFY(!QFile::exists(path(u"class.vl2"_s)));
+    QVERIFY(m_state->strFileName.isEmpty());
+    QVERIFY(!hasRecords(*m_state));
+    QVERIFY(m_state->objWeekA->objFirstDay()->strSubject().isEmpty());
+    // The class itself stays; the calendar and the week go to 1 April.
+    QCOMPARE(m_state->intYear, 2026);
+    QCOMPARE(m_state->strTeacher, u"山田花子"_s);
+    QCOMPARE(m_state->dateSelected, QDate(2026, 4, 1));
+    QVERIFY(m_window->MonthView1()->isMonthVisible(QDate(2026, 4, 1)));
+    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
+    QVERIFY(!m_window->fileCommands()->mnuFileSave()->isVisible());
+}
+
+void TestFileCommands::closeYesWithoutFileRunsSaveAs()
+{
+    addRecord();
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    m_prompts->fileNames.enqueue(QString()); // the save dialog is cancelled
+    m_window->fileCommands()->mnuFileClose_Click();
+    QCOMPARE(m_prompts->shown.size(), 2);
+    QCOMPARE(m_prompts->shown[1].kind, u"save"_s);
+    QCOMPARE(m_prompts->shown[1].text, u"ファイル名を付けて保存"_s);
+    QCOMPARE(m_prompts->lastFilter, u"「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2"_s);
+    QVERIFY(QDir(m_dir.path()).entryList({u"*.vl2"_s}).isEmpty());
+    QVERIFY(!hasRecords(*m_state)); // reset all the same
+
+    // Answered with a name, the class is saved there before it is reset.
+    addRecord();
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    m_prompts->fileNames.enqueue(path(u"new.vl2"_s));
+    m_window->fileCommands()->mnuFileClose_Click();
+    QVERIFY(QFile::exists(path(u"new.vl2"_s)));
+    QVERIFY(!hasRecords(*m_state));
+    QVERIFY(m_state->strFileName.isEmpty());
+}
+
+void TestFileCommands::closeYesWithFileSaves()
+{
+    addRecord();
+    m_state->strFileName = path(u"class.vl2"_s);
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    m_window->fileCommands()->mnuFileClose_Click();
+    AppState reread;
+    reread.strFileName = path(u"class.vl2"_s);
+    subLoadFile(reread, *m_prompts);
+    QVERIFY(hasRecords(reread));
+    QCOMPARE(reread.strTeacher, u"山田花子"_s);
+}
+
+void TestFileCommands::saveAsNewAndExistingFile()
+{
+    const QString target = path(u"x.vl2"_s);
+    m_prompts->fileNames.enqueue(target);
+    QVERIFY(m_window->fileCommands()->mnuFileSaveAs_Click());
+    QCOMPARE(m_state->strFileName, target);
+    QVERIFY(QFile::exists(target));
+    QVERIFY(!QFile::exists(path(u"x.bak"_s))); // nothing to keep
+    const QByteArray first = contents(target);
+
+    addRecord();
+    m_prompts->fileNames.enqueue(target);
+    QVERIFY(m_window->fileCommands()->mnuFileSaveAs_Click());
+    QCOMPARE(contents(path(u"x.bak"_s)), first);
+    QVERIFY(contents(target) != first);
+    AppState reread;
+    reread.strFileName = target;
+    subLoadFile(reread, *m_prompts);
+    QVERIFY(hasRecords(reread));
+}
+
+void TestFileCommands::saveAsGivesABareNameItsExtension()
+{
+    QVERIFY(QDir(m_dir.path()).mkdir(u"my.data"_s));
+    m_prompts->fileNames.enqueue(path(u"my.data/class"_s));
+    QVERIFY(m_window->fileCommands()->mnuFileSaveAs_Click());
+    QCOMPARE(m_state->strFileName, path(u"my.data/class.vl2"_s));
+    QVERIFY(QFile::exists(path(u"my.data/class.vl2"_s)));
+    m_prompts->fileNames.enqueue(path(u"my.data/class.vl2"_s));
+    QVERIFY(m_window->fileCommands()->mnuFileSaveAs_Click());
+    QVERIFY(QFile::exists(path(u"my.data/class.bak"_s))); // next to the file, not cut at the folder's dot
+    QVERIFY(!QFile::exists(path(u"my.bak"_s)));
+}
+
+void TestFileCommands::failedSaveKeepsClassAndName()
+{
+    addRecord();
+    m_state->strFileName = path(u"class.vl2"_s);
+    m_prompts->fileNames.enqueue(path(u"no such folder/class.vl2"_s));
+    QVERIFY(!m_window->fileCommands()->mnuFileSaveAs_Click());
+    QCOMPARE(m_state->strFileName, path(u"class.vl2"_s)); // still the file the class came from
+    QCOMPARE(m_prompts->messages().size(), 1);
+    QVERIFY(m_prompts->messages().first().startsWith(u"ファイルを保存できませんでした。"_s));
+
+    // Close: the save fails, so the class is not thrown away.
+    m_state->strFileName = path(u"no such folder/class.vl2"_s);
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    m_window->fileCommands()->mnuFileClose_Click();
+    QVERIFY(hasRecords(*m_state));
+    QCOMPARE(m_state->strFileName, path(u"no such folder/class.vl2"_s));
+}
+
+void TestFileCommands::openReadsAFile()
+{
+    addRecord();
+    m_state->strFileName = path(u"class.vl2"_s);
+    subSaveFile(*m_state, *m_prompts);
+
+    AppState fresh;
+    test::ScriptedPrompts prompts;
+    QSettings settings(path(u"other.ini"_s), QSettings::IniFormat);
+    frmMain window(fresh, prompts, settings);
+    window.Form_Activate();
+    prompts.fileNames.enqueue(path(u"class.vl2"_s));
+    window.fileCommands()->mnuFileOpen_Click();
+    QCOMPARE(prompts.shown.first().text, u"開く"_s);
+    QCOMPARE(prompts.lastFilter, u"「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2"_s);
+    QCOMPARE(fresh.strFileName, path(u"class.vl2"_s));
+    QCOMPARE(fresh.intYear, 2026);
+    QVERIFY(hasRecords(fresh));
+    QVERIFY(fresh.boolCalendarReady); // the activation placed the calendar again
+    QCOMPARE(fresh.dateSelected, todayInSchoolYear(QDate::currentDate(), 2026));
+    QCOMPARE(window.statusPanel()->text(), u"2026年　3年2組　　担任：山田花子"_s);
+    QVERIFY(window.fileCommands()->mnuFileSave()->isVisible());
+    QVERIFY(!window.fileCommands()->mnuFileOpen()->isVisible());
+}
+
+void TestFileCommands::openDamagedFileChangesNothing()
+{
+    QFile damaged(path(u"damaged.vl2"_s));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("Soraplan\r\n 2026\r\n three\r\n");
+    damaged.close();
+    addRecord();
+    m_prompts->fileNames.enqueue(damaged.fileName());
+    m_window->fileCommands()->mnuFileOpen_Click();
+    QCOMPARE(m_prompts->messages().size(), 1);
+    QVERIFY(m_prompts->messages().first().contains(u"3行目"_s));
+    QVERIFY(m_state->strFileName.isEmpty());
+    QCOMPARE(m_state->intYear, 2026);
+    QCOMPARE(m_state->intGrade, 3);
+    QVERIFY(hasRecords(*m_state));
+    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
+    QVERIFY(!m_window->fileCommands()->mnuFileSave()->isVisible());
+
+    // Not a class file at all: its own message, and the menu stays.
+    QFile other(path(u"other.vl2"_s));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("Soraplan \r\n");
+    other.close();
+    m_prompts->fileNames.enqueue(other.fileName());
+    m_window->fileCommands()->mnuFileOpen_Click();
+    QCOMPARE(m_prompts->messages().last(), u"「Soraplan2002」のデータファイルではありません"_s);
+    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
+}
+
+void TestFileCommands::openCancelled()
+{
+    m_prompts->fileNames.enqueue(QString());
+    m_window->fileCommands()->mnuFileOpen_Click();
+    QCOMPARE(m_prompts->shown.size(), 1);
+    QCOMPARE(m_state->intYear, 2026);
+}
+
+void TestFileCommands::exitAnsweredNoStoresGeometry()
+{
+    m_window->move(200, 150);
+    m_prompts->answers.enqueue(Prompts::Answer::No);
+    QVERIFY(m_window->fileCommands()->mnuFileExit_Click());
+    QCOMPARE(m_prompts->shown.size(), 1); // asked once, not again on the way out
+    QCOMPARE(m_prompts->shown[0].text, u"終了前にファイルを保存しますか。"_s);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_state->intYear, 0);
+    QVERIFY(m_settings->contains(u"Settings/MainLeft"_s));
+    QCOMPARE(m_settings->value(u"Settings/MainLeft"_s).toString(),
+             QString::number(m_window->frameGeometry().x() * 15));
+    QVERIFY(m_settings->value(u"Settings/MainWidth"_s).toInt() > 0);
+}
+
+void TestFileCommands::exitWithFailedSaveStaysOpen()
+{
+    m_state->strFileName = path(u"no such folder/class.vl2"_s);
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    QVERIFY(!m_window->fileCommands()->mnuFileExit_Click());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_state->intYear, 2026);
+
+    // The close box asks after the other windows are gone; a failed save keeps the window too.
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    QVERIFY(!m_window->close());
+    QVERIFY(m_window->isVisible());
+    m_prompts->answers.enqueue(Prompts::Answer::No);
+    QVERIFY(m_window->close());
+}
+
+void TestFileCommands::backupNames_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("backup");
+    QTest::newRow("extension") << u"/home/t/class.vl2"_s << u"/home/t/class.bak"_s;
+    QTest::newRow("dot in a folder") << u"/home/t/my.data/class.vl2"_s << u"/home/t/my.data/class.bak"_s;
+    QTest::newRow("no extension") << u"/home/t/class"_s << u"/home/t/class.bak"_s;
+    QTest::newRow("two dots") << u"/home/t/class.2026.vl2"_s << u"/home/t/class.bak"_s;
+}
+
+void TestFileCommands::backupNames()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, backup);
+    QCOMPARE(backupPathFor(file), backup);
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

@@ -1,0 +1,479 @@
+// The main window driven as a teacher drives it: pick a week on the
+// calendar, choose subjects, change lengths, register and cancel days.
+#include "core/appstate.h"
+#include "core/weekview.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/testclass.h"
+#include "ui/common/clicklabel.h"
+#include "ui/common/monthview.h"
+#include "ui/common/twips.h"
+#include "ui/main/filecommands.h"
+#include "ui/main/frmmain.h"
+#include "ui/main/recordingframe.h"
+#include "ui/main/subjectpalette.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace lunaplan;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The subjects of a column's periods as codes ("・" for an empty period,
+// "－" for a hidden one).
+QString columnSubjects(const RecordingFrame& frame, int column)
+{
+    QString text;
+    for (int p = 0; p < RecordingFrame::Periods; ++p) {
+        const QToolButton* button = frame.cmdWeek(column * 8 + p);
+        if (button->isHidden())
+            text += u'－';
+        else if (button->text().isEmpty())
+            text += u'・';
+        else
+            text += fncStoC(button->text());
+    }
+    return text;
+}
+
+QString columnLengths(const RecordingFrame& frame, int column)
+{
+    QString text;
+    for (int p = 0; p < RecordingFrame::Periods; ++p)
+        text += QString::number(frame.lengthCode(column * 8 + p));
+    return text;
+}
+
+std::shared_ptr<VelaDayTime> recordOf(const AppState& state, QDate date)
+{
+    for (auto day = state.objDayHead->objNextDay(); day; day = day->objNextDay()) {
+        if (day->dateThisDay() == date)
+            return day;
+    }
+    return nullptr;
+}
+
+int recordCount(const AppState& state)
+{
+    int count = 0;
+    for (auto day = state.objDayHead->objNextDay(); day; day = day->objNextDay())
+        ++count;
+    return count;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void arrangementAndCaptions();
+    void statusLine();
+    void storedPosition();
+    void firstActivationShowsTodaysWeek();
+    void laterActivationKeepsTheWeek();
+    void saturdayAndSundayClicks();
+    void firstWeekOfTheSchoolYear();
+    void lastWeekOfTheSchoolYear();
+    void holidayOnAWeekday();
+    void calendarMarksSchoolDays();
+    void clickOnTheCalendar();
+    void choosingSubjectsForPeriods();
+    void choosingALength();
+    void registerAndCancel();
+    void registeringAgainReplacesTheRecord();
+    void timetableBProposal();
+    void subGetIconTable_data();
+    void subGetIconTable();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<test::ScriptedPrompts> m_prompts;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<frmMain> m_window;
+
+    RecordingFrame& frame() const { return *m_window->fraSubject(); }
+    void showWeekOf(QDate date) { m_window->MonthView1_DateClick(date); }
+};
+
+void TestMainWindow::init()
+{
+    m_state = std::make_unique<AppState>();
+    test::setUpClass2026(*m_state);
+    m_prompts = std::make_unique<test::ScriptedPrompts>();
+    m_settings = std::make_unique<QSettings>(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
+    m_settings->clear();
+    m_window = std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->Form_Activate();
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+    m_settings.reset();
+    m_prompts.reset();
+    m_state.reset();
+}
+
+void TestMainWindow::arrangementAndCaptions()
+{
+    QCOMPARE(m_window->windowTitle(), u"Lunaplan Ver1.0.0"_s);
+    const QStringList captions{u"総合"_s, u"国語"_s, u"社会"_s,  u"算数"_s,  u"理科"_s,   u"生活"_s,
+                               u"音楽"_s, u"図工"_s, u"家庭"_s,  u"体育"_s,  u"読解"_s,   u"英語"_s,
+                               u"道徳"_s, u"学活"_s, u"クラブ"_s, u"児童会"_s, u"行事"_s, u"打切り"_s};
+    for (int i = 0; i < captions.size(); ++i) {
+        const QToolButton* button = frame().fraPalette()->cmdSubject(i);
+        QCOMPARE(button->text(), captions[i]);
+        QCOMPARE(button->geometry(), twipsRect(i % 2 == 0 ? 120 : 840, 240 + 720 * (i / 2), 735, 735));
+        QVERIFY(!button->icon().isNull());
+    }
+    QCOMPARE(frame().fraPalette()->title(), u"教科パレット"_s);
+    QCOMPARE(frame().cmdWeek(8 + 3)->geometry(), twipsRect(2520 + 1680, 1200 + 720 * 3, 735, 735));
+    QCOMPARE(frame().labWeekCredit(39)->geometry(), twipsRect(3240 + 1680 * 4, 1440 + 720 * 7, 855, 300));
+    QCOMPARE(frame().Label2(2)->geometry(), twipsRect(2520 + 1680 * 2, 840, 855, 255));
+    QCOMPARE(frame().Option1(0)->text(), u"A 時間割を採用"_s);
+    QCOMPARE(frame().Option1(1)->text(), u"B 時間割を採用"_s);
+    QVERIFY(frame().Option1(0)->isChecked());
+    const QStringList lengths{u"なし"_s, u"１５分"_s, u"３０分"_s, u"４５分"_s, u"６０分"_s};
+    for (int i = 0; i < lengths.size(); ++i)
+        QCOMPARE(frame().cboTime()->itemText(i), lengths[i]);
+    QCOMPARE(frame().findChild<QLabel*>(u"Label7"_s)->text(),
+             u"０　　　１　　　２　　　３　　　４　　　５　　　６　　　　７"_s);
+    QVERIFY(frame().findChild<QLabel*>(u"lblMainComment"_s)->text().startsWith(u"実績の入力をします。"_s));
+    // The register buttons stand under their day columns.
+    for (int d = 0; d < 5; ++d)
+        QCOMPARE(frame().cmdReg(d)->x(), frame().cmdWeek(d * 8)->x());
+}
+
+void TestMainWindow::statusLine()
+{
+    QCOMPARE(m_window->statusPanel()->text(), u"2026年　3年2組　　担任：山田花子"_s);
+    AppState empty;
+    test::ScriptedPrompts prompts;
+    frmMain window(empty, prompts, *m_settings);
+    window.Form_Activate();
+    QCOMPARE(window.statusPanel()->text(), u"0年　0年組　　担任："_s);
+}
+
+void TestMainWindow::storedPosition()
+{
+    QCOMPARE(m_window->pos(), QPoint(twipsToPixels(1000), twipsToPixels(1000)));
+    m_settings->setValue(u"Settings/MainLeft"_s, u"3000"_s);
+    m_settings->setValue(u"Settings/MainTop"_s, u"1500"_s);
+    m_window->Form_Activate();
+    QCOMPARE(m_window->pos(), QPoint(twipsToPixels(3000), twipsToPixels(1500)));
+}
+
+void TestMainWindow::firstActivationShowsTodaysWeek()
+{
+    const QDate today = todayInSchoolYear(QDate::currentDate(), 2026);
+    QCOMPARE(m_state->dateSelected, today);
+    QVERIFY(m_state->boolCalendarReady);
+    QCOMPARE(m_state->dateWeekFirst, today);
+    QCOMPARE(m_state->dateWeekLast, today);
+    QCOMPARE(m_window->MonthView1()->minDate(), QDate(2026, 4, 1));
+    QCOMPARE(m_window->MonthView1()->maxDate(), QDate(2027, 3, 31));
+    QVERIFY(m_window->MonthView1()->isMonthVisible(today));
+    QCOMPARE(m_state->intCreditIndexMain, -1);
+    QVERIFY(frame().cboTime()->isHidden());
+    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
+    QVERIFY(!m_window->fileCommands()->mnuFileSave()->isVisible());
+}
+
+void TestMainWindow::laterActivationKeepsTheWeek()
+{
+    showWeekOf(QDate(2026, 6, 10));
+    frame().labWeekCredit_Click(3);
+    QCOMPARE(m_state->intCreditIndexMain, 3);
+    m_window->Form_Activate();
+    QCOMPARE(m_state->dateSelected, QDate(2026, 6, 10));
+    QCOMPARE(m_state->dateWeekFirst, QDate(2026, 6, 8));
+    QCOMPARE(frame().Label2(0)->text(), u"6／8(月)"_s);
+    QCOMPARE(m_state->intCreditIndexMain, -1);
+    QVERIFY(frame().cboTime()->isHidden());
+
+    // Reading a file (or changing the year) makes the next activation move again.
+    m_state->boolCalendarReady = false;
+    m_window->Form_Activate();
+    QCOMPARE(m_state->dateSelected, todayInSchoolYear(QDate::currentDate(), 2026));
+}
+
+void TestMainWindow::saturdayAndSundayClicks()
+{
+    showWeekOf(QDate(2026, 6, 13)); // a Saturday: the week before
+    QCOMPARE(m_state->dateWeekFirst, QDate(2026, 6, 8));
+    QCOMPARE(m_state->dateWeekLast, QDate(2026, 6, 12));
+    QCOMPARE(m_state->dateSelected, QDate(2026, 6, 13));
+    QCOMPARE(frame().Label2(4)->text(), u"6／12(金)"_s);
+    showWeekOf(QDate(2026, 6, 14)); // a Sunday: the week after
+    QCOMPARE(m_state->dateWeekFirst, QDate(2026, 6, 15));
+    QCOMPARE(frame().Label2(0)->text(), u"6／15(月)"_s);
+    QCOMPARE(frame().dateShownDay(4), QDate(2026, 6, 19));
+    QCOMPARE(columnSubjects(frame(), 0), u"学国算社理音－－"_s);
+    QCOMPARE(columnLengths(frame(), 0), u"13333300"_s);
+    QVERIFY(frame().cmdReg(0)->isVisible());
+    QCOMPARE(frame().cmdReg(0)->text(), u"登録"_s);
+}
+
+void TestMainWindow::firstWeekOfTheSchoolYear()
+{
+    // Only 1 April off: Thursday 2 and Friday 3 April 2026 are school days.
+    m_state->intSpringEndDay = m_state->intYearStartDay;
+    showWeekOf(QDate(2026, 6, 8));
+    showWeekOf(QDate(2026, 4, 4)); // Saturday; its Monday lies in March
+    QCOMPARE(m_state->dateWeekFirst, QDate(2026, 4, 1));
+    QCOMPARE(m_state->dateWeekLast, QDate(2026, 4, 3));
+    // Monday and Tuesday keep what they showed; nothing of them is visible.
+    QCOMPARE(frame().Label2(0)->text(), u"6／8(月)"_s);
+    QCOMPARE(frame().dateShownDay(1), QDate(2026, 6, 9));
+    QVERIFY(!frame().cmdReg(0)->isVisible() && !frame().cmdReg(1)->isVisible());
+    QVERIFY(!frame().cmdWeek(8 + 1)->isVisible());
+    QCOMPARE(frame().Label2(2)->text(), u"4／1(水)"_s);
+    QVERIFY(!frame().cmdReg(2)->isVisible()); // 1 April is a holiday
+    QCOMPARE(frame().Label2(3)->text(), u"4／2(木)"_s);
+    QVERIFY(frame().cmdReg(3)->isVisible());
+    QCOMPARE(columnSubjects(frame(), 3), u"学社国算道総－－"_s);
+}
+
+void TestMainWindow::lastWeekOfTheSchoolYear()
+{
+    showWeekOf(QDate(2026, 6, 8));
+    showWeekOf(QDate(2027, 3, 29)); // the year ends on Wednesday 31 March
+    QCOMPARE(m_state->dateWeekLast, QDate(2027, 3, 31));
+    QCOMPARE(frame().Label2(2)->text(), u"3／31(水)"_s);
+    QCOMPARE(frame().Label2(3)->text(), u"6／11(木)"_s);
+    QCOMPARE(frame().dateShownDay(4), QDate(2026, 6, 12));
+    for (int d = 0; d < 5; ++d)
+        QVERIFY(!frame().cmdReg(d)->isVisible()); // the spring holiday
+}
+
+void TestMainWindow::holidayOnAWeekday()
+{
+    showWeekOf(QDate(2026, 10, 14)); // Monday 12 October is sports day
+    QCOMPARE(frame().Label2(0)->text(), u"10／12(月)"_s);
+    QVERIFY(!frame().cmdReg(0)->isVisible());
+    for (int p = 0; p < 8; ++p) {
+        QVERIFY(!frame().cmdWeek(p)->isVisible());
+        QVERIFY(!frame().labWeekCredit(p)->isVisible());
+    }
+    QVERIFY(frame().cmdReg(1)->isVisible());
+    QCOMPARE(frame().labWeekCredit(8)->text(), u"１５分"_s);
+    QVERIFY(frame().labWeekCredit(8 + 7)->isVisible()); // a period of no length shows its label only
+    QCOMPARE(frame().labWeekCredit(8 + 7)->text(), u"なし"_s);
+    QVERIFY(!frame().cmdWeek(8 + 7)->isVisible());
+}
+
+void TestMainWindow::calendarMarksSchoolDays()
+{
+    MonthView* calendar = m_window->MonthView1();
+    calendar->setCurrentDate(QDate(2026, 9, 1));
+    m_window->subDispHoliday();
+    QVERIFY(calendar->isDayBold(QDate(2026, 9, 24)));
+    QVERIFY(!calendar->isDayBold(QDate(2026, 9, 23))); // autumn equinox
+    QVERIFY(!calendar->isDayBold(QDate(2026, 9, 26))); // Saturday
+    QVERIFY(!calendar->isDayBold(QDate(2026, 8, 31))); // summer holiday, a leading day
+    QVERIFY(calendar->isDayBold(QDate(2026, 11, 30)));  // the last shown month
+}
+
+void TestMainWindow::clickOnTheCalendar()
+{
+    MonthView* calendar = m_window->MonthView1();
+    calendar->setCurrentDate(QDate(2026, 6, 1));
+    QSignalSpy clicks(calendar, &MonthView::clicked);
+    const QRect cell = calendar->dayRect(QDate(2026, 6, 24));
+    QVERIFY(!cell.isEmpty());
+    QTest::mouseClick(calendar, Qt::LeftButton, {}, cell.center());
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(m_state->dateSelected, QDate(2026, 6, 24));
+    QCOMPARE(m_state->dateWeekFirst, QDate(2026, 6, 22));
+    QCOMPARE(frame().Label2(0)->text(), u"6／22(月)"_s);
+}
+
+void TestMainWindow::choosingSubjectsForPeriods()
+{
+    showWeekOf(QDate(2026, 6, 10)); // Wednesday: 学国算音理体
+    RecordingFrame& f = frame();
+    const int wednesday = 2 * 8;
+
+    QTest::mouseClick(f.fraPalette()->cmdSubject(1), Qt::LeftButton); // 国語
+    QCOMPARE(f.chosenSubject(), u"国語"_s);
+    QCOMPARE(f.cursor().shape(), Qt::BitmapCursor);
+
+    f.cmdWeek(wednesday + 2)->click(); // 算数 becomes 国語
+    QCOMPARE(f.cmdWeek(wednesday + 2)->text(), u"国語"_s);
+    QVERIFY(!f.cmdWeek(wednesday + 2)->icon().isNull());
+    f.cmdWeek(wednesday + 1)->click(); // 国語 again: emptied
+    QCOMPARE(f.cmdWeek(wednesday + 1)->text(), QString());
+    QVERIFY(f.cmdWeek(wednesday + 1)->icon().isNull());
+    f.cmdWeek(wednesday + 1)->click(); // the subject stays chosen: filled again
+    QCOMPARE(f.cmdWeek(wednesday + 1)->text(), u"国語"_s);
+
+    // A click on the frame's background gives the normal pointer back.
+    QTest::mouseClick(&f, Qt::LeftButton, {}, twipsRect(6000, 8100, 100, 100).center());
+    QCOMPARE(f.chosenSubject(), QString());
+    QCOMPARE(f.cursor().shape(), Qt::ArrowCursor);
+
+    // With no subject chosen a click empties a period.
+    f.cmdWeek(wednesday + 5)->click();
+    QCOMPARE(f.cmdWeek(wednesday + 5)->text(), QString());
+    f.cmdWeek(wednesday + 5)->click();
+    QCOMPARE(f.cmdWeek(wednesday + 5)->text(), QString());
+    QCOMPARE(columnSubjects(f, 2), u"学国国音理・－－"_s);
+}
+
+void TestMainWindow::choosingALength()
+{
+    showWeekOf(QDate(2026, 6, 10));
+    RecordingFrame& f = frame();
+    const int wednesday = 2 * 8;
+
+    QTest::mouseClick(f.labWeekCredit(wednesday + 5), Qt::LeftButton);
+    QCOMPARE(m_state->intCreditIndexMain, wednesday + 5);
+    QVERIFY(f.cboTime()->isVisible());
+    QCOMPARE(f.cboTime()->pos(), f.labWeekCredit(wednesday + 5)->pos());
+    QCOMPARE(f.cboTime()->currentText(), u"４５分"_s);
+    f.cmdSubject_Click(3);
+    f.cboTime()->setCurrentIndex(0); // なし
+    f.cboTime_Click();
+    QCOMPARE(f.labWeekCredit(wednesday + 5)->text(), u"なし"_s);
+    QVERIFY(!f.cmdWeek(wednesday + 5)->isVisible());
+    QCOMPARE(f.cmdWeek(wednesday + 5)->text(), QString());
+    QCOMPARE(f.chosenSubject(), QString()); // a length choice clears the subject
+    QVERIFY(f.cboTime()->isVisible());
+
+    // An empty period of no length made 45 minutes shows an empty button.
+    f.labWeekCredit_Click(wednesday + 6);
+    f.cboTime()->setCurrentIndex(3);
+    f.cboTime_Click();
+    QVERIFY(f.cmdWeek(wednesday + 6)->isVisible());
+    QCOMPARE(f.cmdWeek(wednesday + 6)->text(), QString());
+
+    f.cmdReg_Click(2);
+    QVERIFY(f.cboTime()->isHidden());
+    const auto record = recordOf(*m_state, QDate(2026, 6, 10));
+    QVERIFY(record);
+    QCOMPARE(record->strSubject(), u"学国算音理　　　"_s);
+    QCOMPARE(record->strCredit(), u"13333030"_s);
+}
+
+void TestMainWindow::registerAndCancel()
+{
+    showWeekOf(QDate(2026, 6, 11)); // Thursday: 学社国算道総
+    RecordingFrame& f = frame();
+    const int thursday = 3 * 8;
+    // Six 45-minute lessons 国算社理音体 and two periods without a lesson.
+    const QString subjects = u"国算社理音体"_s;
+    f.labWeekCredit_Click(thursday);
+    f.cboTime()->setCurrentIndex(3);
+    f.cboTime_Click();
+    f.labWeekCredit_Click(thursday + 6);
+    f.cboTime()->setCurrentIndex(0);
+    f.cboTime_Click();
+    for (int p = 0; p < 6; ++p) {
+        f.cmdSubject_Click(subGetIcon(subjects.mid(p, 1)));
+        if (f.cmdWeek(thursday + p)->text() != f.chosenSubject())
+            f.cmdWeek_Click(thursday + p);
+    }
+    QTest::mouseClick(f.cmdReg(3), Qt::LeftButton);
+
+    const auto record = recordOf(*m_state, QDate(2026, 6, 11));
+    QVERIFY(record);
+    QCOMPARE(record->strSubject(), u"国算社理音体　　"_s);
+    QCOMPARE(record->strCredit(), u"33333300"_s);
+    QVERIFY(record->boolWorkDay());
+    QVERIFY(!record->boolNowPlanning());
+    QCOMPARE(record->intWeekName(), 4);
+    QCOMPARE(record->intThisDay, QDate(2026, 6, 11).dayOfYear());
+    QVERIFY(record->strComment().isEmpty());
+    QCOMPARE(f.cmdReg(3)->text(), u"取消"_s);
+    for (int p = 0; p < 8; ++p) {
+        QVERIFY(!f.cmdWeek(thursday + p)->isEnabled());
+        QVERIFY(!f.labWeekCredit(thursday + p)->isEnabled());
+    }
+    QVERIFY(f.cmdWeek(thursday - 8)->isEnabled()); // the other days stay open
+
+    // Shown again, the registered day is locked with its record.
+    showWeekOf(QDate(2026, 6, 8));
+    QCOMPARE(f.cmdReg(3)->text(), u"取消"_s);
+    QCOMPARE(columnSubjects(f, 3), u"国算社理音体－－"_s);
+    QVERIFY(!f.cmdWeek(thursday)->isEnabled());
+
+    // Cancelling unlocks the cells and keeps what they show.
+    QTest::mouseClick(f.cmdReg(3), Qt::LeftButton);
+    QCOMPARE(f.cmdReg(3)->text(), u"登録"_s);
+    QVERIFY(f.cmdWeek(thursday)->isEnabled());
+    QCOMPARE(columnSubjects(f, 3), u"国算社理音体－－"_s);
+    QVERIFY(record->boolNowPlanning());
+    QCOMPARE(recordCount(*m_state), 1);
+    // The next time the week is shown, the timetable is proposed again.
+    showWeekOf(QDate(2026, 6, 8));
+    QCOMPARE(columnSubjects(f, 3), u"学社国算道総－－"_s);
+    QCOMPARE(f.cmdReg(3)->text(), u"登録"_s);
+}
+
+void TestMainWindow::registeringAgainReplacesTheRecord()
+{
+    showWeekOf(QDate(2026, 6, 9));
+    RecordingFrame& f = frame();
+    f.cmdReg_Click(1);
+    f.cmdReg_Click(1);
+    f.cmdSubject_Click(16); // 行事
+    f.cmdWeek_Click(8 + 1);
+    f.cmdReg_Click(1);
+    QCOMPARE(recordCount(*m_state), 1);
+    const auto record = recordOf(*m_state, QDate(2026, 6, 9));
+    QCOMPARE(record->strSubject(), u"学行国体図図　　"_s);
+    QVERIFY(!record->boolNowPlanning());
+}
+
+void TestMainWindow::timetableBProposal()
+{
+    showWeekOf(QDate(2026, 6, 10));
+    frame().cmdReg_Click(0); // Monday registered from timetable A
+    QTest::mouseClick(frame().Option1(1), Qt::LeftButton);
+    QVERIFY(!frame().timetableA());
+    QCOMPARE(m_state->dateSelected, QDate(2026, 6, 10));
+    QCOMPARE(columnSubjects(frame(), 0), u"学国算社理音－－"_s);
+    QCOMPARE(columnSubjects(frame(), 1), u"学体体体体体－－"_s);
+    QTest::mouseClick(frame().Option1(0), Qt::LeftButton);
+    QCOMPARE(columnSubjects(frame(), 1), u"学算国体図図－－"_s);
+}
+
+void TestMainWindow::subGetIconTable_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("index");
+    QTest::newRow("総") << u"総"_s << 0;
+    QTest::newRow("国") << u"国"_s << 1;
+    QTest::newRow("切") << u"切"_s << 17;
+    QTest::newRow("予 has no button") << u"予"_s << -1;
+    QTest::newRow("empty slot") << u"\u3000"_s << -1;
+    QTest::newRow("empty text") << QString() << -1;
+}
+
+void TestMainWindow::subGetIconTable()
+{
+    QFETCH(QString, code);
+    QFETCH(int, index);
+    QCOMPARE(subGetIcon(code), index);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

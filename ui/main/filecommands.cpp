@@ -1,0 +1,172 @@
+#include "ui/main/filecommands.h"
+
+#include "core/appstate.h"
+#include "core/errors.h"
+#include "storage/classfile.h"
+#include "storage/prompts.h"
+#include "ui/common/errormessage.h"
+#include "ui/common/monthview.h"
+#include "ui/main/frmmain.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace lunaplan {
+
+namespace {
+
+const QString& fileFilter()
+{
+    static const QString filter = QStringLiteral("「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2");
+    return filter;
+}
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+void addBar(QMenu* menu, const QString& name)
+{
+    menu->addSeparator()->setObjectName(name);
+}
+
+} // namespace
+
+FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, QMenuBar* menuBar)
+    : QObject(&window)
+    , m_window(window)
+    , m_state(state)
+    , m_prompts(prompts)
+{
+    m_mnuFile = menuBar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    m_open = addItem(m_mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("開く(&O)..."));
+    m_close = addItem(m_mnuFile, QStringLiteral("mnuFileClose"), QStringLiteral("閉じる(&C)"));
+    addBar(m_mnuFile, QStringLiteral("mnuFileBar0"));
+    m_save = addItem(m_mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("上書き保存(&S)"));
+    m_saveAs = addItem(m_mnuFile, QStringLiteral("mnuFileSaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
+    addBar(m_mnuFile, QStringLiteral("mnuFileBar1"));
+    m_exit = addItem(m_mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("終了(&X)"));
+
+    connect(m_open, &QAction::triggered, this, &FileCommands::mnuFileOpen_Click);
+    connect(m_close, &QAction::triggered, this, &FileCommands::mnuFileClose_Click);
+    connect(m_save, &QAction::triggered, this, &FileCommands::mnuFileSave_Click);
+    connect(m_saveAs, &QAction::triggered, this, &FileCommands::mnuFileSaveAs_Click);
+    connect(m_exit, &QAction::triggered, this, &FileCommands::mnuFileExit_Click);
+    showOpenOrSave();
+}
+
+void FileCommands::showOpenOrSave()
+{
+    const bool hasFile = !m_state.strFileName.isEmpty();
+    m_save->setVisible(hasFile);
+    m_open->setVisible(!hasFile);
+}
+
+bool FileCommands::askToSave(const QString& question)
+{
+    if (m_state.intYear == 0)
+        return true;
+    if (m_prompts.askYesNo(question, applicationTitle()) != Prompts::Answer::Yes)
+        return true;
+    return m_state.strFileName.isEmpty() ? mnuFileSaveAs_Click() : mnuFileSave_Click();
+}
+
+void FileCommands::mnuFileOpen_Click()
+{
+    const QString name = m_prompts.openFileName(QStringLiteral("開く"), fileFilter());
+    if (name.isEmpty())
+        return;
+    m_state.strFileName = name;
+    try {
+        subLoadFile(m_state, m_prompts);
+    } catch (const LunaError& error) {
+        showError(m_prompts, QStringLiteral("ファイルを開けませんでした。"), error);
+    }
+    if (m_state.strFileName.isEmpty())
+        return;
+    showOpenOrSave();
+    m_window.Form_Activate();
+}
+
+void FileCommands::mnuFileClose_Click()
+{
+    if (!askToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
+        return; // the save failed: the class stays as it is
+    m_state.strFileName.clear();
+    showOpenOrSave();
+    m_state.subInitClassData();
+    m_state.subInitYearPlan();
+
+    const int year = m_window.shownSchoolYear();
+    MonthView* calendar = m_window.MonthView1();
+    calendar->setCurrentDate(QDate(year, 7, 1));
+    calendar->setCurrentDate(QDate(year, 4, 1));
+    m_window.subDispHoliday();
+    m_window.MonthView1_DateClick(QDate(year, 4, 1));
+}
+
+bool FileCommands::mnuFileSave_Click()
+{
+    try {
+        subSaveFile(m_state, m_prompts);
+    } catch (const LunaError& error) {
+        showError(m_prompts, QStringLiteral("ファイルを保存できませんでした。"), error);
+        return false;
+    }
+    return true;
+}
+
+bool FileCommands::mnuFileSaveAs_Click()
+{
+    QString name = m_prompts.saveFileName(QStringLiteral("ファイル名を付けて保存"), fileFilter());
+    if (name.isEmpty())
+        return true;
+    // A class file is found by its extension: give a bare name one.
+    if (QFileInfo(name).suffix().isEmpty() && !name.endsWith(u'.'))
+        name += QStringLiteral(".vl2");
+    const QString previous = m_state.strFileName;
+    m_state.strFileName = name;
+    makeBackupCopy(name);
+    if (!mnuFileSave_Click()) {
+        m_state.strFileName = previous;
+        return false;
+    }
+    return true;
+}
+
+bool FileCommands::mnuFileExit_Click()
+{
+    if (!askToSave(QStringLiteral("終了前にファイルを保存しますか。")))
+        return false;
+    m_state.intYear = 0;
+    if (!m_window.isClosing())
+        m_window.close();
+    return true;
+}
+
+QString backupPathFor(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.dir().filePath(file.baseName() + QStringLiteral(".bak"));
+}
+
+bool makeBackupCopy(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    const QString backup = backupPathFor(path);
+    if (QFileInfo(backup).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
+        return false; // the file is itself named .bak
+    QFile::remove(backup);
+    return QFile::copy(path, backup);
+}
+
+} // namespace lunaplan

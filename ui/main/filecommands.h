@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace lunaplan {
+
+class AppState;
+class Prompts;
+class frmMain;
+
+// The file commands of the main window's ﾌｧｲﾙ menu: open, close, save, save
+// as and exit, with the save question that close and exit ask first.
+class FileCommands : public QObject {
+    Q_OBJECT
+
+public:
+    FileCommands(frmMain& window, AppState& state, Prompts& prompts, QMenuBar* menuBar);
+
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    // Save and save as return false only when saving failed (a cancelled
+    // dialog is no failure).
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
+    // Asks whether to save, gives up the class and closes the main window;
+    // false when a failed save keeps the program open.
+    bool mnuFileExit_Click();
+
+    // Offers Save while the class has a file, Open while it has none.
+    void showOpenOrSave();
+
+    QMenu* mnuFile() const { return m_mnuFile; }
+    QAction* mnuFileOpen() const { return m_open; }
+    QAction* mnuFileClose() const { return m_close; }
+    QAction* mnuFileSave() const { return m_save; }
+    QAction* mnuFileSaveAs() const { return m_saveAs; }
+    QAction* mnuFileExit() const { return m_exit; }
+
+private:
+    // The save question of close and exit; false when the save failed.
+    bool askToSave(const QString& question);
+
+    frmMain& m_window;
+    AppState& m_state;
+    Prompts& m_prompts;
+    QMenu* m_mnuFile = nullptr;
+    QAction* m_open = nullptr;
+    QAction* m_close = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_saveAs = nullptr;
+    QAction* m_exit = nullptr;
+};
+
+// The backup that save as keeps of the file it replaces: the file's name up
+// to its first dot, with the extension "bak", in the file's own folder.
+QString backupPathFor(const QString& path);
+
+// Copies an existing file to its backup, replacing an older backup; false
+// (and nothing changed) when there is no file or the copy fails.
+bool makeBackupCopy(const QString& path);
+
+} // namespace lunaplan

@@ -1,0 +1,207 @@
+#include "ui/main/frmmain.h"
+
+#include "core/appstate.h"
+#include "core/weekview.h"
+#include "ui/common/monthview.h"
+#include "ui/common/twips.h"
+#include "ui/common/windowlist.h"
+#include "ui/main/filecommands.h"
+#include "ui/main/recordingframe.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+
+namespace lunaplan {
+
+namespace {
+
+constexpr int DefaultPosition = 1000; // twips
+constexpr int ClientWidth = 13380;
+constexpr int StatusTop = 8430;
+constexpr int StatusHeight = 375;
+
+QString settingKey(const char16_t* name)
+{
+    return u"Settings/" + QString::fromUtf16(name);
+}
+
+} // namespace
+
+frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent)
+    : QMainWindow(parent)
+    , m_state(state)
+    , m_settings(settings)
+    , m_windows(std::make_unique<WindowList>())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Lunaplan Ver1.0.0"));
+    state.objMainForm = this;
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    auto* calendarFrame = new QFrame(client);
+    calendarFrame->setObjectName(QStringLiteral("fraCalenderMain"));
+    calendarFrame->setFrameShape(QFrame::NoFrame);
+    placeTwips(calendarFrame, 0, 120, 2415, 8295);
+    m_monthView = new MonthView(calendarFrame);
+    m_monthView->setObjectName(QStringLiteral("MonthView1"));
+    m_monthView->setMonthGrid(3, 1);
+    m_monthView->setGeometry(calendarFrame->rect());
+    connect(m_monthView, &MonthView::dateClicked, this, &frmMain::MonthView1_DateClick);
+    connect(m_monthView, &MonthView::clicked, this, &frmMain::MonthView1_Click);
+
+    m_recording = new RecordingFrame(state, client);
+    placeTwips(m_recording, 2400, 0, 10935, 8415);
+    connect(m_recording, &RecordingFrame::timetableChosen, this, &frmMain::Option1_Click);
+
+    m_statusPanel = new QLabel(this);
+    m_statusPanel->setObjectName(QStringLiteral("sbStatusBar_panel1"));
+    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    statusBar()->addWidget(m_statusPanel, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setFixedHeight(twipsToPixels(StatusHeight));
+
+    m_fileCommands = new FileCommands(*this, state, prompts, menuBar());
+
+    applyFixedSize();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::applyFixedSize()
+{
+    // The client area below the menu bar holds the controls and the status line.
+    centralWidget()->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(StatusTop));
+    setFixedSize(twipsToPixels(ClientWidth),
+                 menuBar()->sizeHint().height() + twipsToPixels(StatusTop) + twipsToPixels(StatusHeight));
+}
+
+QPoint frmMain::storedPosition() const
+{
+    const int left = m_settings.value(settingKey(u"MainLeft"), DefaultPosition).toInt();
+    const int top = m_settings.value(settingKey(u"MainTop"), DefaultPosition).toInt();
+    return {twipsToPixels(left), twipsToPixels(top)};
+}
+
+void frmMain::Form_Load()
+{
+    move(storedPosition());
+}
+
+int frmMain::shownSchoolYear() const
+{
+    return calendarSchoolYear(m_state.intYear, QDate::currentDate());
+}
+
+void frmMain::Form_Activate()
+{
+    move(storedPosition());
+    applyFixedSize();
+
+    const int year = shownSchoolYear();
+    m_monthView->setMaxDate(QDate(9999, 12, 31));
+    m_monthView->setMinDate(QDate(year, 4, 1));
+    m_monthView->setMaxDate(QDate(year + 1, 3, 31));
+
+    if (!m_state.boolCalendarReady) {
+        const QDate today = todayInSchoolYear(QDate::currentDate(), year);
+        MonthView1_DateClick(today);
+        m_state.dateSelected = today;
+        m_state.boolCalendarReady = true;
+        m_state.dateWeekFirst = today;
+        m_state.dateWeekLast = today;
+    }
+    subDispHoliday();
+    m_fileCommands->showOpenOrSave();
+    subDispYearAtStatus();
+    m_recording->closeLengthChoice();
+}
+
+void frmMain::MonthView1_DateClick(QDate date)
+{
+    const auto week = weekForDate(date, shownSchoolYear());
+    // A week that cannot be selected on the calendar is not shown.
+    if (!week || week->first < m_monthView->minDate() || week->last > m_monthView->maxDate())
+        return;
+    if (!m_monthView->isMonthVisible(date))
+        m_monthView->setCurrentDate(date);
+    m_monthView->setSelectedRange(week->first, week->last);
+    m_state.dateSelected = date;
+    m_state.dateWeekFirst = week->first;
+    m_state.dateWeekLast = week->last;
+    m_recording->showDayColumns(weekColumns(m_state, *week, m_recording->timetableA()));
+}
+
+void frmMain::MonthView1_Click()
+{
+    subDispHoliday();
+}
+
+void frmMain::Option1_Click(int)
+{
+    MonthView1_DateClick(m_state.dateSelected);
+}
+
+void frmMain::subDispHoliday()
+{
+    QSet<QDate> holidays;
+    for (int i = 0; i < m_state.intHolidayCount && i < AppState::HolidaySlots; ++i)
+        holidays.insert(m_state.dateHoliday[static_cast<std::size_t>(i)]);
+    m_monthView->setHolidays(holidays);
+    const int count = m_monthView->visibleDayCount();
+    for (int i = 1; i <= count; ++i) {
+        const QDate day = m_monthView->visibleDay(i);
+        m_monthView->setDayBold(day, m_state.fncIsWorkDay(day));
+    }
+}
+
+void frmMain::subDispYearAtStatus()
+{
+    m_statusPanel->setText(QString::number(m_state.intYear) + u"年　" + QString::number(m_state.intGrade) + u"年"
+                           + m_state.strClass + u"組　　担任：" + m_state.strTeacher);
+}
+
+void frmMain::Form_Unload()
+{
+    m_windows->closeAllNewestFirst();
+    if (isMinimized())
+        return;
+    const QRect frame = frameGeometry();
+    m_settings.setValue(settingKey(u"MainLeft"), QString::number(pixelsToTwips(frame.x())));
+    m_settings.setValue(settingKey(u"MainTop"), QString::number(pixelsToTwips(frame.y())));
+    m_settings.setValue(settingKey(u"MainWidth"), QString::number(pixelsToTwips(frame.width())));
+    m_settings.setValue(settingKey(u"MainHeight"), QString::number(pixelsToTwips(frame.height())));
+}
+
+bool frmMain::Form_Terminate()
+{
+    return m_fileCommands->mnuFileExit_Click();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    m_closing = true;
+    Form_Unload();
+    if (!Form_Terminate()) {
+        m_closing = false;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace lunaplan

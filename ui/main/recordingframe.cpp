@@ -1,0 +1,319 @@
+#include "ui/main/recordingframe.h"
+
+#include "core/appstate.h"
+#include "core/subjects.h"
+#include "ui/common/clicklabel.h"
+#include "ui/common/subjecticons.h"
+#include "ui/common/twips.h"
+#include "ui/main/subjectpalette.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace lunaplan {
+
+namespace {
+
+constexpr int GridLeft = 2520;
+constexpr int ColumnStep = 1680;
+constexpr int GridTop = 1200;
+constexpr int RowStep = 720;
+constexpr int ButtonSize = 735;
+
+constexpr QStringView RegisterCaption = u"登録";
+constexpr QStringView CancelCaption = u"取消";
+
+// The period numbers to the left of Monday's column, each level with its row.
+class PeriodNumberLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        int row = 0;
+        for (const QChar c : text()) {
+            if (c == u'\u3000')
+                continue;
+            // Centre of the row's button, measured from this label's top.
+            const int centre = twipsToPixels(GridTop + RowStep * row + ButtonSize / 2 - 1440);
+            const QRect line(0, centre - fontMetrics().height() / 2, width(), fontMetrics().height());
+            painter.drawText(line, Qt::AlignCenter, QString(c));
+            ++row;
+        }
+    }
+};
+
+} // namespace
+
+RecordingFrame::RecordingFrame(AppState& state, QWidget* parent)
+    : QFrame(parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("fraSubject"));
+    setFrameShape(QFrame::NoFrame);
+
+    m_comment = new QLabel(
+        QStringLiteral("実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科を選んで"
+                       "下の実績表をクリックしてください。入力を取り消すときは同じ教科で実績表をクリックしてください。"
+                       "マウスを元に戻したいときは教科パレット以外の場所でクリックしてください。"),
+        this);
+    m_comment->setObjectName(QStringLiteral("lblMainComment"));
+    m_comment->setWordWrap(true);
+    m_comment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(m_comment, 120, 240, 10575, 615);
+
+    m_palette = new SubjectPalette(this);
+    placeTwips(m_palette, 120, 720, 1695, 6855);
+    connect(m_palette, &SubjectPalette::subjectChosen, this, &RecordingFrame::cmdSubject_Click);
+
+    buildGrid();
+    buildOptions();
+}
+
+void RecordingFrame::buildGrid()
+{
+    static constexpr QStringView designHeadings[Days] = {u"Ｘ/Ｘ（月）", u"Ｘ/Ｘ（火）", u"Ｘ/Ｘ（水）",
+                                                         u"Ｘ/Ｘ（木）", u"Ｘ/Ｘ（金）"};
+    for (int d = 0; d < Days; ++d) {
+        auto* heading = new QLabel(designHeadings[d].toString(), this);
+        heading->setObjectName(QStringLiteral("Label2_%1").arg(d));
+        heading->setAlignment(Qt::AlignCenter);
+        placeTwips(heading, GridLeft + ColumnStep * d, 840, 855, 255);
+        m_label2[static_cast<std::size_t>(d)] = heading;
+    }
+
+    m_periodNumbers = new PeriodNumberLabel(
+        QStringLiteral("０　　　１　　　２　　　３　　　４　　　５　　　６　　　　７"), this);
+    m_periodNumbers->setObjectName(QStringLiteral("Label7"));
+    // As wide as the gap before Monday's column, so that a full-width digit is not cut.
+    placeTwips(m_periodNumbers, 2160, 1440, GridLeft - 15 - 2160, 5535);
+
+    for (int index = 0; index < Cells; ++index) {
+        const int d = index / Periods;
+        const int p = index % Periods;
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("cmdWeek_%1").arg(index));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setIconSize(QSize(32, 32));
+        button->setFocusPolicy(Qt::TabFocus);
+        placeTwips(button, GridLeft + ColumnStep * d, GridTop + RowStep * p, ButtonSize, ButtonSize);
+        connect(button, &QToolButton::clicked, this, [this, index] { cmdWeek_Click(index); });
+        m_cmdWeek[static_cast<std::size_t>(index)] = button;
+
+        auto* length = new ClickLabel(this);
+        length->setObjectName(QStringLiteral("labWeekCredit_%1").arg(index));
+        length->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        placeTwips(length, 3240 + ColumnStep * d, 1440 + RowStep * p, 855, 300);
+        connect(length, &ClickLabel::clicked, this, [this, index] { labWeekCredit_Click(index); });
+        m_labWeekCredit[static_cast<std::size_t>(index)] = length;
+    }
+
+    for (int d = 0; d < Days; ++d) {
+        // Under its day column (the window places it at 4920 + 1680 × d, 7200).
+        auto* reg = new QPushButton(RegisterCaption.toString(), this);
+        reg->setObjectName(QStringLiteral("cmdReg_%1").arg(d));
+        placeTwips(reg, GridLeft + ColumnStep * d, 7200, ButtonSize, ButtonSize);
+        connect(reg, &QPushButton::clicked, this, [this, d] { cmdReg_Click(d); });
+        m_cmdReg[static_cast<std::size_t>(d)] = reg;
+    }
+
+    m_cboTime = new QComboBox(this);
+    m_cboTime->setObjectName(QStringLiteral("cboTime"));
+    for (int code = 0; code <= 4; ++code)
+        m_cboTime->addItem(lessonLengthText(code));
+    m_cboTime->setCurrentIndex(1);
+    placeTwips(m_cboTime, 3360, 8040, 855, 300);
+    m_cboTime->hide();
+    connect(m_cboTime, &QComboBox::activated, this, &RecordingFrame::cboTime_Click);
+}
+
+void RecordingFrame::buildOptions()
+{
+    const struct {
+        QStringView text;
+        QColor colour;
+        int top;
+    } options[2] = {{u"A 時間割を採用", QColor(0, 0, 255), 7680}, {u"B 時間割を採用", QColor(255, 0, 0), 7920}};
+    for (int index = 0; index < 2; ++index) {
+        auto* option = new QRadioButton(options[index].text.toString(), this);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(index));
+        QPalette colours = option->palette();
+        colours.setColor(QPalette::WindowText, options[index].colour);
+        colours.setColor(QPalette::ButtonText, options[index].colour);
+        option->setPalette(colours);
+        placeTwips(option, 240, options[index].top, 1815, 375);
+        connect(option, &QRadioButton::clicked, this, [this, index] { Q_EMIT timetableChosen(index); });
+        m_option1[static_cast<std::size_t>(index)] = option;
+    }
+    m_option1[0]->setChecked(true);
+}
+
+bool RecordingFrame::timetableA() const
+{
+    return m_option1[0]->isChecked();
+}
+
+void RecordingFrame::cmdSubject_Click(int index)
+{
+    const QToolButton* button = m_palette->cmdSubject(index);
+    m_chosenIcon = button->icon();
+    m_chosenName = button->text();
+    setCursor(subjectCursor(MainPaletteOrder[index]));
+}
+
+void RecordingFrame::fraSubject_Click()
+{
+    m_chosenIcon = QIcon();
+    m_chosenName.clear();
+    unsetCursor();
+}
+
+void RecordingFrame::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        fraSubject_Click();
+    QFrame::mouseReleaseEvent(event);
+}
+
+void RecordingFrame::setPeriod(int index, const QString& name, const QIcon& icon)
+{
+    QToolButton* button = cmdWeek(index);
+    button->setText(name);
+    button->setIcon(icon);
+}
+
+void RecordingFrame::cmdWeek_Click(int index)
+{
+    if (cmdWeek(index)->text() != m_chosenName)
+        setPeriod(index, m_chosenName, m_chosenIcon);
+    else
+        setPeriod(index, QString(), QIcon());
+}
+
+void RecordingFrame::setLength(int index, int code)
+{
+    m_lengthCode[static_cast<std::size_t>(index)] = code;
+    labWeekCredit(index)->setText(lessonLengthText(code));
+}
+
+void RecordingFrame::labWeekCredit_Click(int index)
+{
+    m_state.intCreditIndexMain = static_cast<qint16>(index);
+    const ClickLabel* label = labWeekCredit(index);
+    m_cboTime->move(label->pos());
+    m_cboTime->setCurrentIndex(lengthCode(index));
+    m_cboTime->show();
+    m_cboTime->raise();
+    m_cboTime->setFocus();
+}
+
+void RecordingFrame::cboTime_Click()
+{
+    const int index = m_state.intCreditIndexMain;
+    if (index < 0 || index >= Cells)
+        return;
+    const int code = m_cboTime->currentIndex();
+    setLength(index, code);
+    QToolButton* button = cmdWeek(index);
+    if (code <= 0) {
+        setPeriod(index, QString(), QIcon());
+        button->hide();
+    } else {
+        button->show();
+    }
+    fraSubject_Click();
+}
+
+void RecordingFrame::setColumnLocked(int column, bool locked)
+{
+    for (int p = 0; p < Periods; ++p) {
+        cmdWeek(column * Periods + p)->setEnabled(!locked);
+        labWeekCredit(column * Periods + p)->setEnabled(!locked);
+    }
+}
+
+void RecordingFrame::cmdReg_Click(int column)
+{
+    const int base = column * Periods;
+    QPushButton* reg = cmdReg(column);
+    const QDate date = dateShownDay(column);
+    if (reg->text() == RegisterCaption) {
+        QString subjects;
+        QString credits;
+        for (int p = 0; p < Periods; ++p) {
+            subjects += fncStoC(cmdWeek(base + p)->text());
+            credits += QString::number(lengthCode(base + p)).right(1);
+        }
+        setColumnLocked(column, true);
+        m_cboTime->hide();
+        m_state.objDayHead->appendDay(makeRecordedDay(date, subjects, credits));
+        reg->setText(CancelCaption.toString());
+    } else {
+        setColumnLocked(column, false);
+        for (auto day = m_state.objDayHead->objNextDay(); day; day = day->objNextDay()) {
+            if (day->dateThisDay() == date) {
+                day->setBoolNowPlanning(true);
+                break;
+            }
+        }
+        reg->setText(RegisterCaption.toString());
+    }
+    fraSubject_Click();
+}
+
+void RecordingFrame::subUnvisibleButton()
+{
+    for (int index = 0; index < Cells; ++index) {
+        cmdWeek(index)->hide();
+        labWeekCredit(index)->hide();
+    }
+    for (QPushButton* reg : m_cmdReg)
+        reg->hide();
+}
+
+void RecordingFrame::showDayColumns(const QList<DayColumn>& columns)
+{
+    subUnvisibleButton();
+    for (const DayColumn& day : columns) {
+        const int c = day.column;
+        if (day.hasPeriods) {
+            cmdReg(c)->setText((day.registered ? CancelCaption : RegisterCaption).toString());
+            setColumnLocked(c, day.registered);
+            for (int p = 0; p < Periods; ++p) {
+                const int index = c * Periods + p;
+                const PeriodCell& cell = day.periods[static_cast<std::size_t>(p)];
+                setLength(index, cell.lengthCode);
+                labWeekCredit(index)->show();
+                const int icon = cell.subjectCode.isNull() ? -1 : subGetIcon(QString(cell.subjectCode));
+                if (icon >= 0) {
+                    const QToolButton* subject = m_palette->cmdSubject(icon);
+                    setPeriod(index, subject->text(), subject->icon());
+                } else {
+                    // No subject, or a code without a palette button.
+                    setPeriod(index, QString(), QIcon());
+                }
+                cmdWeek(index)->setVisible(cell.lengthCode != 0);
+            }
+            cmdReg(c)->show();
+            cmdReg(c)->setFocus();
+        }
+        m_dateShownDay[static_cast<std::size_t>(c)] = day.date;
+        Label2(c)->setText(day.heading);
+    }
+}
+
+void RecordingFrame::closeLengthChoice()
+{
+    m_state.intCreditIndexMain = -1;
+    m_cboTime->hide();
+}
+
+} // namespace lunaplan

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/weekview.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QIcon>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace lunaplan {
+
+class AppState;
+class ClickLabel;
+class SubjectPalette;
+
+// The recording area of the main window: the subject palette, the week grid
+// of five days by eight periods with a lesson-length label beside each
+// period, a register button under each day and the choice of timetable.
+// A period's index is weekday × 8 + period (weekday 0 = Monday).
+class RecordingFrame : public QFrame {
+    Q_OBJECT
+
+public:
+    static constexpr int Days = 5;
+    static constexpr int Periods = 8;
+    static constexpr int Cells = Days * Periods;
+
+    RecordingFrame(AppState& state, QWidget* parent = nullptr);
+
+    // Choosing and clearing the subject that clicks on periods put in.
+    void cmdSubject_Click(int index);
+    void fraSubject_Click();
+    // A click on period i: puts in the chosen subject, or empties the period
+    // when it already holds that subject.
+    void cmdWeek_Click(int index);
+    // A click on the length label of period i: the length list opens over it.
+    void labWeekCredit_Click(int index);
+    // A length picked from the list for the period being edited.
+    void cboTime_Click();
+    // Registers the day of column c, or cancels its registration.
+    void cmdReg_Click(int column);
+
+    // Hides every period, length label and register button.
+    void subUnvisibleButton();
+    // Shows the day columns of a week; columns not among them keep what they showed.
+    void showDayColumns(const QList<DayColumn>& columns);
+    // Hides the length list and forgets the period being edited.
+    void closeLengthChoice();
+
+    bool timetableA() const;
+    const QString& chosenSubject() const { return m_chosenName; }
+    QDate dateShownDay(int column) const { return m_dateShownDay.at(static_cast<std::size_t>(column)); }
+    int lengthCode(int index) const { return m_lengthCode.at(static_cast<std::size_t>(index)); }
+
+    // Controls by their names, for the window and for tests.
+    SubjectPalette* fraPalette() const { return m_palette; }
+    QToolButton* cmdWeek(int index) const { return m_cmdWeek.at(static_cast<std::size_t>(index)); }
+    ClickLabel* labWeekCredit(int index) const { return m_labWeekCredit.at(static_cast<std::size_t>(index)); }
+    QLabel* Label2(int column) const { return m_label2.at(static_cast<std::size_t>(column)); }
+    QPushButton* cmdReg(int column) const { return m_cmdReg.at(static_cast<std::size_t>(column)); }
+    QRadioButton* Option1(int index) const { return m_option1.at(static_cast<std::size_t>(index)); }
+    QComboBox* cboTime() const { return m_cboTime; }
+
+Q_SIGNALS:
+    // Option1(index) was chosen: the week on show is to be proposed again.
+    void timetableChosen(int index);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void buildGrid();
+    void buildOptions();
+    void setPeriod(int index, const QString& name, const QIcon& icon);
+    void setLength(int index, int code);
+    void setColumnLocked(int column, bool locked);
+
+    AppState& m_state;
+    SubjectPalette* m_palette = nullptr;
+    QLabel* m_comment = nullptr;
+    QLabel* m_periodNumbers = nullptr;
+    QComboBox* m_cboTime = nullptr;
+    std::array<QLabel*, Days> m_label2{};
+    std::array<QToolButton*, Cells> m_cmdWeek{};
+    std::array<ClickLabel*, Cells> m_labWeekCredit{};
+    std::array<int, Cells> m_lengthCode{};
+    std::array<QPushButton*, Days> m_cmdReg{};
+    std::array<QRadioButton*, 2> m_option1{};
+    std::array<QDate, Days> m_dateShownDay{};
+    QString m_chosenName;
+    QIcon m_chosenIcon;
+};
+
+} // namespace lunaplan
