@@ -205,6 +205,11 @@ void TestMonthView::arrowsScrollWithinTheRange() {
     QCOMPARE(view.lastVisibleMonth(), QDate(2027, 3, 1));
     QVERIFY(!next->isEnabled());
     QCOMPARE(months.count(), 9);
+    // The greyed arrow does nothing but is still a click on the calendar.
+    const int clicksBefore = static_cast<int>(clicks.count());
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(view.firstVisibleMonth(), QDate(2027, 1, 1));
+    QCOMPARE(clicks.count(), clicksBefore + 1);
     QCOMPARE(dates.count(), 0);
 
     QTest::mouseClick(previous, Qt::LeftButton);

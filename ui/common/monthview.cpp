@@ -71,6 +71,8 @@ MonthView::MonthView(QWidget* parent)
     m_next->setToolTip(u"次の月"_s);
     for (QToolButton* button : {m_previous, m_next}) {
         button->setAutoRaise(true);
+        button->setAutoRepeat(true);
+        button->installEventFilter(this);
         button->setFocusPolicy(Qt::NoFocus);
         // The arrows stand on the title bar and take its colours.
         button->setForegroundRole(QPalette::HighlightedText);
@@ -410,6 +412,16 @@ void MonthView::mouseReleaseEvent(QMouseEvent* event) {
         Q_EMIT dateClicked(date);
     }
     Q_EMIT clicked();
+}
+
+// A greyed arrow swallows its clicks (Qt buttons do when disabled); it is
+// still a click on the calendar.
+bool MonthView::eventFilter(QObject* watched, QEvent* event) {
+    const auto* button = qobject_cast<QToolButton*>(watched);
+    if (button && !button->isEnabled() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        Q_EMIT clicked();
+    return QWidget::eventFilter(watched, event);
 }
 
 void MonthView::keyPressEvent(QKeyEvent* event) {
