@@ -22,9 +22,10 @@ constexpr int BottomPadding = 3;
 // A title row is this many hundredths of a week row.
 constexpr int TitleShare = 130;
 
-const QColor SundayRed(0xd0, 0x10, 0x10);
-const QColor SaturdayBlue(0x10, 0x40, 0xd0);
-const QColor TodayFrame(0xd0, 0x10, 0x10);
+// Sundays and holidays red, Saturdays blue, as Japanese calendars print them.
+constexpr QRgb SundayRed = qRgb(0xd0, 0x10, 0x10);
+constexpr QRgb SaturdayBlue = qRgb(0x10, 0x40, 0xd0);
+constexpr QRgb TodayFrame = qRgb(0xd0, 0x10, 0x10);
 
 QColor blend(const QColor& a, const QColor& b, qreal share) {
     return QColor::fromRgbF(static_cast<float>(a.redF() * (1 - share) + b.redF() * share),
@@ -276,7 +277,7 @@ void MonthView::relayout() {
     m_headingFont = fitted(font(), u"水"_s, cellWidth - 2, row);
 
     const int title = titleHeight();
-    const int arrow = std::max(8, title - 4);
+    const int arrow = std::clamp(title - 4, 8, 22);
     QFont titleFont = font();
     titleFont.setBold(true);
     m_titleFont =
@@ -296,8 +297,10 @@ void MonthView::resizeEvent(QResizeEvent* event) {
 
 void MonthView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         relayout();
+        updateGeometry();
+    }
 }
 
 // Painting.
@@ -326,8 +329,8 @@ void MonthView::paintBlock(QPainter& painter, int index) const {
     for (int day = 0; day < MonthGrid::DaysPerWeek; ++day) {
         QRect heading = cellRect({index, 0, day});
         heading.translate(0, -rowHeight());
-        const QColor colour = day == 0   ? SundayRed
-                              : day == 6 ? SaturdayBlue
+        const QColor colour = day == 0   ? QColor(SundayRed)
+                              : day == 6 ? QColor(SaturdayBlue)
                                          : palette().color(QPalette::Text);
         painter.setPen(colour);
         painter.drawText(heading, Qt::AlignCenter, Weekdays.mid(day, 1).toString());
@@ -343,7 +346,7 @@ void MonthView::paintBlock(QPainter& painter, int index) const {
             const MonthCell cell{index, week, day};
             const QDate date = m_grid.dateAt(cell);
             if (date.isValid())
-                paintDay(painter, date, cellRect(cell), MonthGrid::monthStart(date) != month);
+                paintDay(painter, date, cellRect(cell), m_grid.isNeighbourDay(date));
         }
     }
 }
@@ -358,9 +361,9 @@ void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool 
     QColor colour = palette().color(QPalette::Text);
     const int weekday = MonthGrid::weekdayColumn(date);
     if (weekday == 0 || m_holidays.contains(date))
-        colour = SundayRed;
+        colour = QColor(SundayRed);
     else if (weekday == 6)
-        colour = SaturdayBlue;
+        colour = QColor(SaturdayBlue);
     if (!isSelectable(date))
         colour = palette().color(QPalette::Disabled, QPalette::Text);
     else if (neighbour)
@@ -371,7 +374,7 @@ void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool 
     painter.drawText(cell, Qt::AlignCenter, QString::number(date.day()));
 
     if (date == today()) {
-        painter.setPen(QPen(TodayFrame, 1.5));
+        painter.setPen(QPen(QColor(TodayFrame), 1.5));
         painter.setBrush(Qt::NoBrush);
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
