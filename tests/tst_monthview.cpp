@@ -324,9 +324,15 @@ void TestMonthView::selectedRange() {
         QCOMPARE(corner(d) != base, inside);
     }
 
-    // A range that ends before it starts highlights nothing.
-    view.setSelectedRange(QDate(2027, 4, 1), QDate(2027, 3, 31));
-    QCOMPARE(corner(QDate(2026, 4, 8)), base);
+    // A week leaving the range, or ending before it starts, is refused and the
+    // old selection stays: after 31 March, a Sunday, the next Monday is out of range.
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, view.setSelectedRange(QDate(2027, 4, 1), QDate(2027, 3, 31)));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, view.setSelectedRange(QDate(2026, 3, 30), QDate(2026, 4, 3)));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, view.setSelectedRange(QDate(2026, 4, 10), QDate(2026, 4, 6)));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, view.setSelectedRange(QDate(), QDate(2026, 4, 6)));
+    QCOMPARE(view.selectionFirst(), QDate(2026, 4, 6));
+    QCOMPARE(view.selectionLast(), QDate(2026, 4, 10));
+    QVERIFY(corner(QDate(2026, 4, 8)) != base);
 }
 
 void TestMonthView::todaySundaysAndHolidays() {

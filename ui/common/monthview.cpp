@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
@@ -142,6 +143,10 @@ void MonthView::scrollMonths(int delta) {
 }
 
 void MonthView::setSelectedRange(QDate first, QDate last) {
+    if (!isSelectable(first) || !isSelectable(last) || last < first)
+        throw std::out_of_range("selected range " + first.toString(Qt::ISODate).toStdString() + " to " +
+                                last.toString(Qt::ISODate).toStdString() +
+                                " is not a run of selectable days");
     m_selectionFirst = first;
     m_selectionLast = last;
     update();
@@ -353,8 +358,7 @@ void MonthView::paintBlock(QPainter& painter, int index) const {
 
 void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour) const {
     const QColor base = palette().color(QPalette::Base);
-    const bool selected = m_selectionFirst.isValid() && m_selectionLast.isValid() &&
-                          date >= m_selectionFirst && date <= m_selectionLast;
+    const bool selected = m_selectionFirst.isValid() && date >= m_selectionFirst && date <= m_selectionLast;
     if (selected)
         painter.fillRect(cell, blend(base, palette().color(QPalette::Highlight), 0.35));
 

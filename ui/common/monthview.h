@@ -50,8 +50,10 @@ public:
     void setCurrentDate(QDate date);
     QDate currentDate() const { return m_current; }
 
-    // The highlighted run of days, first to last inclusive; none when last is
-    // before first or either is invalid.
+    // The highlighted run of days, first to last inclusive. Both must be
+    // selectable and last not before first; otherwise std::out_of_range is
+    // thrown and the selection stays as it was (the caller's handling of a
+    // week that leaves the range stops there, as with a platform calendar).
     void setSelectedRange(QDate first, QDate last);
     QDate selectionFirst() const { return m_selectionFirst; }
     QDate selectionLast() const { return m_selectionLast; }
