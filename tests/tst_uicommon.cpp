@@ -1,0 +1,372 @@
+// The smaller shared UI pieces: twips, fonts, subject icons and pointer, Qt prompts, the window list.
+#include "core/subjects.h"
+#include "ui/common/japanesefonts.h"
+#include "ui/common/qtprompts.h"
+#include "ui/common/subjecticons.h"
+#include "ui/common/twips.h"
+#include "ui/common/windowlist.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace lunaplan;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(lunaplan::Prompts::Answer)
+
+namespace {
+
+// Windows for the window list; each notes its closing in a shared log.
+class Page : public QWidget {
+    Q_OBJECT
+public:
+    Page(QStringList* log, QString name, bool refuseClose = false)
+        : m_log(log)
+        , m_name(std::move(name))
+        , m_refuse(refuseClose) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        m_log->append(m_name);
+        if (m_refuse)
+            event->ignore();
+    }
+
+private:
+    QStringList* m_log;
+    QString m_name;
+    bool m_refuse;
+};
+
+class ClassPage : public Page {
+    Q_OBJECT
+public:
+    using Page::Page;
+};
+
+class CalendarPage : public Page {
+    Q_OBJECT
+public:
+    using Page::Page;
+};
+
+class TotalsWindow : public Page {
+    Q_OBJECT
+public:
+    using Page::Page;
+};
+
+void deleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Runs act on the next modal dialog of type D once the event loop shows it.
+template <class D> void onNextDialog(std::function<void(D*)> act) {
+    QTimer::singleShot(0, qApp, [act] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        act(dialog);
+    });
+}
+
+} // namespace
+
+class TestUiCommon : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void twipsToPixels_data();
+    void twipsToPixels();
+    void twipsPlacement();
+    void fontSubstitutions();
+    void subjectIcons();
+    void subjectCursor();
+    void fileFilter_data();
+    void fileFilter();
+    void questions_data();
+    void questions();
+    void messageBox();
+    void fileDialogs();
+    void windowListKeepsOnePerType();
+    void windowListForgetsClosedWindows();
+    void windowListClosesNewestFirst();
+    void windowListStopsAtRefusal();
+};
+
+void TestUiCommon::twipsToPixels_data() {
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("zero") << 0 << 0;
+    QTest::newRow("calendar frame width") << 2415 << 161;
+    QTest::newRow("calendar frame height") << 8295 << 553;
+    QTest::newRow("window width") << 13500 << 900;
+    QTest::newRow("under half a pixel") << 7 << 0;
+    QTest::newRow("half a pixel and more") << 8 << 1;
+    QTest::newRow("rounds up") << 1688 << 113;
+    QTest::newRow("negative rounds the same way") << -8 << -1;
+    QTest::newRow("small negative") << -7 << 0;
+}
+
+void TestUiCommon::twipsToPixels() {
+    QFETCH(int, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(lunaplan::twipsToPixels(twips), pixels);
+    if (twips % TwipsPerPixel == 0)
+        QCOMPARE(pixelsToTwips(pixels), twips);
+}
+
+void TestUiCommon::twipsPlacement() {
+    static_assert(twipsRect(0, 120, 2415, 8295) == QRect(0, 8, 161, 553));
+    static_assert(twipsSize(735, 735) == QSize(49, 49));
+    static_assert(twipsPoint(2520 + 1680, 840) == QPoint(280, 56));
+
+    QWidget window;
+    QWidget frame(&window);
+    placeInTwips(&frame, 2400, 0, 10935, 8415);
+    QCOMPARE(frame.geometry(), QRect(160, 0, 729, 561));
+}
+
+void TestUiCommon::fontSubstitutions() {
+    installJapaneseFontSubstitutions();
+    // Qt keeps substitutes in lower case.
+    QCOMPARE(QFont::substitutes(u"ＭＳ 明朝"_s), QStringList{u"ipamincho"_s});
+    QCOMPARE(QFont::substitutes(u"ＭＳ ゴシック"_s), QStringList{u"ipagothic"_s});
+    QCOMPARE(QFont::substitutes(u"ＭＳ Ｐゴシック"_s), QStringList{u"ipapgothic"_s});
+
+    if (!QFontDatabase::hasFamily(u"IPAPGothic"_s) || !QFontDatabase::hasFamily(u"IPAMincho"_s))
+        QSKIP("the IPA fonts are not installed");
+    // The names resolve to the real fonts, not to some fallback.
+    QCOMPARE(QFontInfo(QFont(u"ＭＳ 明朝"_s)).family(), u"IPAMincho"_s);
+    QCOMPARE(QFontInfo(QFont(u"ＭＳ ゴシック"_s)).family(), u"IPAGothic"_s);
+    QCOMPARE(QFontInfo(QFont(u"ＭＳ Ｐゴシック"_s)).family(), u"IPAPGothic"_s);
+    const QFont font = interfaceFont();
+    QCOMPARE(QFontInfo(font).family(), u"IPAPGothic"_s);
+    QCOMPARE(font.pointSize(), 9);
+}
+
+void TestUiCommon::subjectIcons() {
+    QList<QImage> images;
+    QHash<SubjectGroup, QColor> groupFill;
+    for (const QChar code : MainPaletteOrder) {
+        const QPixmap pixmap = subjectPixmap(code);
+        QVERIFY(!pixmap.isNull());
+        QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(SubjectIconSize, SubjectIconSize));
+        const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        for (const QImage& other : std::as_const(images))
+            QVERIFY2(image != other, qPrintable(QString(code)));
+        images.append(image);
+
+        // A point well inside the tile, clear of the letter, shows the group's colour.
+        const QColor fill = image.pixelColor(4, 16);
+        const SubjectGroup group = subjectByCode(code)->group;
+        if (groupFill.contains(group))
+            QCOMPARE(fill, groupFill.value(group));
+        else
+            groupFill.insert(group, fill);
+    }
+    QCOMPARE(images.size(), 18);
+    QCOMPARE(groupFill.size(), 4);
+    const QList<QColor> fills = groupFill.values();
+    for (qsizetype i = 0; i < fills.size(); ++i)
+        for (qsizetype j = i + 1; j < fills.size(); ++j)
+            QVERIFY(fills.at(i) != fills.at(j));
+
+    QVERIFY(subjectIcon(EmptySlot).isNull());
+    QVERIFY(subjectPixmap(u'X').isNull());
+    QVERIFY(!subjectIcon(u'予').isNull());
+}
+
+void TestUiCommon::subjectCursor() {
+    const QCursor cursor = lunaplan::subjectCursor(u'国');
+    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+    QCOMPARE(cursor.pixmap().toImage(), subjectPixmap(u'国').toImage());
+    QCOMPARE(cursor.hotSpot(), QPoint(SubjectIconSize / 2, SubjectIconSize / 2));
+    QCOMPARE(lunaplan::subjectCursor(EmptySlot).shape(), Qt::ArrowCursor);
+}
+
+void TestUiCommon::fileFilter_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("qt");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("class file") << u"「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2"_s
+                                << u"「Lunaplan2002」のﾌｧｲﾙ (*.vl2)"_s << u"vl2"_s;
+    QTest::newRow("pattern added") << u"テキスト|*.txt"_s << u"テキスト (*.txt)"_s << u"txt"_s;
+    QTest::newRow("several patterns") << u"表|*.csv; *.txt"_s << u"表 (*.csv *.txt)"_s << u"csv"_s;
+    QTest::newRow("other words in parentheses")
+        << u"Files (all)|*.*"_s << u"Files (all) (*.*)"_s << QString();
+    QTest::newRow("two entries") << u"A (*.a)|*.a|B|*.b"_s << u"A (*.a);;B (*.b)"_s << u"a"_s;
+    QTest::newRow("trailing bar") << u"A|*.a|"_s << u"A (*.a)"_s << u"a"_s;
+    QTest::newRow("description only") << u"すべて"_s << u"すべて (*)"_s << QString();
+    QTest::newRow("empty") << QString() << QString() << QString();
+}
+
+void TestUiCommon::fileFilter() {
+    QFETCH(QString, filter);
+    QFETCH(QString, qt);
+    QFETCH(QString, suffix);
+    QCOMPARE(qtFileFilter(filter), qt);
+    QCOMPARE(defaultSuffix(filter), suffix);
+}
+
+void TestUiCommon::questions_data() {
+    QTest::addColumn<bool>("withCancel");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Prompts::Answer>("answer");
+    QTest::newRow("yes/no: Enter takes Yes") << false << int(Qt::Key_Return) << Prompts::Answer::Yes;
+    QTest::newRow("yes/no: Escape is No") << false << int(Qt::Key_Escape) << Prompts::Answer::No;
+    QTest::newRow("yes/no/cancel: Enter takes Yes") << true << int(Qt::Key_Return) << Prompts::Answer::Yes;
+    QTest::newRow("yes/no/cancel: Escape cancels") << true << int(Qt::Key_Escape) << Prompts::Answer::Cancel;
+}
+
+void TestUiCommon::questions() {
+    QFETCH(bool, withCancel);
+    QFETCH(int, key);
+    QFETCH(Prompts::Answer, answer);
+
+    QtPrompts prompts;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    int buttons = 0;
+    onNextDialog<QMessageBox>([&](QMessageBox* box) {
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = static_cast<int>(box->buttons().size());
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    const QString question = u"終了前にファイルを保存しますか。"_s;
+    const Prompts::Answer got = withCancel ? prompts.askYesNoCancel(question, applicationTitle())
+                                           : prompts.askYesNo(question, applicationTitle());
+    QCOMPARE(got, answer);
+    QCOMPARE(title, u"Lunaplan"_s);
+    QCOMPARE(text, question);
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(buttons, withCancel ? 3 : 2);
+}
+
+void TestUiCommon::messageBox() {
+    QtPrompts prompts;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    onNextDialog<QMessageBox>([&](QMessageBox* box) {
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    prompts.message(u"ファイルが読めません。"_s, applicationTitle(), Prompts::Icon::Warning);
+    QCOMPARE(icon, QMessageBox::Warning);
+}
+
+void TestUiCommon::fileDialogs() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QtPrompts prompts;
+    const QString filter = u"「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2"_s;
+
+    QString title;
+    QStringList filters;
+    onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        dialog->reject();
+    });
+    QCOMPARE(prompts.openFileName(u"開く"_s, filter), QString());
+    QCOMPARE(title, u"開く"_s);
+    QCOMPARE(filters, QStringList{u"「Lunaplan2002」のﾌｧｲﾙ (*.vl2)"_s});
+
+    // A name typed without an extension is saved with the filter's one.
+    onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(dir.path());
+        dialog->selectFile(u"class"_s);
+        static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+    });
+    QCOMPARE(prompts.saveFileName(u"ファイル名を付けて保存"_s, filter), dir.filePath(u"class.vl2"_s));
+}
+
+void TestUiCommon::windowListKeepsOnePerType() {
+    QStringList log;
+    WindowList list;
+    ClassPage* page = list.show<ClassPage>(&log, u"class"_s);
+    QVERIFY(page->isVisible());
+    QVERIFY(page->testAttribute(Qt::WA_DeleteOnClose));
+    QCOMPARE(list.show<ClassPage>(&log, u"second"_s), page);
+    CalendarPage* calendar = list.show<CalendarPage>(&log, u"calendar"_s);
+    QCOMPARE(list.windows(), (QList<QWidget*>{page, calendar}));
+    QCOMPARE(list.find<CalendarPage>(), calendar);
+    QCOMPARE(list.find<TotalsWindow>(), nullptr);
+
+    // A hidden window is still open: showing its type shows it again.
+    calendar->hide();
+    QCOMPARE(list.show<CalendarPage>(&log, u"again"_s), calendar);
+    QVERIFY(calendar->isVisible());
+
+    list.track(page);
+    list.track(nullptr);
+    QCOMPARE(list.windows().size(), 2);
+}
+
+void TestUiCommon::windowListForgetsClosedWindows() {
+    QStringList log;
+    QPointer<QWidget> page;
+    QPointer<QWidget> totals;
+    {
+        WindowList list;
+        page = list.show<ClassPage>(&log, u"class"_s);
+        totals = list.show<TotalsWindow>(&log, u"totals"_s);
+        QVERIFY(page->close());
+        deleteClosedWindows();
+        QVERIFY(page.isNull());
+        QCOMPARE(list.windows(), QList<QWidget*>{totals.data()});
+
+        // Opened again, it is a new window at the end of the list.
+        ClassPage* reopened = list.show<ClassPage>(&log, u"class"_s);
+        QCOMPARE(list.windows(), (QList<QWidget*>{totals.data(), reopened}));
+        page = reopened;
+    }
+    // Windows still open go with the list.
+    QVERIFY(page.isNull());
+    QVERIFY(totals.isNull());
+}
+
+void TestUiCommon::windowListClosesNewestFirst() {
+    QStringList log;
+    WindowList list;
+    QPointer<QWidget> first = list.show<ClassPage>(&log, u"class"_s);
+    QPointer<QWidget> second = list.show<TotalsWindow>(&log, u"totals"_s);
+    QPointer<QWidget> third = list.show<CalendarPage>(&log, u"calendar"_s);
+    second->hide(); // closed too, though not on screen
+
+    QVERIFY(list.closeAllNewestFirst());
+    QCOMPARE(log, (QStringList{u"calendar"_s, u"totals"_s, u"class"_s}));
+    QCOMPARE(list.windows(), QList<QWidget*>());
+    deleteClosedWindows();
+    QVERIFY(first.isNull() && second.isNull() && third.isNull());
+}
+
+void TestUiCommon::windowListStopsAtRefusal() {
+    QStringList log;
+    WindowList list;
+    ClassPage* first = list.show<ClassPage>(&log, u"class"_s);
+    auto* busy = new TotalsWindow(&log, u"busy"_s, true);
+    list.track(busy);
+    QPointer<QWidget> last = list.show<CalendarPage>(&log, u"calendar"_s);
+
+    QVERIFY(!list.closeAllNewestFirst());
+    QCOMPARE(log, (QStringList{u"calendar"_s, u"busy"_s}));
+    QCOMPARE(list.windows(), (QList<QWidget*>{first, busy}));
+    deleteClosedWindows();
+    QVERIFY(last.isNull());
+}
+
+QTEST_MAIN(TestUiCommon)
+#include "tst_uicommon.moc"
