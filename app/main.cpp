@@ -19,7 +19,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Lunaplan"));
     QApplication::setApplicationName(QStringLiteral("Lunaplan"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    installJapaneseFonts();
+    installJapaneseFontSubstitutions();
+    QApplication::setFont(interfaceFont());
 
     AppState state;
     QSettings settings;

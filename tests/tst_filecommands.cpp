@@ -1,6 +1,7 @@
 // The main window's file commands: open, close, save, save as and exit, with
 // their questions, backups and failures.
 #include "core/appstate.h"
+#include "core/weekview.h"
 #include "storage/classfile.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
@@ -9,6 +10,7 @@
 #include "ui/main/frmmain.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -49,7 +51,7 @@ private Q_SLOTS:
     void closeYesWithoutFileRunsSaveAs();
     void closeYesWithFileSaves();
     void saveAsNewAndExistingFile();
-    void saveAsGivesABareNameItsExtension();
+    void saveAsBacksUpInTheFilesFolder();
     void failedSaveKeepsClassAndName();
     void openReadsAFile();
     void openDamagedFileChangesNothing();
@@ -137,7 +139,7 @@ void TestFileCommands::closeAnsweredNo()
     QCOMPARE(m_state->intYear, 2026);
     QCOMPARE(m_state->strTeacher, u"山田花子"_s);
     QCOMPARE(m_state->dateSelected, QDate(2026, 4, 1));
-    QVERIFY(m_window->MonthView1()->isMonthVisible(QDate(2026, 4, 1)));
+    QCOMPARE(m_window->MonthView1()->firstVisibleMonth(), QDate(2026, 4, 1));
     QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
     QVERIFY(!m_window->fileCommands()->mnuFileSave()->isVisible());
 }
@@ -199,10 +201,10 @@ void TestFileCommands::saveAsNewAndExistingFile()
     QVERIFY(hasRecords(reread));
 }
 
-void TestFileCommands::saveAsGivesABareNameItsExtension()
+void TestFileCommands::saveAsBacksUpInTheFilesFolder()
 {
     QVERIFY(QDir(m_dir.path()).mkdir(u"my.data"_s));
-    m_prompts->fileNames.enqueue(path(u"my.data/class"_s));
+    m_prompts->fileNames.enqueue(path(u"my.data/class.vl2"_s));
     QVERIFY(m_window->fileCommands()->mnuFileSaveAs_Click());
     QCOMPARE(m_state->strFileName, path(u"my.data/class.vl2"_s));
     QVERIFY(QFile::exists(path(u"my.data/class.vl2"_s)));

@@ -16,6 +16,9 @@ public:
     // before the prompts object does.
     explicit QtPrompts(QWidget* parent = nullptr);
 
+    // The window the dialogs stand over, for prompts made before it existed.
+    void setParentWindow(QWidget* parent) { m_parent = parent; }
+
     void message(const QString& text, const QString& title, Icon icon = Icon::None) override;
     Answer askYesNo(const QString& text, const QString& title) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;

@@ -126,12 +126,9 @@ bool FileCommands::mnuFileSave_Click()
 
 bool FileCommands::mnuFileSaveAs_Click()
 {
-    QString name = m_prompts.saveFileName(QStringLiteral("ファイル名を付けて保存"), fileFilter());
+    const QString name = m_prompts.saveFileName(QStringLiteral("ファイル名を付けて保存"), fileFilter());
     if (name.isEmpty())
         return true;
-    // A class file is found by its extension: give a bare name one.
-    if (QFileInfo(name).suffix().isEmpty() && !name.endsWith(u'.'))
-        name += QStringLiteral(".vl2");
     const QString previous = m_state.strFileName;
     m_state.strFileName = name;
     makeBackupCopy(name);

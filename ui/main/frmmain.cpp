@@ -48,16 +48,18 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     auto* calendarFrame = new QFrame(client);
     calendarFrame->setObjectName(QStringLiteral("fraCalenderMain"));
     calendarFrame->setFrameShape(QFrame::NoFrame);
-    placeTwips(calendarFrame, 0, 120, 2415, 8295);
+    placeInTwips(calendarFrame, 0, 120, 2415, 8295);
     m_monthView = new MonthView(calendarFrame);
     m_monthView->setObjectName(QStringLiteral("MonthView1"));
     m_monthView->setMonthGrid(3, 1);
     m_monthView->setGeometry(calendarFrame->rect());
     connect(m_monthView, &MonthView::dateClicked, this, &frmMain::MonthView1_DateClick);
     connect(m_monthView, &MonthView::clicked, this, &frmMain::MonthView1_Click);
+    // Months brought into view by the keyboard need their marks as well.
+    connect(m_monthView, &MonthView::visibleMonthsChanged, this, &frmMain::subDispHoliday);
 
     m_recording = new RecordingFrame(state, client);
-    placeTwips(m_recording, 2400, 0, 10935, 8415);
+    placeInTwips(m_recording, 2400, 0, 10935, 8415);
     connect(m_recording, &RecordingFrame::timetableChosen, this, &frmMain::Option1_Click);
 
     m_statusPanel = new QLabel(this);
@@ -130,8 +132,7 @@ void frmMain::MonthView1_DateClick(QDate date)
     // A week that cannot be selected on the calendar is not shown.
     if (!week || week->first < m_monthView->minDate() || week->last > m_monthView->maxDate())
         return;
-    if (!m_monthView->isMonthVisible(date))
-        m_monthView->setCurrentDate(date);
+    m_monthView->setCurrentDate(date);
     m_monthView->setSelectedRange(week->first, week->last);
     m_state.dateSelected = date;
     m_state.dateWeekFirst = week->first;

@@ -68,10 +68,10 @@ RecordingFrame::RecordingFrame(AppState& state, QWidget* parent)
     m_comment->setObjectName(QStringLiteral("lblMainComment"));
     m_comment->setWordWrap(true);
     m_comment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(m_comment, 120, 240, 10575, 615);
+    placeInTwips(m_comment, 120, 240, 10575, 615);
 
     m_palette = new SubjectPalette(this);
-    placeTwips(m_palette, 120, 720, 1695, 6855);
+    placeInTwips(m_palette, 120, 720, 1695, 6855);
     connect(m_palette, &SubjectPalette::subjectChosen, this, &RecordingFrame::cmdSubject_Click);
 
     buildGrid();
@@ -86,7 +86,7 @@ void RecordingFrame::buildGrid()
         auto* heading = new QLabel(designHeadings[d].toString(), this);
         heading->setObjectName(QStringLiteral("Label2_%1").arg(d));
         heading->setAlignment(Qt::AlignCenter);
-        placeTwips(heading, GridLeft + ColumnStep * d, 840, 855, 255);
+        placeInTwips(heading, GridLeft + ColumnStep * d, 840, 855, 255);
         m_label2[static_cast<std::size_t>(d)] = heading;
     }
 
@@ -94,7 +94,7 @@ void RecordingFrame::buildGrid()
         QStringLiteral("０　　　１　　　２　　　３　　　４　　　５　　　６　　　　７"), this);
     m_periodNumbers->setObjectName(QStringLiteral("Label7"));
     // As wide as the gap before Monday's column, so that a full-width digit is not cut.
-    placeTwips(m_periodNumbers, 2160, 1440, GridLeft - 15 - 2160, 5535);
+    placeInTwips(m_periodNumbers, 2160, 1440, GridLeft - 15 - 2160, 5535);
 
     for (int index = 0; index < Cells; ++index) {
         const int d = index / Periods;
@@ -104,14 +104,14 @@ void RecordingFrame::buildGrid()
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(32, 32));
         button->setFocusPolicy(Qt::TabFocus);
-        placeTwips(button, GridLeft + ColumnStep * d, GridTop + RowStep * p, ButtonSize, ButtonSize);
+        placeInTwips(button, GridLeft + ColumnStep * d, GridTop + RowStep * p, ButtonSize, ButtonSize);
         connect(button, &QToolButton::clicked, this, [this, index] { cmdWeek_Click(index); });
         m_cmdWeek[static_cast<std::size_t>(index)] = button;
 
         auto* length = new ClickLabel(this);
         length->setObjectName(QStringLiteral("labWeekCredit_%1").arg(index));
         length->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        placeTwips(length, 3240 + ColumnStep * d, 1440 + RowStep * p, 855, 300);
+        placeInTwips(length, 3240 + ColumnStep * d, 1440 + RowStep * p, 855, 300);
         connect(length, &ClickLabel::clicked, this, [this, index] { labWeekCredit_Click(index); });
         m_labWeekCredit[static_cast<std::size_t>(index)] = length;
     }
@@ -120,7 +120,7 @@ void RecordingFrame::buildGrid()
         // Under its day column (the window places it at 4920 + 1680 × d, 7200).
         auto* reg = new QPushButton(RegisterCaption.toString(), this);
         reg->setObjectName(QStringLiteral("cmdReg_%1").arg(d));
-        placeTwips(reg, GridLeft + ColumnStep * d, 7200, ButtonSize, ButtonSize);
+        placeInTwips(reg, GridLeft + ColumnStep * d, 7200, ButtonSize, ButtonSize);
         connect(reg, &QPushButton::clicked, this, [this, d] { cmdReg_Click(d); });
         m_cmdReg[static_cast<std::size_t>(d)] = reg;
     }
@@ -130,7 +130,7 @@ void RecordingFrame::buildGrid()
     for (int code = 0; code <= 4; ++code)
         m_cboTime->addItem(lessonLengthText(code));
     m_cboTime->setCurrentIndex(1);
-    placeTwips(m_cboTime, 3360, 8040, 855, 300);
+    placeInTwips(m_cboTime, 3360, 8040, 855, 300);
     m_cboTime->hide();
     connect(m_cboTime, &QComboBox::activated, this, &RecordingFrame::cboTime_Click);
 }
@@ -149,7 +149,7 @@ void RecordingFrame::buildOptions()
         colours.setColor(QPalette::WindowText, options[index].colour);
         colours.setColor(QPalette::ButtonText, options[index].colour);
         option->setPalette(colours);
-        placeTwips(option, 240, options[index].top, 1815, 375);
+        placeInTwips(option, 240, options[index].top, 1815, 375);
         connect(option, &QRadioButton::clicked, this, [this, index] { Q_EMIT timetableChosen(index); });
         m_option1[static_cast<std::size_t>(index)] = option;
     }

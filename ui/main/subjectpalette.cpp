@@ -22,7 +22,7 @@ SubjectPalette::SubjectPalette(QWidget* parent)
         button->setIconSize(QSize(32, 32));
         button->setText(subjectByCode(code)->fullName.toString());
         button->setFocusPolicy(Qt::TabFocus);
-        placeTwips(button, index % 2 == 0 ? 120 : 840, 240 + 720 * (index / 2), 735, 735);
+        placeInTwips(button, index % 2 == 0 ? 120 : 840, 240 + 720 * (index / 2), 735, 735);
         connect(button, &QToolButton::pressed, this, [this, index] { Q_EMIT subjectChosen(index); });
         connect(button, &QToolButton::clicked, this, [this, index] { Q_EMIT subjectChosen(index); });
         m_buttons[static_cast<std::size_t>(index)] = button;
