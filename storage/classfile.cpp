@@ -17,7 +17,8 @@ namespace lunaplan {
 
 namespace {
 
-int fileErrorNumber(const QFileDevice& file) {
+int fileErrorNumber(const QFileDevice& file)
+{
     switch (file.error()) {
     case QFileDevice::ResourceError: // no space left, too many open files
         return FileError::DiskFull;
@@ -28,7 +29,8 @@ int fileErrorNumber(const QFileDevice& file) {
     }
 }
 
-void writeAtomically(const QString& fileName, const QByteArray& bytes) {
+void writeAtomically(const QString& fileName, const QByteArray& bytes)
+{
     // The bytes go to a temporary file beside the target, which replaces the
     // target only when everything has been written and flushed.
     QSaveFile file(fileName);
@@ -46,7 +48,8 @@ void writeAtomically(const QString& fileName, const QByteArray& bytes) {
         fail(u"保存できませんでした"_s);
 }
 
-QByteArray readForParsing(const QString& fileName) {
+QByteArray readForParsing(const QString& fileName)
+{
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         const int number = file.exists() ? fileErrorNumber(file) : FileError::NotFound;
@@ -68,15 +71,18 @@ QByteArray readForParsing(const QString& fileName) {
 
 } // namespace
 
-QString noDataToSaveMessage() {
+QString noDataToSaveMessage()
+{
     return u"まだ保存するデータがありません。"_s;
 }
 
-QString notAClassFileMessage() {
+QString notAClassFileMessage()
+{
     return u"「Soraplan2002」のデータファイルではありません"_s;
 }
 
-void subSaveFile(AppState& state, Prompts& prompts) {
+void subSaveFile(AppState& state, Prompts& prompts)
+{
     if (state.strFileName.isEmpty() || state.intYear == 0) {
         prompts.message(noDataToSaveMessage(), applicationTitle(), Prompts::Icon::None);
         return;
@@ -89,7 +95,8 @@ void subSaveFile(AppState& state, Prompts& prompts) {
     writeAtomically(state.strFileName, bytes);
 }
 
-void subLoadFile(AppState& state, Prompts& prompts) {
+void subLoadFile(AppState& state, Prompts& prompts)
+{
     try {
         const std::optional<ClassFileData> data = parseClassFile(readForParsing(state.strFileName));
         if (!data) {

@@ -15,7 +15,8 @@ namespace lunaplan {
 namespace {
 
 // The first line without its line end.
-QByteArrayView firstLine(QByteArrayView bytes) {
+QByteArrayView firstLine(QByteArrayView bytes)
+{
     const qsizetype end = bytes.indexOf('\n');
     QByteArrayView line = end < 0 ? bytes : bytes.first(end);
     if (line.endsWith('\r'))
@@ -23,13 +24,15 @@ QByteArrayView firstLine(QByteArrayView bytes) {
     return line;
 }
 
-int lineNumberAt(QByteArrayView bytes, qsizetype offset) {
+int lineNumberAt(QByteArrayView bytes, qsizetype offset)
+{
     return 1 + static_cast<int>(bytes.first(offset).count('\n'));
 }
 
 // The lines without their line ends (CR LF or LF). A line end after the last
 // line does not start another one.
-QList<QByteArrayView> splitLines(QByteArrayView bytes) {
+QList<QByteArrayView> splitLines(QByteArrayView bytes)
+{
     QList<QByteArrayView> lines;
     qsizetype start = 0;
     while (start < bytes.size()) {
@@ -50,7 +53,8 @@ QList<QByteArrayView> splitLines(QByteArrayView bytes) {
 }
 
 // A number line: spaces, an optional sign, digits, spaces.
-std::optional<qint64> parseNumber(QByteArrayView line) {
+std::optional<qint64> parseNumber(QByteArrayView line)
+{
     qsizetype i = 0;
     const qsizetype n = line.size();
     while (i < n && line[i] == ' ')
@@ -79,13 +83,16 @@ std::optional<qint64> parseNumber(QByteArrayView line) {
 class Reader {
 public:
     explicit Reader(const QList<QByteArrayView>& lines)
-        : m_lines(lines) {}
+        : m_lines(lines)
+    {
+    }
 
     bool atEnd() const { return m_next == m_lines.size(); }
     // The number of the line read next (from 1).
     int lineNumber() const { return static_cast<int>(m_next) + 1; }
 
-    QString text() {
+    QString text()
+    {
         const int number = lineNumber();
         const std::optional<QString> decoded = m_codec.decode(take());
         if (!decoded)
@@ -95,7 +102,8 @@ public:
 
     bool flag() { return fncStoB(text()); }
 
-    qint64 number() {
+    qint64 number()
+    {
         const int number = lineNumber();
         const std::optional<qint64> value = parseNumber(take());
         if (!value)
@@ -104,7 +112,8 @@ public:
     }
 
     qint16 integer(qint64 min = std::numeric_limits<qint16>::min(),
-                   qint64 max = std::numeric_limits<qint16>::max()) {
+                   qint64 max = std::numeric_limits<qint16>::max())
+    {
         const int number = lineNumber();
         const qint64 value = this->number();
         if (value < min || value > max)
@@ -113,7 +122,8 @@ public:
     }
 
     // A month line and a day line, in the school year that starts in April of `year`.
-    QDate date(int year) {
+    QDate date(int year)
+    {
         const int monthLine = lineNumber();
         const qint64 month = number();
         if (month < 1 || month > 12)
@@ -129,7 +139,8 @@ public:
         }
     }
 
-    TotalsRecord totals() {
+    TotalsRecord totals()
+    {
         TotalsRecord record;
         for (const TotalField field : classfile::TotalsOrder)
             record.setValue(field, integer());
@@ -137,7 +148,8 @@ public:
     }
 
 private:
-    QByteArrayView take() {
+    QByteArrayView take()
+    {
         if (atEnd())
             throw FormatError(lineNumber(), u"ファイルが途中で終わっています"_s);
         return m_lines[m_next++];
@@ -155,7 +167,8 @@ constexpr int MaxGrade = 6;
 
 } // namespace
 
-std::optional<ClassFileData> parseClassFile(QByteArrayView bytes) {
+std::optional<ClassFileData> parseClassFile(QByteArrayView bytes)
+{
     if (bytes.isEmpty() || firstLine(bytes) != classfile::Magic)
         return std::nullopt;
     if (bytes.size() > classfile::MaxBytes)
@@ -211,7 +224,8 @@ std::optional<ClassFileData> parseClassFile(QByteArrayView bytes) {
     return data;
 }
 
-void applyClassFile(AppState& state, const ClassFileData& data) {
+void applyClassFile(AppState& state, const ClassFileData& data)
+{
     // Build every new object first: after this block nothing can fail.
     auto yearBase = state.objYearBase ? state.objYearBase : std::make_shared<VelaYearTotal>();
     std::array<std::shared_ptr<VelaWeekTotal>, 2> weeks{makeTemplateWeek(), makeTemplateWeek()};

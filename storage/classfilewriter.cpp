@@ -10,13 +10,15 @@ namespace lunaplan {
 
 namespace {
 
-const QString& subjectOrEmpty(const VelaDayTime* day) {
+const QString& subjectOrEmpty(const VelaDayTime* day)
+{
     static const QString empty;
     return day ? day->strSubject() : empty;
 }
 
 // strSubject of the first six days of a template week.
-std::array<QString, 6> weekSubjects(const VelaWeekTotal* week) {
+std::array<QString, 6> weekSubjects(const VelaWeekTotal* week)
+{
     std::array<QString, 6> subjects{};
     const VelaDayTime* day = week ? week->objFirstDay().get() : nullptr;
     for (QString& s : subjects) {
@@ -30,9 +32,12 @@ std::array<QString, 6> weekSubjects(const VelaWeekTotal* week) {
 class LineWriter {
 public:
     explicit LineWriter(QByteArray& out)
-        : m_out(out) {}
+        : m_out(out)
+    {
+    }
 
-    void text(const QString& value) {
+    void text(const QString& value)
+    {
         if (value.contains(u'\r') || value.contains(u'\n')) {
             QString oneLine = value;
             oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
@@ -44,7 +49,8 @@ public:
     }
 
     // One leading space when not negative, a minus sign otherwise.
-    void number(int value) {
+    void number(int value)
+    {
         if (value >= 0)
             m_out.append(' ');
         m_out.append(QByteArray::number(value));
@@ -52,7 +58,8 @@ public:
     }
 
     // A number with one trailing space.
-    void total(int value) {
+    void total(int value)
+    {
         if (value >= 0)
             m_out.append(' ');
         m_out.append(QByteArray::number(value));
@@ -63,12 +70,14 @@ public:
     void flag(bool value) { text(fncBtoS(value)); }
 
     // Month and day; the zero date is stored as 30 December.
-    void date(QDate value) {
+    void date(QDate value)
+    {
         number(value.isValid() ? value.month() : classfile::ZeroDateMonth);
         number(value.isValid() ? value.day() : classfile::ZeroDateDay);
     }
 
-    void totals(const TotalsRecord& record) {
+    void totals(const TotalsRecord& record)
+    {
         for (const TotalField field : classfile::TotalsOrder)
             total(record.value(field));
     }
@@ -82,7 +91,8 @@ private:
 
 } // namespace
 
-ClassFileData captureClassFile(const AppState& state) {
+ClassFileData captureClassFile(const AppState& state)
+{
     ClassFileData data;
     data.intYear = state.intYear;
     data.intGrade = state.intGrade;
@@ -120,7 +130,8 @@ ClassFileData captureClassFile(const AppState& state) {
     return data;
 }
 
-QByteArray formatClassFile(const ClassFileData& data) {
+QByteArray formatClassFile(const ClassFileData& data)
+{
     QByteArray out;
     // About 12 bytes a header line and 40 a day record.
     out.reserve(8192 + 40 * data.holidays.size() + 64 * data.days.size());

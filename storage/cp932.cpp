@@ -19,18 +19,21 @@ constexpr const char* Utf16Name = "UTF-16BE";
 // "？" in code page 932.
 constexpr char ReplacementBytes[] = {'\x81', '\x48'};
 
-iconv_t openConverter(const char* to, const char* from) {
+iconv_t openConverter(const char* to, const char* from)
+{
     const iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
     return cd;
 }
 
-iconv_t handle(void* cd) {
+iconv_t handle(void* cd)
+{
     return static_cast<iconv_t>(cd);
 }
 
-bool isAscii(QByteArrayView bytes) {
+bool isAscii(QByteArrayView bytes)
+{
     for (const char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80)
             return false;
@@ -42,7 +45,8 @@ bool isAscii(QByteArrayView bytes) {
 
 Cp932Codec::Cp932Codec()
     : m_toUnicode(openConverter(Utf16Name, "CP932"))
-    , m_fromUnicode(nullptr) {
+    , m_fromUnicode(nullptr)
+{
     try {
         m_fromUnicode = openConverter("CP932", Utf16Name);
     } catch (...) {
@@ -51,12 +55,14 @@ Cp932Codec::Cp932Codec()
     }
 }
 
-Cp932Codec::~Cp932Codec() {
+Cp932Codec::~Cp932Codec()
+{
     iconv_close(handle(m_toUnicode));
     iconv_close(handle(m_fromUnicode));
 }
 
-std::optional<QString> Cp932Codec::decode(QByteArrayView bytes) {
+std::optional<QString> Cp932Codec::decode(QByteArrayView bytes)
+{
     // Bytes below 0x80 are ASCII in code page 932 (0x5C is the backslash).
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
@@ -75,7 +81,8 @@ std::optional<QString> Cp932Codec::decode(QByteArrayView bytes) {
     return text;
 }
 
-void Cp932Codec::encode(QStringView text, QByteArray& out) {
+void Cp932Codec::encode(QStringView text, QByteArray& out)
+{
     if (text.isEmpty())
         return;
     const qsizetype start = out.size();
@@ -108,7 +115,8 @@ void Cp932Codec::encode(QStringView text, QByteArray& out) {
     out.truncate(out.size() - static_cast<qsizetype>(outLeft));
 }
 
-QByteArray Cp932Codec::encode(QStringView text) {
+QByteArray Cp932Codec::encode(QStringView text)
+{
     QByteArray out;
     encode(text, out);
     return out;

@@ -32,7 +32,8 @@ protected:
 };
 
 // The title of the program's message boxes.
-inline QString applicationTitle() {
+inline QString applicationTitle()
+{
     return QStringLiteral("Lunaplan");
 }
 
