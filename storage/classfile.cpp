@@ -40,10 +40,18 @@ void writeAtomically(const QString& fileName, const QByteArray& bytes)
         file.cancelWriting();
         throw error;
     };
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: QSaveFile::commit() does not notice a failure of its own
+    // final flush and would put a cut-off file in place. Without a buffer each
+    // write reaches the system at once, and a short write is retried so that
+    // the failure that caused it is reported with its reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(u"保存のために開けませんでした"_s);
-    if (file.write(bytes) != bytes.size())
-        fail(u"書き込めませんでした"_s);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            fail(u"書き込めませんでした"_s);
+        done += static_cast<qsizetype>(written);
+    }
     if (!file.commit())
         fail(u"保存できませんでした"_s);
 }
