@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/errors.h"
 #include "core/units.h"
+#include "core/velayeartotal.h"
 #include "storage/classfile.h"
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
@@ -217,6 +218,7 @@ private Q_SLOTS:
     void saveLoadSaveIsByteIdentical_data();
     void saveLoadSaveIsByteIdentical();
     void lfLineEndsAreRead();
+    void sampleYear();
 
     void cp932Mapping_data();
     void cp932Mapping();
@@ -477,6 +479,50 @@ void TestClassFile::lfLineEndsAreRead()
     // The last line may also end without a line end.
     lf.chop(1);
     QVERIFY(*parseClassFile(lf) == *fromLf);
+}
+
+// The sample class year of the README, as the generator wrote it.
+void TestClassFile::sampleYear()
+{
+    AppState state;
+    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    test::ScriptedPrompts prompts;
+    subLoadFile(state, prompts);
+    QCOMPARE(state.intYear, 2026);
+    QCOMPARE(state.intGrade, 3);
+    QCOMPARE(state.strClass, u"2"_s);
+
+    const QList<const VelaDayTime*> days = recordedDays(state);
+    QVERIFY(days.size() > 120);
+    QCOMPARE(days.first()->dateThisDay(), QDate(2026, 4, 6));
+    QCOMPARE(days.last()->dateThisDay(), QDate(2026, 12, 9));
+    int withdrawn = 0;
+    for (const VelaDayTime* day : days) {
+        QVERIFY2(state.fncIsWorkDay(day->dateThisDay()),
+                 qPrintable(day->dateThisDay().toString(Qt::ISODate)));
+        QCOMPARE(day->strSubject().size(), 8);
+        QCOMPARE(day->strCredit().size(), 8);
+        withdrawn += day->boolNowPlanning() ? 1 : 0;
+    }
+    QVERIFY(withdrawn > 0);
+
+    // The plan splits the base hours over the terms.
+    for (const TotalField field : PerCodeFields)
+        QCOMPARE(state.objYearPlan->value(field), state.objYearBase->value(field));
+    QCOMPARE(state.objYearBase->kokugo(), 3 * 245);
+    QCOMPARE(state.objYearBase->SouJyugyouJisuu(), 3 * 980);
+
+    // Until 9 December: terms 1 and 2 held lessons, term 3 none, the year
+    // somewhere between half and all of the base hours.
+    assignResultTerms(state);
+    QVERIFY(state.objYearResult->season(1)->SouJyugyouJisuu() > 0);
+    QVERIFY(state.objYearResult->season(2)->SouJyugyouJisuu() > 0);
+    QCOMPARE(state.objYearResult->season(3)->SouJisuu(), 0);
+    const int held = state.objYearResult->SouJyugyouJisuu();
+    QVERIFY2(held > state.objYearBase->SouJyugyouJisuu() / 2 && held < state.objYearBase->SouJyugyouJisuu(),
+             qPrintable(QString::number(held)));
+    QVERIFY(state.objYearResult->gakkougyouji() > 0);
+    QVERIFY(state.objYearResult->uchikiri() > 0);
 }
 
 void TestClassFile::cp932Mapping_data()
