@@ -848,7 +848,8 @@ void TestClassFile::missingFileChangesNothing()
 }
 
 // 200 holidays and a full year of days fit; a file of more than 3,001 lines
-// is refused at line 3,002 before anything is read.
+// is refused at line 3,002 before anything is read, and so is a file larger
+// than 16 MiB.
 void TestClassFile::largestFiles()
 {
     AppState state = fixtureState(u"two-days.vl2"_s);
@@ -881,6 +882,25 @@ void TestClassFile::largestFiles()
     } catch (const FormatError& e) {
         QCOMPARE(e.description(), u"3002行目: 行数が多すぎます（3001行まで）"_s);
     }
+
+    // A file larger than any class year (here a comment of 16 MiB) is refused
+    // without reading it all.
+    QByteArray huge = readBytes(fixture(u"two-days.vl2"_s));
+    huge += " 4\r\n 22\r\n" + sjis(u"国国算社体図　　"_s) + "\r\n13333300\r\n" +
+            QByteArray(16 * 1024 * 1024, 'x') + "\r\nFalse\r\n";
+    const QString path = m_dir.filePath(u"huge.vl2"_s);
+    writeBytes(path, huge);
+    AppState state2 = otherClass();
+    const Snapshot before(state2);
+    state2.strFileName = path;
+    test::ScriptedPrompts prompts;
+    try {
+        subLoadFile(state2, prompts);
+        QFAIL("a file of more than 16 MiB was read");
+    } catch (const FormatError& e) {
+        QCOMPARE(e.description(), u"193行目: ファイルが大きすぎます（16 MiBまで）"_s);
+    }
+    QVERIFY(Snapshot(state2) == before);
 }
 
 // Every file of the corpus (among them whatever the fuzzer found) is refused
