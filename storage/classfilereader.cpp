@@ -41,7 +41,8 @@ QList<QByteArrayView> splitLines(QByteArrayView bytes)
         if (end < 0)
             end = bytes.size();
         QByteArrayView line = bytes.sliced(start, end - start);
-        if (end < bytes.size() && line.endsWith('\r'))
+        // Also on a last line without LF: a file cut between CR and LF.
+        if (line.endsWith('\r'))
             line.chop(1);
         if (lines.size() == classfile::MaxLines)
             throw FormatError(classfile::MaxLines + 1,

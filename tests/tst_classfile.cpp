@@ -476,9 +476,11 @@ void TestClassFile::lfLineEndsAreRead()
     QVERIFY(fromLf);
     QVERIFY(*fromLf == *parseClassFile(crlf));
     QCOMPARE(formatClassFile(*fromLf), crlf);
-    // The last line may also end without a line end.
+    // The last line may also end without a line end, or with CR alone.
     lf.chop(1);
     QVERIFY(*parseClassFile(lf) == *fromLf);
+    const QByteArray withdrawn = readBytes(fixture(u"withdrawn-day.vl2"_s));
+    QVERIFY(parseClassFile(withdrawn.chopped(1))->days.at(0).boolNowPlanning);
 }
 
 // The sample class year of the README, as the generator wrote it.
