@@ -20,3 +20,14 @@ function(lunaplan_add_library name)
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE lunaplan_options)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
 endfunction()
+
+# The fuzzing build instruments the project's own code for libFuzzer and runs
+# it under AddressSanitizer and UndefinedBehaviorSanitizer.
+if(LUNAPLAN_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "LUNAPLAN_FUZZ needs clang (CC=clang-14 CXX=clang++-14)")
+    endif()
+    target_compile_options(lunaplan_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(lunaplan_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,140 @@
+// Reading and writing the class data file: a maximal file (200 holidays, 366
+// recorded days) and the sample class year of examples/.
+#include "core/appstate.h"
+#include "core/nationalholidays.h"
+#include "storage/classfile.h"
+#include "storage/classfilereader.h"
+#include "storage/classfilewriter.h"
+#include "storage/prompts.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <stdexcept>
+
+using namespace lunaplan;
+
+namespace {
+
+class NoPrompts final : public Prompts {
+public:
+    void message(const QString& text, const QString&, Icon) override
+    {
+        throw std::runtime_error("unexpected message: " + text.toStdString());
+    }
+    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
+    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
+    QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+};
+
+QByteArray maximalFile()
+{
+    AppState state;
+    state.intYear = 2023; // April 2023 to March 2024: 366 days
+    state.intGrade = 4;
+    state.strClass = QStringLiteral("3");
+    state.strTeacher = QStringLiteral("高橋　一郎");
+    subSetHoliday(state, HolidayPeriodDays{});
+    for (QDate d(2023, 6, 1); state.addHoliday(d); d = d.addDays(1)) {
+    }
+    for (QDate d(2023, 4, 1); d <= QDate(2024, 3, 31); d = d.addDays(1)) {
+        auto day = makeRecordedDay(d, QStringLiteral("国算社理音体図総"), QStringLiteral("13333333"));
+        day->setStrComment(QStringLiteral("授業参観～保護者会"));
+        state.objDayHead->appendDay(std::move(day));
+    }
+    return formatClassFile(captureClassFile(state));
+}
+
+QByteArray sampleFile()
+{
+    QFile file(QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("the sample class year is missing");
+    return file.readAll();
+}
+
+struct Files {
+    QTemporaryDir dir;
+    QString maximal;
+    QString sample;
+    Files()
+        : maximal(dir.filePath(QStringLiteral("maximal.vl2")))
+        , sample(dir.filePath(QStringLiteral("sample.vl2")))
+    {
+        for (const auto& [path, bytes] :
+             {std::pair{maximal, maximalFile()}, std::pair{sample, sampleFile()}}) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                throw std::runtime_error("cannot write the benchmark files");
+        }
+    }
+};
+
+const QString& pathOf(bool maximal)
+{
+    static Files files;
+    return maximal ? files.maximal : files.sample;
+}
+
+AppState loaded(const QString& path)
+{
+    AppState state;
+    NoPrompts prompts;
+    state.strFileName = path;
+    subLoadFile(state, prompts);
+    return state;
+}
+
+// Read, check and apply to a fresh state.
+void BM_Load(benchmark::State& bench, bool maximal)
+{
+    const QString& path = pathOf(maximal);
+    for (auto _ : bench) {
+        AppState state = loaded(path);
+        benchmark::DoNotOptimize(state.objDayHead->objNextDay());
+    }
+}
+BENCHMARK_CAPTURE(BM_Load, maximal, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Load, sample, false)->Unit(benchmark::kMicrosecond);
+
+// The reader alone: bytes to a checked record.
+void BM_Parse(benchmark::State& bench, bool maximal)
+{
+    QFile file(pathOf(maximal));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(parseClassFile(bytes));
+    bench.SetBytesProcessed(bench.iterations() * bytes.size());
+}
+BENCHMARK_CAPTURE(BM_Parse, maximal, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Parse, sample, false)->Unit(benchmark::kMicrosecond);
+
+// The writer alone: state to bytes.
+void BM_Format(benchmark::State& bench, bool maximal)
+{
+    const AppState state = loaded(pathOf(maximal));
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(formatClassFile(captureClassFile(state)));
+}
+BENCHMARK_CAPTURE(BM_Format, maximal, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Format, sample, false)->Unit(benchmark::kMicrosecond);
+
+// A whole save: write, check that it reads back, replace the file atomically
+// (QSaveFile syncs the new file to disk before it replaces the old one).
+void BM_Save(benchmark::State& bench, bool maximal)
+{
+    AppState state = loaded(pathOf(maximal));
+    QTemporaryDir dir;
+    state.strFileName = dir.filePath(QStringLiteral("saved.vl2"));
+    NoPrompts prompts;
+    for (auto _ : bench)
+        subSaveFile(state, prompts);
+}
+BENCHMARK_CAPTURE(BM_Save, maximal, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Save, sample, false)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,122 @@
+#include "storage/classfile.h"
+
+#include "core/appstate.h"
+#include "core/errors.h"
+#include "storage/classfilereader.h"
+#include "storage/classfilewriter.h"
+#include "storage/prompts.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace lunaplan {
+
+namespace {
+
+int fileErrorNumber(const QFileDevice& file)
+{
+    switch (file.error()) {
+    case QFileDevice::ResourceError: // no space left, too many open files
+        return FileError::DiskFull;
+    case QFileDevice::PermissionsError:
+        return FileError::AccessDenied;
+    default:
+        return FileError::PathAccess;
+    }
+}
+
+void writeAtomically(const QString& fileName, const QByteArray& bytes)
+{
+    // The bytes go to a temporary file beside the target, which replaces the
+    // target only when everything has been written and flushed.
+    QSaveFile file(fileName);
+    const auto fail = [&](const QString& what) {
+        const FileError error(fileErrorNumber(file),
+                              u"ファイル「%1」を%2: %3"_s.arg(fileName, what, file.errorString()));
+        file.cancelWriting();
+        throw error;
+    };
+    // Unbuffered: QSaveFile::commit() does not notice a failure of its own
+    // final flush and would put a cut-off file in place. Without a buffer each
+    // write reaches the system at once, and a short write is retried so that
+    // the failure that caused it is reported with its reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(u"保存のために開けませんでした"_s);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            fail(u"書き込めませんでした"_s);
+        done += static_cast<qsizetype>(written);
+    }
+    if (!file.commit())
+        fail(u"保存できませんでした"_s);
+}
+
+QByteArray readForParsing(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const int number = file.exists() ? fileErrorNumber(file) : FileError::NotFound;
+        throw FileError(number, u"ファイル「%1」を開けませんでした: %2"_s.arg(fileName, file.errorString()));
+    }
+    // One byte more than the reader accepts, so that it can refuse a larger file.
+    QByteArray bytes;
+    while (bytes.size() <= classfile::MaxBytes) {
+        const QByteArray chunk = file.read(std::min<qint64>(1 << 20, classfile::MaxBytes + 1 - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(fileErrorNumber(file),
+                        u"ファイル「%1」を読めませんでした: %2"_s.arg(fileName, file.errorString()));
+    return bytes;
+}
+
+} // namespace
+
+QString noDataToSaveMessage()
+{
+    return u"まだ保存するデータがありません。"_s;
+}
+
+QString notAClassFileMessage()
+{
+    return u"「Soraplan2002」のデータファイルではありません"_s;
+}
+
+void subSaveFile(AppState& state, Prompts& prompts)
+{
+    if (state.strFileName.isEmpty() || state.intYear == 0) {
+        prompts.message(noDataToSaveMessage(), applicationTitle(), Prompts::Icon::None);
+        return;
+    }
+    const QByteArray bytes = formatClassFile(captureClassFile(state));
+    // Never replace a file by one that cannot be read back (a day of 29
+    // February that the school year in the state does not have, a list longer
+    // than a file may be): the FormatError names the line.
+    parseClassFile(bytes);
+    writeAtomically(state.strFileName, bytes);
+}
+
+void subLoadFile(AppState& state, Prompts& prompts)
+{
+    try {
+        const std::optional<ClassFileData> data = parseClassFile(readForParsing(state.strFileName));
+        if (!data) {
+            prompts.message(notAClassFileMessage(), applicationTitle(), Prompts::Icon::None);
+            state.strFileName.clear();
+            return;
+        }
+        applyClassFile(state, *data);
+    } catch (...) {
+        state.strFileName.clear();
+        throw;
+    }
+}
+
+} // namespace lunaplan
