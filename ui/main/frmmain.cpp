@@ -186,6 +186,17 @@ bool frmMain::Form_Terminate()
     return m_fileCommands->mnuFileExit_Click();
 }
 
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The first showing activates the window even where no window manager
+    // hands it the focus; a real activation later runs the same again.
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        QMetaObject::invokeMethod(this, &frmMain::Form_Activate, Qt::QueuedConnection);
+    }
+}
+
 void frmMain::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);

@@ -57,6 +57,7 @@ public:
     int shownSchoolYear() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -72,6 +73,7 @@ private:
     QLabel* m_statusPanel = nullptr;
     std::unique_ptr<WindowList> m_windows;
     bool m_closing = false;
+    bool m_shownOnce = false;
 };
 
 } // namespace lunaplan

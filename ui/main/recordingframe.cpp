@@ -59,6 +59,11 @@ RecordingFrame::RecordingFrame(AppState& state, QWidget* parent)
 {
     setObjectName(QStringLiteral("fraSubject"));
     setFrameShape(QFrame::NoFrame);
+    // A registered day is locked, yet its lessons must stay easy to read.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x50, 0x50, 0x50));
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x50, 0x50, 0x50));
+    setPalette(colours);
 
     m_comment = new QLabel(
         QStringLiteral("実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科を選んで"
@@ -85,8 +90,9 @@ void RecordingFrame::buildGrid()
     for (int d = 0; d < Days; ++d) {
         auto* heading = new QLabel(designHeadings[d].toString(), this);
         heading->setObjectName(QStringLiteral("Label2_%1").arg(d));
-        heading->setAlignment(Qt::AlignCenter);
-        placeInTwips(heading, GridLeft + ColumnStep * d, 840, 855, 255);
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // Wider than the button so that "12／10(木)" is not cut; the next column starts 1680 on.
+        placeInTwips(heading, GridLeft + ColumnStep * d, 840, 1440, 255);
         m_label2[static_cast<std::size_t>(d)] = heading;
     }
 

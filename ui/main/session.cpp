@@ -1,0 +1,45 @@
+#include "ui/main/session.h"
+
+#include "core/appstate.h"
+#include "core/errors.h"
+#include "storage/classfile.h"
+#include "ui/common/errormessage.h"
+#include "ui/common/japanesefonts.h"
+#include "ui/common/qtprompts.h"
+#include "ui/main/frmmain.h"
+
+#include <QApplication>
+#include <QSettings>
+
+namespace lunaplan {
+
+void prepareApplication()
+{
+    QApplication::setOrganizationName(QStringLiteral("Lunaplan"));
+    QApplication::setApplicationName(QStringLiteral("Lunaplan"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    installJapaneseFontSubstitutions();
+    QApplication::setFont(interfaceFont());
+}
+
+Session::Session(const QString& fileName)
+    : m_state(std::make_unique<AppState>())
+    , m_prompts(std::make_unique<QtPrompts>())
+    , m_settings(std::make_unique<QSettings>())
+    , m_window(std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings))
+{
+    m_prompts->setParentWindow(m_window.get());
+    if (fileName.isEmpty())
+        return;
+    // Opened as the open command opens a file.
+    m_state->strFileName = fileName;
+    try {
+        subLoadFile(*m_state, *m_prompts);
+    } catch (const LunaError& error) {
+        showError(*m_prompts, QStringLiteral("ファイルを開けませんでした。"), error);
+    }
+}
+
+Session::~Session() = default;
+
+} // namespace lunaplan
