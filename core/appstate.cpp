@@ -75,8 +75,8 @@ bool AppState::fncIsWorkDay(QDate d) const
     if (!d.isValid())
         return false;
     const int n = d.dayOfYear();
-    if (inRange(n, intYearStartDay, intSpringEndDay) || inRange(n, intSummerStartDay, intSummerEndDay)
-        || n >= intWinterStartDay || n <= intWinterEndDay || inRange(n, intSpring2StartDay, intYearEndDay))
+    if (inRange(n, intYearStartDay, intSpringEndDay) || inRange(n, intSummerStartDay, intSummerEndDay) ||
+        n >= intWinterStartDay || n <= intWinterEndDay || inRange(n, intSpring2StartDay, intYearEndDay))
         return false;
     const int weekday = d.dayOfWeek();
     if (weekday == Qt::Sunday)

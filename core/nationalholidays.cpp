@@ -14,7 +14,8 @@ QDate makeDate(int year, int month, int day)
 {
     const QDate date(year, month, day);
     if (!date.isValid())
-        throw ConversionError(QStringLiteral("%1年%2月%3日は日付ではありません。").arg(year).arg(month).arg(day));
+        throw ConversionError(
+            QStringLiteral("%1年%2月%3日は日付ではありません。").arg(year).arg(month).arg(day));
     return date;
 }
 
@@ -97,11 +98,13 @@ EntryDates rawCalendar(int year, const HolidayPeriodDays& days)
     c.sportsDay = sportsDay(year);
     c.comingOfAge = comingOfAgeDay(year + 1);
     c.vernalEquinox = makeDate(year + 1, 3, days.vernalEquinox);
-    result.raw = {QDate(year, 4, 29),          QDate(year, 5, 3),     QDate(year, 5, 4),
-                  QDate(year, 5, 5),           marineDay(year),       respectForTheAgedDay(year),
-                  c.autumnEquinox,             c.sportsDay,           QDate(year, 11, 3),
-                  QDate(year, 11, 23),         emperorsBirthday(year), c.comingOfAge,
-                  QDate(year + 1, 2, 11),      c.vernalEquinox};
+    result.raw = {QDate(year, 4, 29),     QDate(year, 5, 3),
+                  QDate(year, 5, 4),      QDate(year, 5, 5),
+                  marineDay(year),        respectForTheAgedDay(year),
+                  c.autumnEquinox,        c.sportsDay,
+                  QDate(year, 11, 3),     QDate(year, 11, 23),
+                  emperorsBirthday(year), c.comingOfAge,
+                  QDate(year + 1, 2, 11), c.vernalEquinox};
     return result;
 }
 
@@ -166,8 +169,8 @@ QList<QDate> additionalLegalHolidays(int year, const HolidayPeriodDays& days)
 void subSetHoliday(AppState& state, const HolidayPeriodDays& days)
 {
     const SchoolCalendar c = computeSchoolCalendar(state.intYear, days);
-    const std::array<QDate, 12> dates{c.yearStart,    c.springEnd, c.summerStart,   c.summerEnd,
-                                      c.winterStart,  c.winterEnd, c.spring2Start,  c.yearEnd,
+    const std::array<QDate, 12> dates{c.yearStart,     c.springEnd, c.summerStart,  c.summerEnd,
+                                      c.winterStart,   c.winterEnd, c.spring2Start, c.yearEnd,
                                       c.autumnEquinox, c.sportsDay, c.comingOfAge,  c.vernalEquinox};
     const auto& fields = AppState::calendarFields();
     for (std::size_t i = 0; i < fields.size(); ++i)

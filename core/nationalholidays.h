@@ -13,14 +13,14 @@ class AppState;
 // the two equinox holidays (day of the month each). The defaults are the
 // page's design-time texts.
 struct HolidayPeriodDays {
-    int springEnd = 4;       // April
-    int summerStart = 20;    // July
-    int summerEnd = 31;      // August
-    int winterStart = 25;    // December
-    int winterEnd = 7;       // January of the following year
-    int spring2Start = 19;   // March of the following year
-    int autumnEquinox = 23;  // September
-    int vernalEquinox = 20;  // March of the following year
+    int springEnd = 4;      // April
+    int summerStart = 20;   // July
+    int summerEnd = 31;     // August
+    int winterStart = 25;   // December
+    int winterEnd = 7;      // January of the following year
+    int spring2Start = 19;  // March of the following year
+    int autumnEquinox = 23; // September
+    int vernalEquinox = 20; // March of the following year
 };
 
 // The calendar of school year Y computed from those days.

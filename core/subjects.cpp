@@ -35,7 +35,8 @@ const std::array<Subject, 19>& subjects()
 const Subject* subjectByCode(QChar code)
 {
     const auto& table = subjects();
-    const auto it = std::find_if(table.begin(), table.end(), [code](const Subject& s) { return s.code == code; });
+    const auto it =
+        std::find_if(table.begin(), table.end(), [code](const Subject& s) { return s.code == code; });
     return it == table.end() ? nullptr : &*it;
 }
 

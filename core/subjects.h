@@ -21,10 +21,10 @@ enum class SubjectGroup {
 };
 
 struct Subject {
-    QChar code;            // one full-width character stored in day strings
-    QStringView fullName;  // palette caption; empty for 予 (no palette button)
-    QStringView rowLabel;  // row label of the annual-plan grid
-    TotalField field;      // the totals field it counts into
+    QChar code;           // one full-width character stored in day strings
+    QStringView fullName; // palette caption; empty for 予 (no palette button)
+    QStringView rowLabel; // row label of the annual-plan grid
+    TotalField field;     // the totals field it counts into
     SubjectGroup group;
 };
 

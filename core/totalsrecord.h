@@ -44,11 +44,11 @@ inline constexpr std::size_t TotalFieldCount = 23;
 
 // The nineteen per-subject fields, in the order the year totals add them.
 inline constexpr std::array<TotalField, 19> PerCodeFields{
-    TotalField::kokugo,  TotalField::syakai,  TotalField::sannsuu,         TotalField::rika,
-    TotalField::seikatsu, TotalField::onngaku, TotalField::zukou,          TotalField::katei,
-    TotalField::taiiku,  TotalField::dokkai,  TotalField::eigo,            TotalField::sougou,
-    TotalField::doutoku, TotalField::gakkyuukatsudou, TotalField::kurabu,  TotalField::jidoukai,
-    TotalField::gakkougyouji, TotalField::uchikiri, TotalField::yobi};
+    TotalField::kokugo,       TotalField::syakai,          TotalField::sannsuu, TotalField::rika,
+    TotalField::seikatsu,     TotalField::onngaku,         TotalField::zukou,   TotalField::katei,
+    TotalField::taiiku,       TotalField::dokkai,          TotalField::eigo,    TotalField::sougou,
+    TotalField::doutoku,      TotalField::gakkyuukatsudou, TotalField::kurabu,  TotalField::jidoukai,
+    TotalField::gakkougyouji, TotalField::uchikiri,        TotalField::yobi};
 
 // A record of lesson time per subject plus the four subtotals, every value a
 // signed 16-bit count of 15-minute units. Arithmetic that would leave that
@@ -68,16 +68,21 @@ public:
     // one place where their definitions live.
     void computeSubtotals();
 
+    // clang-format off
 #define LUNAPLAN_ACCESSORS(name, Setter)                                                                     \
     qint16 name() const { return value(TotalField::name); }                                                  \
     void set##Setter(qint16 units) { setValue(TotalField::name, units); }
     LUNAPLAN_TOTAL_FIELDS(LUNAPLAN_ACCESSORS)
 #undef LUNAPLAN_ACCESSORS
+    // clang-format on
 
     friend bool operator==(const TotalsRecord&, const TotalsRecord&) = default;
 
 private:
-    static constexpr std::size_t index(TotalField field) { return static_cast<std::size_t>(field); }
+    static constexpr std::size_t index(TotalField field)
+    {
+        return static_cast<std::size_t>(field);
+    }
 
     std::array<qint16, TotalFieldCount> m_values{};
 };

@@ -13,7 +13,6 @@ int sundayBasedWeekday(QDate date)
     return date.dayOfWeek() % 7 + 1;
 }
 
-
 DayColumn columnFor(const AppState& state, int column, QDate date, bool timetableA)
 {
     DayColumn result;
@@ -91,8 +90,8 @@ std::shared_ptr<VelaDayTime> subGetDay(const AppState& state, QDate date, bool t
 QString dayHeading(QDate date)
 {
     static constexpr QStringView weekdays = u"月火水木金土日";
-    return QString::number(date.month()) + u'／' + QString::number(date.day()) + u'('
-        + weekdays[date.dayOfWeek() - 1] + u')';
+    return QString::number(date.month()) + u'／' + QString::number(date.day()) + u'(' +
+           weekdays[date.dayOfWeek() - 1] + u')';
 }
 
 QDate todayInSchoolYear(QDate today, int schoolYear)

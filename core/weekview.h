@@ -27,15 +27,15 @@ std::optional<ShownWeek> weekForDate(QDate date, int schoolYear);
 
 // One period of a day column as the grid shows it.
 struct PeriodCell {
-    int lengthCode = 0;  // 0 to 4; 0 = no lesson: only the length label shows
-    QChar subjectCode;   // null when the period holds no subject
+    int lengthCode = 0; // 0 to 4; 0 = no lesson: only the length label shows
+    QChar subjectCode;  // null when the period holds no subject
 };
 
 // A weekday column of the week on show.
 struct DayColumn {
-    int column = 0;         // 0 = Monday … 4 = Friday
+    int column = 0; // 0 = Monday … 4 = Friday
     QDate date;
-    QString heading;        // "4／8(月)"
+    QString heading;         // "4／8(月)"
     bool hasPeriods = false; // a school day with something to propose or show
     bool registered = false; // its lessons were registered (and not withdrawn)
     std::array<PeriodCell, 8> periods{};

@@ -85,8 +85,7 @@ class Reader {
 public:
     explicit Reader(const QList<QByteArrayView>& lines)
         : m_lines(lines)
-    {
-    }
+    {}
 
     bool atEnd() const { return m_next == m_lines.size(); }
     // The number of the line read next (from 1).

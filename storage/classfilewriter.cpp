@@ -33,8 +33,7 @@ class LineWriter {
 public:
     explicit LineWriter(QByteArray& out)
         : m_out(out)
-    {
-    }
+    {}
 
     void text(const QString& value)
     {

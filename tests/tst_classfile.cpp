@@ -185,8 +185,7 @@ struct Snapshot {
         , base(s.objYearBase.get())
         , firstDay(s.objDayHead->objNextDay().get())
         , holidayDays(s.intHolidayDay)
-    {
-    }
+    {}
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 

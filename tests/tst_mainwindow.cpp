@@ -136,8 +136,8 @@ void TestMainWindow::cleanup()
 void TestMainWindow::arrangementAndCaptions()
 {
     QCOMPARE(m_window->windowTitle(), u"Lunaplan Ver1.0.0"_s);
-    const QStringList captions{u"総合"_s, u"国語"_s, u"社会"_s,  u"算数"_s,  u"理科"_s,   u"生活"_s,
-                               u"音楽"_s, u"図工"_s, u"家庭"_s,  u"体育"_s,  u"読解"_s,   u"英語"_s,
+    const QStringList captions{u"総合"_s, u"国語"_s, u"社会"_s,   u"算数"_s,   u"理科"_s, u"生活"_s,
+                               u"音楽"_s, u"図工"_s, u"家庭"_s,   u"体育"_s,   u"読解"_s, u"英語"_s,
                                u"道徳"_s, u"学活"_s, u"クラブ"_s, u"児童会"_s, u"行事"_s, u"打切り"_s};
     for (int i = 0; i < captions.size(); ++i) {
         const QToolButton* button = frame().fraPalette()->cmdSubject(i);
@@ -191,7 +191,8 @@ void TestMainWindow::firstActivationShowsTodaysWeek()
     QCOMPARE(m_state->dateWeekLast, today);
     QCOMPARE(m_window->MonthView1()->minDate(), QDate(2026, 4, 1));
     QCOMPARE(m_window->MonthView1()->maxDate(), QDate(2027, 3, 31));
-    QVERIFY(m_window->MonthView1()->firstVisibleMonth() <= today && today <= m_window->MonthView1()->lastVisibleMonth().addMonths(1).addDays(-1));
+    QVERIFY(m_window->MonthView1()->firstVisibleMonth() <= today &&
+            today <= m_window->MonthView1()->lastVisibleMonth().addMonths(1).addDays(-1));
     QCOMPARE(m_state->intCreditIndexMain, -1);
     QVERIFY(frame().cboTime()->isHidden());
     QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
@@ -290,7 +291,7 @@ void TestMainWindow::calendarMarksSchoolDays()
     QVERIFY(!calendar->isDayBold(QDate(2026, 9, 23))); // autumn equinox
     QVERIFY(!calendar->isDayBold(QDate(2026, 9, 26))); // Saturday
     QVERIFY(!calendar->isDayBold(QDate(2026, 8, 31))); // summer holiday, a leading day
-    QVERIFY(calendar->isDayBold(QDate(2026, 11, 30)));  // the last shown month
+    QVERIFY(calendar->isDayBold(QDate(2026, 11, 30))); // the last shown month
 }
 
 void TestMainWindow::clickOnTheCalendar()

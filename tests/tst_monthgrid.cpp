@@ -10,7 +10,8 @@ using namespace lunaplan;
 Q_DECLARE_METATYPE(lunaplan::MonthCell)
 
 namespace QTest {
-template <> char* toString(const MonthCell& cell) {
+template <> char* toString(const MonthCell& cell)
+{
     return qstrdup(QByteArray("MonthCell(" + QByteArray::number(cell.month) + ", " +
                               QByteArray::number(cell.week) + ", " + QByteArray::number(cell.weekday) + ")")
                        .constData());
@@ -38,7 +39,8 @@ private:
     static void addLayouts();
 };
 
-void TestMonthGrid::addLayouts() {
+void TestMonthGrid::addLayouts()
+{
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("columns");
     QTest::addColumn<QDate>("firstMonth");
@@ -63,14 +65,16 @@ void TestMonthGrid::addLayouts() {
         << 2 << 2 << QDate(2026, 11, 17) << QDate(2026, 11, 1) << QDate(2027, 3, 6) << 30 + 31 + 31 + 28 + 6;
 }
 
-void TestMonthGrid::enumeration_data() {
+void TestMonthGrid::enumeration_data()
+{
     addLayouts();
 }
 
 // The visible days are one unbroken run of dates from the first leading day to
 // the last trailing day, and their numbering follows the screen: block by
 // block, week by week, Sunday to Saturday.
-void TestMonthGrid::enumeration() {
+void TestMonthGrid::enumeration()
+{
     QFETCH(int, rows);
     QFETCH(int, columns);
     QFETCH(QDate, firstMonth);
@@ -98,7 +102,8 @@ void TestMonthGrid::enumeration() {
     }
 }
 
-void TestMonthGrid::indexOutsideTheDaysThrows_data() {
+void TestMonthGrid::indexOutsideTheDaysThrows_data()
+{
     QTest::addColumn<int>("index");
     QTest::newRow("zero") << 0;
     QTest::newRow("negative") << -1;
@@ -106,7 +111,8 @@ void TestMonthGrid::indexOutsideTheDaysThrows_data() {
     QTest::newRow("the caller's loop bound") << 400;
 }
 
-void TestMonthGrid::indexOutsideTheDaysThrows() {
+void TestMonthGrid::indexOutsideTheDaysThrows()
+{
     QFETCH(int, index);
     const MonthGrid grid(1, 3, QDate(2027, 1, 1));
     QCOMPARE(grid.visibleDayCount(), 98);
@@ -116,7 +122,8 @@ void TestMonthGrid::indexOutsideTheDaysThrows() {
 // Months between the first and the last block show only their own days, so a
 // date stands in one place: 31 January 2027 (a Sunday) stays in January's
 // block and February's first row starts with an empty Sunday.
-void TestMonthGrid::neighbourDaysOnlyAtTheOuterBlocks() {
+void TestMonthGrid::neighbourDaysOnlyAtTheOuterBlocks()
+{
     const MonthGrid grid(1, 3, QDate(2027, 1, 1));
     QCOMPARE(grid.cellOf(QDate(2027, 1, 31)), (MonthCell{0, 5, 0}));
     QCOMPARE(grid.dateAt({1, 0, 0}), QDate());
@@ -134,13 +141,15 @@ void TestMonthGrid::neighbourDaysOnlyAtTheOuterBlocks() {
     QVERIFY(!grid.cellOf(QDate()));
 }
 
-void TestMonthGrid::cells_data() {
+void TestMonthGrid::cells_data()
+{
     addLayouts();
 }
 
 // Every visible date goes to a cell and back, every cell that shows a date
 // shows a visible one, and no two dates share a cell.
-void TestMonthGrid::cells() {
+void TestMonthGrid::cells()
+{
     QFETCH(int, rows);
     QFETCH(int, columns);
     QFETCH(QDate, firstMonth);
@@ -168,7 +177,8 @@ void TestMonthGrid::cells() {
     QCOMPARE(grid.dateAt({0, 0, MonthGrid::DaysPerWeek}), QDate());
 }
 
-void TestMonthGrid::showing_data() {
+void TestMonthGrid::showing_data()
+{
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QDate>("firstMonth");
     // Three months from April 2026.
@@ -180,7 +190,8 @@ void TestMonthGrid::showing_data() {
     QTest::newRow("invalid date: unchanged") << QDate() << QDate(2026, 4, 1);
 }
 
-void TestMonthGrid::showing() {
+void TestMonthGrid::showing()
+{
     QFETCH(QDate, date);
     QFETCH(QDate, firstMonth);
     const MonthGrid moved = MonthGrid(3, 1, QDate(2026, 4, 1)).showing(date);
@@ -188,7 +199,8 @@ void TestMonthGrid::showing() {
     QCOMPARE(moved.monthCount(), 3);
 }
 
-void TestMonthGrid::keptWithin_data() {
+void TestMonthGrid::keptWithin_data()
+{
     QTest::addColumn<int>("columns");
     QTest::addColumn<QDate>("firstMonth");
     QTest::addColumn<QDate>("min");
@@ -209,7 +221,8 @@ void TestMonthGrid::keptWithin_data() {
         << 3 << QDate(2026, 5, 1) << march << april << QDate(2026, 5, 1);
 }
 
-void TestMonthGrid::keptWithin() {
+void TestMonthGrid::keptWithin()
+{
     QFETCH(int, columns);
     QFETCH(QDate, firstMonth);
     QFETCH(QDate, min);
@@ -218,7 +231,8 @@ void TestMonthGrid::keptWithin() {
     QCOMPARE(MonthGrid(1, columns, firstMonth).keptWithin(min, max).firstMonth(), expected);
 }
 
-void TestMonthGrid::rejectsEmptyLayouts() {
+void TestMonthGrid::rejectsEmptyLayouts()
+{
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, MonthGrid(0, 3, QDate(2026, 4, 1)));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, MonthGrid(3, 0, QDate(2026, 4, 1)));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, MonthGrid(1, 1, QDate()));

@@ -16,7 +16,8 @@ namespace {
 // The main window's calendar: three months stacked in 161 × 553 pixels,
 // limited to the school year 2026.
 struct SchoolYearView {
-    SchoolYearView() {
+    SchoolYearView()
+    {
         view.setMonthGrid(3, 1);
         view.setToday(QDate(2026, 4, 20));
         view.setMaxDate(QDate(9999, 12, 31));
@@ -31,7 +32,8 @@ struct SchoolYearView {
 
 // Everything the view emitted, in order.
 struct Emitted {
-    explicit Emitted(MonthView& view) {
+    explicit Emitted(MonthView& view)
+    {
         QObject::connect(&view, &MonthView::dateClicked, &view,
                          [this](QDate date) { events.append(u"date " + date.toString(Qt::ISODate)); });
         QObject::connect(&view, &MonthView::clicked, &view, [this] { events.append(u"click"_s); });
@@ -39,12 +41,14 @@ struct Emitted {
     QStringList events;
 };
 
-QImage cellImage(MonthView& view, QDate date) {
+QImage cellImage(MonthView& view, QDate date)
+{
     return view.grab(view.dayRect(date)).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Pixels that are clearly red (Sunday and holiday numbers, the today frame).
-int redPixels(const QImage& image) {
+int redPixels(const QImage& image)
+{
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -76,7 +80,8 @@ private Q_SLOTS:
     void fitsTheMainWindow();
 };
 
-void TestMonthView::rangeKeepsViewAndCurrentDateInside() {
+void TestMonthView::rangeKeepsViewAndCurrentDateInside()
+{
     SchoolYearView f;
     MonthView& view = f.view;
     QCOMPARE(view.firstVisibleMonth(), QDate(2026, 4, 1));
@@ -104,7 +109,8 @@ void TestMonthView::rangeKeepsViewAndCurrentDateInside() {
     QCOMPARE(view.firstVisibleMonth(), QDate(2027, 5, 1));
 }
 
-void TestMonthView::clickOnDay_data() {
+void TestMonthView::clickOnDay_data()
+{
     QTest::addColumn<QDate>("shownFrom");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<bool>("selectable");
@@ -124,7 +130,8 @@ void TestMonthView::clickOnDay_data() {
         << QDate(2027, 3, 1) << QDate(2027, 4, 2) << false << QDate(2027, 1, 1);
 }
 
-void TestMonthView::clickOnDay() {
+void TestMonthView::clickOnDay()
+{
     QFETCH(QDate, shownFrom);
     QFETCH(QDate, date);
     QFETCH(bool, selectable);
@@ -156,7 +163,8 @@ void TestMonthView::clickOnDay() {
     QCOMPARE(emitted.events, QStringList());
 }
 
-void TestMonthView::clickOnEmptyPartsEmitsClickOnly() {
+void TestMonthView::clickOnEmptyPartsEmitsClickOnly()
+{
     SchoolYearView f;
     MonthView& view = f.view;
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -178,7 +186,8 @@ void TestMonthView::clickOnEmptyPartsEmitsClickOnly() {
     QCOMPARE(view.currentDate(), QDate(2026, 4, 8));
 }
 
-void TestMonthView::arrowsScrollWithinTheRange() {
+void TestMonthView::arrowsScrollWithinTheRange()
+{
     SchoolYearView f;
     MonthView& view = f.view;
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -221,7 +230,8 @@ void TestMonthView::arrowsScrollWithinTheRange() {
 
 // How the window's bold marking walks the calendar: index 1, 2, ... until the
 // view says there is no such day.
-void TestMonthView::enumerationFollowsTheView() {
+void TestMonthView::enumerationFollowsTheView()
+{
     SchoolYearView f;
     MonthView& view = f.view;
     const auto walk = [&view] {
@@ -251,7 +261,8 @@ void TestMonthView::enumerationFollowsTheView() {
 
 // The wizard's term calendars: four, five and three months in a row, each
 // limited to its term and given its first and then its last day.
-void TestMonthView::wizardRows() {
+void TestMonthView::wizardRows()
+{
     struct Term {
         int months;
         QDate first;
@@ -283,7 +294,8 @@ void TestMonthView::wizardRows() {
     }
 }
 
-void TestMonthView::boldMarks() {
+void TestMonthView::boldMarks()
+{
     SchoolYearView f;
     MonthView& view = f.view;
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -309,7 +321,8 @@ void TestMonthView::boldMarks() {
     QCOMPARE(cellImage(view, wednesday), plain);
 }
 
-void TestMonthView::selectedRange() {
+void TestMonthView::selectedRange()
+{
     SchoolYearView f;
     MonthView& view = f.view;
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -335,7 +348,8 @@ void TestMonthView::selectedRange() {
     QVERIFY(corner(QDate(2026, 4, 8)) != base);
 }
 
-void TestMonthView::todaySundaysAndHolidays() {
+void TestMonthView::todaySundaysAndHolidays()
+{
     SchoolYearView f;
     MonthView& view = f.view;
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -355,7 +369,8 @@ void TestMonthView::todaySundaysAndHolidays() {
     QCOMPARE(view.today(), QDate::currentDate());
 }
 
-void TestMonthView::keyboard() {
+void TestMonthView::keyboard()
+{
     SchoolYearView f;
     MonthView& view = f.view;
     view.setFocus();
@@ -381,7 +396,8 @@ void TestMonthView::keyboard() {
 
 // At the main window's size every day of the three months has a cell inside
 // the widget, wide and tall enough for a bold "30" in the interface font.
-void TestMonthView::fitsTheMainWindow() {
+void TestMonthView::fitsTheMainWindow()
+{
     SchoolYearView f;
     MonthView& view = f.view;
     QFont bold = interfaceFont();

@@ -100,15 +100,24 @@ void TestTotals::everyCodeCountsIntoItsField_data()
         F field;
         F subtotal;
     } rows[] = {
-        {u"国", F::kokugo, F::KyoukaSyoukei},        {u"社", F::syakai, F::KyoukaSyoukei},
-        {u"算", F::sannsuu, F::KyoukaSyoukei},       {u"理", F::rika, F::KyoukaSyoukei},
-        {u"生", F::seikatsu, F::KyoukaSyoukei},      {u"音", F::onngaku, F::KyoukaSyoukei},
-        {u"図", F::zukou, F::KyoukaSyoukei},         {u"家", F::katei, F::KyoukaSyoukei},
-        {u"体", F::taiiku, F::KyoukaSyoukei},        {u"読", F::dokkai, F::KyoukaSyoukei},
-        {u"英", F::eigo, F::KyoukaSyoukei},          {u"総", F::sougou, F::SouJyugyouJisuu},
-        {u"道", F::doutoku, F::SouJyugyouJisuu},     {u"学", F::gakkyuukatsudou, F::TokkatsuSyoukei},
-        {u"ク", F::kurabu, F::TokkatsuSyoukei},      {u"児", F::jidoukai, F::TokkatsuSyoukei},
-        {u"行", F::gakkougyouji, F::TokkatsuSyoukei}, {u"切", F::uchikiri, F::SouJisuu},
+        {u"国", F::kokugo, F::KyoukaSyoukei},
+        {u"社", F::syakai, F::KyoukaSyoukei},
+        {u"算", F::sannsuu, F::KyoukaSyoukei},
+        {u"理", F::rika, F::KyoukaSyoukei},
+        {u"生", F::seikatsu, F::KyoukaSyoukei},
+        {u"音", F::onngaku, F::KyoukaSyoukei},
+        {u"図", F::zukou, F::KyoukaSyoukei},
+        {u"家", F::katei, F::KyoukaSyoukei},
+        {u"体", F::taiiku, F::KyoukaSyoukei},
+        {u"読", F::dokkai, F::KyoukaSyoukei},
+        {u"英", F::eigo, F::KyoukaSyoukei},
+        {u"総", F::sougou, F::SouJyugyouJisuu},
+        {u"道", F::doutoku, F::SouJyugyouJisuu},
+        {u"学", F::gakkyuukatsudou, F::TokkatsuSyoukei},
+        {u"ク", F::kurabu, F::TokkatsuSyoukei},
+        {u"児", F::jidoukai, F::TokkatsuSyoukei},
+        {u"行", F::gakkougyouji, F::TokkatsuSyoukei},
+        {u"切", F::uchikiri, F::SouJisuu},
         {u"予", F::yobi, F::SouJisuu},
     };
     for (const auto& row : rows)
@@ -179,8 +188,8 @@ void TestTotals::subtotalsFollowGroups()
     VelaWeekTotal week;
     week.setObjFirstDay(dayOf(QDate(2003, 4, 8), u"国総道学切予英読"_s, u"34311121"_s));
     week.calculate();
-    QCOMPARE(week.KyoukaSyoukei(), 3 + 2 + 1);      // 国, 英, 読
-    QCOMPARE(week.TokkatsuSyoukei(), 1);            // 学
+    QCOMPARE(week.KyoukaSyoukei(), 3 + 2 + 1);       // 国, 英, 読
+    QCOMPARE(week.TokkatsuSyoukei(), 1);             // 学
     QCOMPARE(week.SouJyugyouJisuu(), 6 + 4 + 3 + 1); // + 総, 道
     QCOMPARE(week.uchikiri(), 1);
     QCOMPARE(week.yobi(), 1);

@@ -34,10 +34,12 @@ public:
     Page(QStringList* log, QString name, bool refuseClose = false)
         : m_log(log)
         , m_name(std::move(name))
-        , m_refuse(refuseClose) {}
+        , m_refuse(refuseClose)
+    {}
 
 protected:
-    void closeEvent(QCloseEvent* event) override {
+    void closeEvent(QCloseEvent* event) override
+    {
         m_log->append(m_name);
         if (m_refuse)
             event->ignore();
@@ -67,12 +69,14 @@ public:
     using Page::Page;
 };
 
-void deleteClosedWindows() {
+void deleteClosedWindows()
+{
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Runs act on the next modal dialog of type D once the event loop shows it.
-template <class D> void onNextDialog(std::function<void(D*)> act) {
+template <class D> void onNextDialog(std::function<void(D*)> act)
+{
     QTimer::singleShot(0, qApp, [act] {
         auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
@@ -104,7 +108,8 @@ private Q_SLOTS:
     void windowListStopsAtRefusal();
 };
 
-void TestUiCommon::twipsToPixels_data() {
+void TestUiCommon::twipsToPixels_data()
+{
     QTest::addColumn<int>("twips");
     QTest::addColumn<int>("pixels");
     QTest::newRow("zero") << 0 << 0;
@@ -118,7 +123,8 @@ void TestUiCommon::twipsToPixels_data() {
     QTest::newRow("small negative") << -7 << 0;
 }
 
-void TestUiCommon::twipsToPixels() {
+void TestUiCommon::twipsToPixels()
+{
     QFETCH(int, twips);
     QFETCH(int, pixels);
     QCOMPARE(lunaplan::twipsToPixels(twips), pixels);
@@ -126,7 +132,8 @@ void TestUiCommon::twipsToPixels() {
         QCOMPARE(pixelsToTwips(pixels), twips);
 }
 
-void TestUiCommon::twipsPlacement() {
+void TestUiCommon::twipsPlacement()
+{
     static_assert(twipsRect(0, 120, 2415, 8295) == QRect(0, 8, 161, 553));
     static_assert(twipsSize(735, 735) == QSize(49, 49));
     static_assert(twipsPoint(2520 + 1680, 840) == QPoint(280, 56));
@@ -137,7 +144,8 @@ void TestUiCommon::twipsPlacement() {
     QCOMPARE(frame.geometry(), QRect(160, 0, 729, 561));
 }
 
-void TestUiCommon::fontSubstitutions() {
+void TestUiCommon::fontSubstitutions()
+{
     installJapaneseFontSubstitutions();
     // Qt keeps substitutes in lower case.
     QCOMPARE(QFont::substitutes(u"ＭＳ 明朝"_s), QStringList{u"ipamincho"_s});
@@ -155,7 +163,8 @@ void TestUiCommon::fontSubstitutions() {
     QCOMPARE(font.pointSize(), 9);
 }
 
-void TestUiCommon::subjectIcons() {
+void TestUiCommon::subjectIcons()
+{
     QList<QImage> images;
     QHash<SubjectGroup, QColor> groupFill;
     for (const QChar code : MainPaletteOrder) {
@@ -187,7 +196,8 @@ void TestUiCommon::subjectIcons() {
     QVERIFY(!subjectIcon(u'予').isNull());
 }
 
-void TestUiCommon::subjectCursor() {
+void TestUiCommon::subjectCursor()
+{
     const QCursor cursor = lunaplan::subjectCursor(u'国');
     QCOMPARE(cursor.shape(), Qt::BitmapCursor);
     QCOMPARE(cursor.pixmap().toImage(), subjectPixmap(u'国').toImage());
@@ -195,7 +205,8 @@ void TestUiCommon::subjectCursor() {
     QCOMPARE(lunaplan::subjectCursor(EmptySlot).shape(), Qt::ArrowCursor);
 }
 
-void TestUiCommon::fileFilter_data() {
+void TestUiCommon::fileFilter_data()
+{
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
     QTest::addColumn<QString>("suffix");
@@ -211,7 +222,8 @@ void TestUiCommon::fileFilter_data() {
     QTest::newRow("empty") << QString() << QString() << QString();
 }
 
-void TestUiCommon::fileFilter() {
+void TestUiCommon::fileFilter()
+{
     QFETCH(QString, filter);
     QFETCH(QString, qt);
     QFETCH(QString, suffix);
@@ -219,7 +231,8 @@ void TestUiCommon::fileFilter() {
     QCOMPARE(defaultSuffix(filter), suffix);
 }
 
-void TestUiCommon::questions_data() {
+void TestUiCommon::questions_data()
+{
     QTest::addColumn<bool>("withCancel");
     QTest::addColumn<int>("key");
     QTest::addColumn<Prompts::Answer>("answer");
@@ -229,7 +242,8 @@ void TestUiCommon::questions_data() {
     QTest::newRow("yes/no/cancel: Escape cancels") << true << int(Qt::Key_Escape) << Prompts::Answer::Cancel;
 }
 
-void TestUiCommon::questions() {
+void TestUiCommon::questions()
+{
     QFETCH(bool, withCancel);
     QFETCH(int, key);
     QFETCH(Prompts::Answer, answer);
@@ -256,7 +270,8 @@ void TestUiCommon::questions() {
     QCOMPARE(buttons, withCancel ? 3 : 2);
 }
 
-void TestUiCommon::messageBox() {
+void TestUiCommon::messageBox()
+{
     QtPrompts prompts;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     onNextDialog<QMessageBox>([&](QMessageBox* box) {
@@ -267,7 +282,8 @@ void TestUiCommon::messageBox() {
     QCOMPARE(icon, QMessageBox::Warning);
 }
 
-void TestUiCommon::fileDialogs() {
+void TestUiCommon::fileDialogs()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QtPrompts prompts;
@@ -293,7 +309,8 @@ void TestUiCommon::fileDialogs() {
     QCOMPARE(prompts.saveFileName(u"ファイル名を付けて保存"_s, filter), dir.filePath(u"class.vl2"_s));
 }
 
-void TestUiCommon::windowListKeepsOnePerType() {
+void TestUiCommon::windowListKeepsOnePerType()
+{
     QStringList log;
     WindowList list;
     ClassPage* page = list.show<ClassPage>(&log, u"class"_s);
@@ -315,7 +332,8 @@ void TestUiCommon::windowListKeepsOnePerType() {
     QCOMPARE(list.windows().size(), 2);
 }
 
-void TestUiCommon::windowListForgetsClosedWindows() {
+void TestUiCommon::windowListForgetsClosedWindows()
+{
     QStringList log;
     QPointer<QWidget> page;
     QPointer<QWidget> totals;
@@ -338,7 +356,8 @@ void TestUiCommon::windowListForgetsClosedWindows() {
     QVERIFY(totals.isNull());
 }
 
-void TestUiCommon::windowListClosesNewestFirst() {
+void TestUiCommon::windowListClosesNewestFirst()
+{
     QStringList log;
     WindowList list;
     QPointer<QWidget> first = list.show<ClassPage>(&log, u"class"_s);
@@ -353,7 +372,8 @@ void TestUiCommon::windowListClosesNewestFirst() {
     QVERIFY(first.isNull() && second.isNull() && third.isNull());
 }
 
-void TestUiCommon::windowListStopsAtRefusal() {
+void TestUiCommon::windowListStopsAtRefusal()
+{
     QStringList log;
     WindowList list;
     ClassPage* first = list.show<ClassPage>(&log, u"class"_s);

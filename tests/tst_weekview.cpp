@@ -76,8 +76,10 @@ void TestWeekView::weekForDate_data()
     QTest::newRow("Wednesday") << QDate(2003, 6, 11) << QDate(2003, 6, 9) << QDate(2003, 6, 13);
     QTest::newRow("Monday") << QDate(2003, 6, 9) << QDate(2003, 6, 9) << QDate(2003, 6, 13);
     QTest::newRow("Friday") << QDate(2003, 6, 13) << QDate(2003, 6, 9) << QDate(2003, 6, 13);
-    QTest::newRow("Saturday shows the week before") << QDate(2003, 6, 14) << QDate(2003, 6, 9) << QDate(2003, 6, 13);
-    QTest::newRow("Sunday shows the week after") << QDate(2003, 6, 15) << QDate(2003, 6, 16) << QDate(2003, 6, 20);
+    QTest::newRow("Saturday shows the week before")
+        << QDate(2003, 6, 14) << QDate(2003, 6, 9) << QDate(2003, 6, 13);
+    QTest::newRow("Sunday shows the week after")
+        << QDate(2003, 6, 15) << QDate(2003, 6, 16) << QDate(2003, 6, 20);
     QTest::newRow("across months") << QDate(2003, 7, 1) << QDate(2003, 6, 30) << QDate(2003, 7, 4);
     QTest::newRow("Saturday 5 April, year starts Tuesday")
         << QDate(2003, 4, 5) << QDate(2003, 4, 1) << QDate(2003, 4, 4);
@@ -136,7 +138,8 @@ void TestWeekView::holidayShowsHeadingOnly()
 {
     const AppState state = state2003();
     // Monday 12 January 2004, coming-of-age day.
-    const QList<DayColumn> columns = weekColumns(state, *lunaplan::weekForDate(QDate(2004, 1, 14), 2003), true);
+    const QList<DayColumn> columns =
+        weekColumns(state, *lunaplan::weekForDate(QDate(2004, 1, 14), 2003), true);
     QCOMPARE(columns.size(), 5);
     QCOMPARE(columns[0].heading, u"1／12(月)"_s);
     QVERIFY(!columns[0].hasPeriods);
@@ -153,7 +156,8 @@ void TestWeekView::registeredAndWithdrawnDays()
     wednesday->setBoolNowPlanning(true);
     state.objDayHead->appendDay(wednesday);
 
-    const QList<DayColumn> columns = weekColumns(state, *lunaplan::weekForDate(QDate(2003, 6, 10), 2003), true);
+    const QList<DayColumn> columns =
+        weekColumns(state, *lunaplan::weekForDate(QDate(2003, 6, 10), 2003), true);
     QVERIFY(columns[1].registered);
     QCOMPARE(subjectsOf(columns[1]), u"国算社理音体・・"_s);
     QCOMPARE(lengthsOf(columns[1]), u"33333300"_s);
@@ -167,7 +171,8 @@ void TestWeekView::timetableBProposal()
 {
     AppState state = state2003();
     state.objDayHead->appendDay(makeRecordedDay(QDate(2003, 6, 10), u"国国国国国国　　"_s, u"33333300"_s));
-    const QList<DayColumn> columns = weekColumns(state, *lunaplan::weekForDate(QDate(2003, 6, 10), 2003), false);
+    const QList<DayColumn> columns =
+        weekColumns(state, *lunaplan::weekForDate(QDate(2003, 6, 10), 2003), false);
     QCOMPARE(subjectsOf(columns[0]), u"・体体体体体・・"_s); // slot 0 has no length in B
     QCOMPARE(lengthsOf(columns[0]), u"03333300"_s);
     QCOMPARE(subjectsOf(columns[1]), u"国国国国国国・・"_s); // registered days stay as recorded
@@ -190,7 +195,8 @@ void TestWeekView::missingTemplateDay()
     AppState state = state2003();
     state.objWeekA->objFirstDay()->setObjNextDay(nullptr); // damaged: Monday only
     state.objWeekA->setObjLastDay(state.objWeekA->objFirstDay());
-    const QList<DayColumn> columns = weekColumns(state, *lunaplan::weekForDate(QDate(2003, 6, 10), 2003), true);
+    const QList<DayColumn> columns =
+        weekColumns(state, *lunaplan::weekForDate(QDate(2003, 6, 10), 2003), true);
     QVERIFY(columns[0].hasPeriods);
     QVERIFY(!columns[1].hasPeriods); // shown like a day off
 }
@@ -216,7 +222,8 @@ void TestWeekView::todayInSchoolYear_data()
     QTest::addColumn<QDate>("today");
     QTest::addColumn<int>("schoolYear");
     QTest::addColumn<QDate>("expected");
-    QTest::newRow("February belongs to the next calendar year") << QDate(2027, 2, 15) << 2003 << QDate(2004, 2, 15);
+    QTest::newRow("February belongs to the next calendar year")
+        << QDate(2027, 2, 15) << 2003 << QDate(2004, 2, 15);
     QTest::newRow("December") << QDate(2026, 12, 9) << 2026 << QDate(2026, 12, 9);
     QTest::newRow("29 February into a common year") << QDate(2024, 2, 29) << 2002 << QDate(2003, 3, 1);
     QTest::newRow("29 February into a leap year") << QDate(2024, 2, 29) << 2023 << QDate(2024, 2, 29);

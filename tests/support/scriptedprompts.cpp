@@ -6,8 +6,7 @@ namespace lunaplan::test {
 
 namespace {
 
-template <typename T>
-T take(QQueue<T>& queue, const QString& what)
+template <typename T> T take(QQueue<T>& queue, const QString& what)
 {
     if (queue.isEmpty())
         throw std::logic_error("unexpected prompt: " + what.toStdString());

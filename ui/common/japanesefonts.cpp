@@ -7,13 +7,15 @@ using namespace Qt::StringLiterals;
 
 namespace lunaplan {
 
-void installJapaneseFontSubstitutions() {
+void installJapaneseFontSubstitutions()
+{
     QFont::insertSubstitution(u"ＭＳ 明朝"_s, u"IPAMincho"_s);
     QFont::insertSubstitution(u"ＭＳ ゴシック"_s, u"IPAGothic"_s);
     QFont::insertSubstitution(u"ＭＳ Ｐゴシック"_s, u"IPAPGothic"_s);
 }
 
-QFont interfaceFont() {
+QFont interfaceFont()
+{
     QFont font = QGuiApplication::font();
     for (const QString& family : {u"IPAPGothic"_s, u"IPAGothic"_s}) {
         if (QFontDatabase::hasFamily(family)) {

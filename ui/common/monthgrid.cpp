@@ -9,7 +9,8 @@ namespace lunaplan {
 namespace {
 
 // Months from the first of a to the first of b.
-int monthsBetween(QDate a, QDate b) {
+int monthsBetween(QDate a, QDate b)
+{
     return (b.year() - a.year()) * 12 + (b.month() - a.month());
 }
 
@@ -18,47 +19,56 @@ int monthsBetween(QDate a, QDate b) {
 MonthGrid::MonthGrid(int rows, int columns, QDate firstMonth)
     : m_rows(rows)
     , m_columns(columns)
-    , m_firstMonth(firstMonth.isValid() ? monthStart(firstMonth) : QDate()) {
+    , m_firstMonth(firstMonth.isValid() ? monthStart(firstMonth) : QDate())
+{
     if (rows < 1 || columns < 1)
         throw std::invalid_argument("a month grid needs at least one row and one column");
     if (!firstMonth.isValid())
         throw std::invalid_argument("a month grid needs a valid first month");
 }
 
-QDate MonthGrid::month(int index) const {
+QDate MonthGrid::month(int index) const
+{
     if (index < 0 || index >= monthCount())
         throw std::out_of_range("no month block " + std::to_string(index));
     return m_firstMonth.addMonths(index);
 }
 
-QDate MonthGrid::firstVisibleDay() const {
+QDate MonthGrid::firstVisibleDay() const
+{
     return m_firstMonth.addDays(-weekdayColumn(m_firstMonth));
 }
 
-QDate MonthGrid::lastVisibleDay() const {
+QDate MonthGrid::lastVisibleDay() const
+{
     const QDate last = lastMonth().addMonths(1).addDays(-1);
     return last.addDays(DaysPerWeek - 1 - weekdayColumn(last));
 }
 
-int MonthGrid::visibleDayCount() const {
+int MonthGrid::visibleDayCount() const
+{
     return static_cast<int>(firstVisibleDay().daysTo(lastVisibleDay())) + 1;
 }
 
-QDate MonthGrid::visibleDay(int index) const {
+QDate MonthGrid::visibleDay(int index) const
+{
     if (index < 1 || index > visibleDayCount())
         throw std::out_of_range("no visible day " + std::to_string(index));
     return firstVisibleDay().addDays(index - 1);
 }
 
-bool MonthGrid::isVisible(QDate date) const {
+bool MonthGrid::isVisible(QDate date) const
+{
     return date.isValid() && date >= firstVisibleDay() && date <= lastVisibleDay();
 }
 
-bool MonthGrid::isNeighbourDay(QDate date) const {
+bool MonthGrid::isNeighbourDay(QDate date) const
+{
     return isVisible(date) && (date < m_firstMonth || date > lastMonth().addMonths(1).addDays(-1));
 }
 
-std::optional<MonthCell> MonthGrid::cellOf(QDate date) const {
+std::optional<MonthCell> MonthGrid::cellOf(QDate date) const
+{
     if (!isVisible(date))
         return std::nullopt;
     // Leading days stand in the first week of block 0, trailing days in the
@@ -76,7 +86,8 @@ std::optional<MonthCell> MonthGrid::cellOf(QDate date) const {
     return MonthCell{block, offset / DaysPerWeek, offset % DaysPerWeek};
 }
 
-QDate MonthGrid::dateAt(const MonthCell& cell) const {
+QDate MonthGrid::dateAt(const MonthCell& cell) const
+{
     if (cell.month < 0 || cell.month >= monthCount() || cell.week < 0 || cell.week >= WeeksPerMonth ||
         cell.weekday < 0 || cell.weekday >= DaysPerWeek)
         return {};
@@ -88,11 +99,13 @@ QDate MonthGrid::dateAt(const MonthCell& cell) const {
     return back && *back == cell ? date : QDate();
 }
 
-MonthGrid MonthGrid::scrolled(int months) const {
+MonthGrid MonthGrid::scrolled(int months) const
+{
     return MonthGrid(m_rows, m_columns, m_firstMonth.addMonths(months));
 }
 
-MonthGrid MonthGrid::showing(QDate date) const {
+MonthGrid MonthGrid::showing(QDate date) const
+{
     if (!date.isValid())
         return *this;
     const int block = monthsBetween(m_firstMonth, monthStart(date));
@@ -103,7 +116,8 @@ MonthGrid MonthGrid::showing(QDate date) const {
     return *this;
 }
 
-MonthGrid MonthGrid::keptWithin(QDate first, QDate last) const {
+MonthGrid MonthGrid::keptWithin(QDate first, QDate last) const
+{
     if (!first.isValid() || !last.isValid() || last < first)
         return *this;
     const int latestStart =

@@ -28,18 +28,21 @@ constexpr QRgb SundayRed = qRgb(0xd0, 0x10, 0x10);
 constexpr QRgb SaturdayBlue = qRgb(0x10, 0x40, 0xd0);
 constexpr QRgb TodayFrame = qRgb(0xd0, 0x10, 0x10);
 
-QColor blend(const QColor& a, const QColor& b, qreal share) {
+QColor blend(const QColor& a, const QColor& b, qreal share)
+{
     return QColor::fromRgbF(static_cast<float>(a.redF() * (1 - share) + b.redF() * share),
                             static_cast<float>(a.greenF() * (1 - share) + b.greenF() * share),
                             static_cast<float>(a.blueF() * (1 - share) + b.blueF() * share));
 }
 
-QString monthTitle(QDate month) {
+QString monthTitle(QDate month)
+{
     return u"%1年%2月"_s.arg(month.year()).arg(month.month());
 }
 
 // The largest font not above base whose widest text fits the box.
-QFont fitted(QFont font, const QString& widest, int width, int height) {
+QFont fitted(QFont font, const QString& widest, int width, int height)
+{
     int pixels = QFontInfo(font).pixelSize();
     while (pixels > 6) {
         font.setPixelSize(pixels);
@@ -60,7 +63,8 @@ MonthView::MonthView(QWidget* parent)
     , m_max(9999, 12, 31)
     , m_current(QDate::currentDate())
     , m_previous(new QToolButton(this))
-    , m_next(new QToolButton(this)) {
+    , m_next(new QToolButton(this))
+{
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setBackgroundRole(QPalette::Base);
@@ -89,13 +93,15 @@ MonthView::MonthView(QWidget* parent)
     updateArrows();
 }
 
-void MonthView::setMonthGrid(int rows, int columns) {
+void MonthView::setMonthGrid(int rows, int columns)
+{
     applyGrid(MonthGrid(rows, columns, m_grid.firstMonth()));
     relayout();
     updateGeometry();
 }
 
-void MonthView::setMinDate(QDate date) {
+void MonthView::setMinDate(QDate date)
+{
     if (!date.isValid())
         return;
     m_min = date;
@@ -103,7 +109,8 @@ void MonthView::setMinDate(QDate date) {
     moveCurrentDate(m_current);
 }
 
-void MonthView::setMaxDate(QDate date) {
+void MonthView::setMaxDate(QDate date)
+{
     if (!date.isValid())
         return;
     m_max = date;
@@ -111,17 +118,20 @@ void MonthView::setMaxDate(QDate date) {
     moveCurrentDate(m_current);
 }
 
-void MonthView::setCurrentDate(QDate date) {
+void MonthView::setCurrentDate(QDate date)
+{
     if (date.isValid())
         moveCurrentDate(date);
 }
 
-void MonthView::moveCurrentDate(QDate date) {
+void MonthView::moveCurrentDate(QDate date)
+{
     m_current = std::clamp(date, m_min, m_max);
     applyGrid(m_grid);
 }
 
-void MonthView::applyGrid(const MonthGrid& grid) {
+void MonthView::applyGrid(const MonthGrid& grid)
+{
     // The current date is always in the range, so the grid that shows it and
     // keeps within the range's months still shows it.
     const MonthGrid placed = grid.showing(m_current).keptWithin(m_min, m_max);
@@ -133,7 +143,8 @@ void MonthView::applyGrid(const MonthGrid& grid) {
         Q_EMIT visibleMonthsChanged(m_grid.firstMonth());
 }
 
-void MonthView::scrollMonths(int delta) {
+void MonthView::scrollMonths(int delta)
+{
     const QDate before = m_grid.firstMonth();
     const MonthGrid target = m_grid.scrolled(delta).keptWithin(m_min, m_max);
     const int done =
@@ -142,7 +153,8 @@ void MonthView::scrollMonths(int delta) {
     applyGrid(target);
 }
 
-void MonthView::setSelectedRange(QDate first, QDate last) {
+void MonthView::setSelectedRange(QDate first, QDate last)
+{
     if (!isSelectable(first) || !isSelectable(last) || last < first)
         throw std::out_of_range("selected range " + first.toString(Qt::ISODate).toStdString() + " to " +
                                 last.toString(Qt::ISODate).toStdString() +
@@ -152,7 +164,8 @@ void MonthView::setSelectedRange(QDate first, QDate last) {
     update();
 }
 
-void MonthView::setDayBold(QDate date, bool bold) {
+void MonthView::setDayBold(QDate date, bool bold)
+{
     if (bold == m_bold.contains(date))
         return;
     if (bold)
@@ -163,26 +176,31 @@ void MonthView::setDayBold(QDate date, bool bold) {
         update(dayRect(date));
 }
 
-void MonthView::setHolidays(const QSet<QDate>& holidays) {
+void MonthView::setHolidays(const QSet<QDate>& holidays)
+{
     m_holidays = holidays;
     update();
 }
 
-void MonthView::setToday(QDate date) {
+void MonthView::setToday(QDate date)
+{
     m_today = date;
     update();
 }
 
-QDate MonthView::today() const {
+QDate MonthView::today() const
+{
     return m_today.isValid() ? m_today : QDate::currentDate();
 }
 
-void MonthView::arrowClicked(int delta) {
+void MonthView::arrowClicked(int delta)
+{
     scrollMonths(delta);
     Q_EMIT clicked();
 }
 
-void MonthView::updateArrows() {
+void MonthView::updateArrows()
+{
     const MonthGrid inRange = m_grid.keptWithin(m_min, m_max);
     m_previous->setEnabled(m_grid.scrolled(-1).keptWithin(m_min, m_max) != inRange);
     m_next->setEnabled(m_grid.scrolled(1).keptWithin(m_min, m_max) != inRange);
@@ -191,7 +209,8 @@ void MonthView::updateArrows() {
 // Geometry. All month blocks have the same size; what is left over when the
 // widget is not divisible by the blocks goes to the right and bottom edges.
 
-QRect MonthView::blockRect(int index) const {
+QRect MonthView::blockRect(int index) const
+{
     const QRect area = rect().adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth);
     const int columns = m_grid.columns();
     const int rows = m_grid.rows();
@@ -203,22 +222,26 @@ QRect MonthView::blockRect(int index) const {
             height};
 }
 
-int MonthView::rowHeight() const {
+int MonthView::rowHeight() const
+{
     // Title, weekday headings and six weeks.
     const int available = blockRect(0).height() - BottomPadding;
     return std::max(1, available * 100 / (TitleShare + 100 * (1 + MonthGrid::WeeksPerMonth)));
 }
 
-int MonthView::titleHeight() const {
+int MonthView::titleHeight() const
+{
     return blockRect(0).height() - BottomPadding - (1 + MonthGrid::WeeksPerMonth) * rowHeight();
 }
 
-QRect MonthView::titleRect(int index) const {
+QRect MonthView::titleRect(int index) const
+{
     const QRect block = blockRect(index);
     return {block.left(), block.top(), block.width(), titleHeight()};
 }
 
-QRect MonthView::cellRect(const MonthCell& cell) const {
+QRect MonthView::cellRect(const MonthCell& cell) const
+{
     const QRect block = blockRect(cell.month);
     const int inner = block.width() - 2 * BlockPadding;
     const int left = block.left() + BlockPadding + cell.weekday * inner / MonthGrid::DaysPerWeek;
@@ -227,7 +250,8 @@ QRect MonthView::cellRect(const MonthCell& cell) const {
     return {left, top, right - left, rowHeight()};
 }
 
-std::optional<MonthCell> MonthView::cellAt(QPoint pos) const {
+std::optional<MonthCell> MonthView::cellAt(QPoint pos) const
+{
     for (int index = 0; index < m_grid.monthCount(); ++index) {
         const QRect block = blockRect(index);
         if (!block.contains(pos))
@@ -245,12 +269,14 @@ std::optional<MonthCell> MonthView::cellAt(QPoint pos) const {
     return std::nullopt;
 }
 
-QRect MonthView::dayRect(QDate date) const {
+QRect MonthView::dayRect(QDate date) const
+{
     const std::optional<MonthCell> cell = m_grid.cellOf(date);
     return cell ? cellRect(*cell) : QRect();
 }
 
-QSize MonthView::sizeHint() const {
+QSize MonthView::sizeHint() const
+{
     const QFontMetrics metrics(font());
     const int cell = std::max(metrics.horizontalAdvance(u"30"_s) + 10, metrics.height() + 6);
     const int row = metrics.height() + 6;
@@ -261,7 +287,8 @@ QSize MonthView::sizeHint() const {
             m_grid.rows() * blockHeight + (m_grid.rows() - 1) * BlockSpacing + 2 * FrameWidth};
 }
 
-QSize MonthView::minimumSizeHint() const {
+QSize MonthView::minimumSizeHint() const
+{
     const QFontMetrics metrics(font());
     const int cell = metrics.horizontalAdvance(u"30"_s) + 2;
     const int blockWidth = MonthGrid::DaysPerWeek * cell + 2 * BlockPadding;
@@ -270,7 +297,8 @@ QSize MonthView::minimumSizeHint() const {
             m_grid.rows() * blockHeight + (m_grid.rows() - 1) * BlockSpacing + 2 * FrameWidth};
 }
 
-void MonthView::relayout() {
+void MonthView::relayout()
+{
     const int row = rowHeight();
     const int cellWidth = std::max(1, (blockRect(0).width() - 2 * BlockPadding) / MonthGrid::DaysPerWeek);
 
@@ -295,12 +323,14 @@ void MonthView::relayout() {
     update();
 }
 
-void MonthView::resizeEvent(QResizeEvent* event) {
+void MonthView::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     relayout();
 }
 
-void MonthView::changeEvent(QEvent* event) {
+void MonthView::changeEvent(QEvent* event)
+{
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         relayout();
@@ -310,7 +340,8 @@ void MonthView::changeEvent(QEvent* event) {
 
 // Painting.
 
-void MonthView::paintEvent(QPaintEvent*) {
+void MonthView::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     for (int index = 0; index < m_grid.monthCount(); ++index)
@@ -320,7 +351,8 @@ void MonthView::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void MonthView::paintBlock(QPainter& painter, int index) const {
+void MonthView::paintBlock(QPainter& painter, int index) const
+{
     const QDate month = m_grid.month(index);
     const QRect title = titleRect(index);
     painter.fillRect(title, palette().color(QPalette::Highlight));
@@ -356,7 +388,8 @@ void MonthView::paintBlock(QPainter& painter, int index) const {
     }
 }
 
-void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour) const {
+void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour) const
+{
     const QColor base = palette().color(QPalette::Base);
     const bool selected = m_selectionFirst.isValid() && date >= m_selectionFirst && date <= m_selectionLast;
     if (selected)
@@ -396,7 +429,8 @@ void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool 
 
 // Input.
 
-void MonthView::mousePressEvent(QMouseEvent* event) {
+void MonthView::mousePressEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
@@ -406,7 +440,8 @@ void MonthView::mousePressEvent(QMouseEvent* event) {
     m_pressedDate = cell ? m_grid.dateAt(*cell) : QDate();
 }
 
-void MonthView::mouseReleaseEvent(QMouseEvent* event) {
+void MonthView::mouseReleaseEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton || !m_pressed) {
         QWidget::mouseReleaseEvent(event);
         return;
@@ -423,7 +458,8 @@ void MonthView::mouseReleaseEvent(QMouseEvent* event) {
 
 // A greyed arrow swallows its clicks (Qt buttons do when disabled); it is
 // still a click on the calendar.
-bool MonthView::eventFilter(QObject* watched, QEvent* event) {
+bool MonthView::eventFilter(QObject* watched, QEvent* event)
+{
     const auto* button = qobject_cast<QToolButton*>(watched);
     if (button && !button->isEnabled() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
@@ -431,7 +467,8 @@ bool MonthView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void MonthView::keyPressEvent(QKeyEvent* event) {
+void MonthView::keyPressEvent(QKeyEvent* event)
+{
     switch (event->key()) {
     case Qt::Key_Left:
         moveCurrentDate(m_current.addDays(-1));

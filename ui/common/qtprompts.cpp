@@ -10,7 +10,8 @@ namespace lunaplan {
 
 namespace {
 
-QMessageBox::Icon boxIcon(Prompts::Icon icon) {
+QMessageBox::Icon boxIcon(Prompts::Icon icon)
+{
     switch (icon) {
     case Prompts::Icon::None:
         return QMessageBox::NoIcon;
@@ -25,7 +26,8 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon) {
 }
 
 Prompts::Answer ask(QWidget* parent, const QString& text, const QString& title,
-                    QMessageBox::StandardButtons buttons) {
+                    QMessageBox::StandardButtons buttons)
+{
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
@@ -40,7 +42,8 @@ Prompts::Answer ask(QWidget* parent, const QString& text, const QString& title,
     }
 }
 
-QStringList patternsOf(const QString& pattern) {
+QStringList patternsOf(const QString& pattern)
+{
     QStringList patterns;
     for (const QString& part : pattern.split(u';'))
         if (!part.trimmed().isEmpty())
@@ -49,7 +52,8 @@ QStringList patternsOf(const QString& pattern) {
 }
 
 QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
-                      const QString& filter) {
+                      const QString& filter)
+{
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -64,31 +68,37 @@ QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
 } // namespace
 
 QtPrompts::QtPrompts(QWidget* parent)
-    : m_parent(parent) {
-}
+    : m_parent(parent)
+{}
 
-void QtPrompts::message(const QString& text, const QString& title, Icon icon) {
+void QtPrompts::message(const QString& text, const QString& title, Icon icon)
+{
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
     box.exec();
 }
 
-Prompts::Answer QtPrompts::askYesNo(const QString& text, const QString& title) {
+Prompts::Answer QtPrompts::askYesNo(const QString& text, const QString& title)
+{
     return ask(m_parent, text, title, QMessageBox::Yes | QMessageBox::No);
 }
 
-Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, const QString& title) {
+Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, const QString& title)
+{
     return ask(m_parent, text, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
-QString QtPrompts::openFileName(const QString& title, const QString& filter) {
+QString QtPrompts::openFileName(const QString& title, const QString& filter)
+{
     return runFileDialog(m_parent, QFileDialog::AcceptOpen, title, filter);
 }
 
-QString QtPrompts::saveFileName(const QString& title, const QString& filter) {
+QString QtPrompts::saveFileName(const QString& title, const QString& filter)
+{
     return runFileDialog(m_parent, QFileDialog::AcceptSave, title, filter);
 }
 
-QString qtFileFilter(const QString& filter) {
+QString qtFileFilter(const QString& filter)
+{
     const QStringList parts = filter.split(u'|');
     QStringList entries;
     for (qsizetype i = 0; i < parts.size(); i += 2) {
@@ -109,7 +119,8 @@ QString qtFileFilter(const QString& filter) {
     return entries.join(u";;"_s);
 }
 
-QString defaultSuffix(const QString& filter) {
+QString defaultSuffix(const QString& filter)
+{
     const QStringList parts = filter.split(u'|');
     if (parts.size() < 2)
         return {};

@@ -17,7 +17,8 @@ struct GroupLook {
     QColor edge;
 };
 
-GroupLook groupLook(SubjectGroup group) {
+GroupLook groupLook(SubjectGroup group)
+{
     switch (group) {
     case SubjectGroup::Kyouka:
         return {QColor(0x2a, 0x64, 0xb0), QColor(0x17, 0x3d, 0x73)};
@@ -35,7 +36,8 @@ GroupLook groupLook(SubjectGroup group) {
 // apart for readers who do not tell the colours apart: a rounded square for
 // the subjects, a disc for 総合 and 道徳, an octagon for the special
 // activities, a square struck through for the hours outside the lessons.
-QPainterPath groupShape(SubjectGroup group, const QRectF& r) {
+QPainterPath groupShape(SubjectGroup group, const QRectF& r)
+{
     QPainterPath path;
     switch (group) {
     case SubjectGroup::Kyouka:
@@ -60,7 +62,8 @@ QPainterPath groupShape(SubjectGroup group, const QRectF& r) {
     return path;
 }
 
-QPixmap paintSubject(const Subject& subject, qreal scale) {
+QPixmap paintSubject(const Subject& subject, qreal scale)
+{
     const int side = qRound(SubjectIconSize * scale);
     QPixmap pixmap(side, side);
     pixmap.setDevicePixelRatio(scale);
@@ -97,7 +100,8 @@ QPixmap paintSubject(const Subject& subject, qreal scale) {
 
 } // namespace
 
-QIcon subjectIcon(QChar code) {
+QIcon subjectIcon(QChar code)
+{
     static QHash<QChar, QIcon> cache;
     const auto found = cache.constFind(code);
     if (found != cache.constEnd())
@@ -113,11 +117,13 @@ QIcon subjectIcon(QChar code) {
     return icon;
 }
 
-QPixmap subjectPixmap(QChar code) {
+QPixmap subjectPixmap(QChar code)
+{
     return subjectIcon(code).pixmap(SubjectIconSize);
 }
 
-QCursor subjectCursor(QChar code) {
+QCursor subjectCursor(QChar code)
+{
     const QPixmap pixmap = subjectPixmap(code);
     if (pixmap.isNull())
         return QCursor(Qt::ArrowCursor);

@@ -4,7 +4,8 @@
 
 namespace lunaplan {
 
-void placeInTwips(QWidget* widget, int x, int y, int width, int height) {
+void placeInTwips(QWidget* widget, int x, int y, int width, int height)
+{
     widget->setGeometry(twipsRect(x, y, width, height));
 }
 

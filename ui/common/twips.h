@@ -14,24 +14,29 @@ namespace lunaplan {
 inline constexpr int TwipsPerPixel = 15;
 
 // Twips to pixels, rounded to the nearest pixel (halves away from zero).
-constexpr int twipsToPixels(int twips) {
+constexpr int twipsToPixels(int twips)
+{
     return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
                       : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
 
-constexpr int pixelsToTwips(int pixels) {
+constexpr int pixelsToTwips(int pixels)
+{
     return pixels * TwipsPerPixel;
 }
 
-constexpr QPoint twipsPoint(int x, int y) {
+constexpr QPoint twipsPoint(int x, int y)
+{
     return {twipsToPixels(x), twipsToPixels(y)};
 }
 
-constexpr QSize twipsSize(int width, int height) {
+constexpr QSize twipsSize(int width, int height)
+{
     return {twipsToPixels(width), twipsToPixels(height)};
 }
 
-constexpr QRect twipsRect(int x, int y, int width, int height) {
+constexpr QRect twipsRect(int x, int y, int width, int height)
+{
     return {twipsToPixels(x), twipsToPixels(y), twipsToPixels(width), twipsToPixels(height)};
 }
 

@@ -3,10 +3,11 @@
 namespace lunaplan {
 
 WindowList::WindowList(QObject* parent)
-    : QObject(parent) {
-}
+    : QObject(parent)
+{}
 
-WindowList::~WindowList() {
+WindowList::~WindowList()
+{
     // Newest first, as when they are closed; each deletion only shortens the list.
     const QList<QPointer<QWidget>> remaining = m_windows;
     m_windows.clear();
@@ -14,7 +15,8 @@ WindowList::~WindowList() {
         delete it->data();
 }
 
-void WindowList::track(QWidget* window) {
+void WindowList::track(QWidget* window)
+{
     if (!window || windows().contains(window))
         return;
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -22,7 +24,8 @@ void WindowList::track(QWidget* window) {
     connect(window, &QObject::destroyed, this, &WindowList::forget);
 }
 
-QList<QWidget*> WindowList::windows() const {
+QList<QWidget*> WindowList::windows() const
+{
     QList<QWidget*> open;
     for (const QPointer<QWidget>& window : m_windows) {
         if (window)
@@ -31,7 +34,8 @@ QList<QWidget*> WindowList::windows() const {
     return open;
 }
 
-bool WindowList::closeAllNewestFirst() {
+bool WindowList::closeAllNewestFirst()
+{
     while (!m_windows.isEmpty()) {
         QPointer<QWidget> window = m_windows.constLast();
         if (!window) {
@@ -46,13 +50,15 @@ bool WindowList::closeAllNewestFirst() {
     return true;
 }
 
-void WindowList::present(QWidget* window) {
+void WindowList::present(QWidget* window)
+{
     window->show();
     window->raise();
     window->activateWindow();
 }
 
-void WindowList::forget(QObject* window) {
+void WindowList::forget(QObject* window)
+{
     m_windows.removeIf([window](const QPointer<QWidget>& listed) {
         return !listed || static_cast<QObject*>(listed.data()) == window;
     });

@@ -25,7 +25,8 @@ public:
     // Shows the open window of type W, raised and activated; when there is
     // none, creates one from args (a window of that type that is already open
     // ignores them). W must be a QWidget with Q_OBJECT.
-    template <class W, class... Args> W* show(Args&&... args) {
+    template <class W, class... Args> W* show(Args&&... args)
+    {
         W* window = find<W>();
         if (!window) {
             window = new W(std::forward<Args>(args)...);
@@ -36,7 +37,8 @@ public:
     }
 
     // The open window of type W, or null.
-    template <class W> W* find() const {
+    template <class W> W* find() const
+    {
         for (const QPointer<QWidget>& window : m_windows) {
             if (W* found = qobject_cast<W*>(window.data()))
                 return found;

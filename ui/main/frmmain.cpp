@@ -165,8 +165,8 @@ void frmMain::subDispHoliday()
 
 void frmMain::subDispYearAtStatus()
 {
-    m_statusPanel->setText(QString::number(m_state.intYear) + u"年　" + QString::number(m_state.intGrade) + u"年"
-                           + m_state.strClass + u"組　　担任：" + m_state.strTeacher);
+    m_statusPanel->setText(QString::number(m_state.intYear) + u"年　" + QString::number(m_state.intGrade) +
+                           u"年" + m_state.strClass + u"組　　担任：" + m_state.strTeacher);
 }
 
 void frmMain::Form_Unload()

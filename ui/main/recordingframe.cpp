@@ -66,9 +66,10 @@ RecordingFrame::RecordingFrame(AppState& state, QWidget* parent)
     setPalette(colours);
 
     m_comment = new QLabel(
-        QStringLiteral("実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科を選んで"
-                       "下の実績表をクリックしてください。入力を取り消すときは同じ教科で実績表をクリックしてください。"
-                       "マウスを元に戻したいときは教科パレット以外の場所でクリックしてください。"),
+        QStringLiteral(
+            "実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科を選んで"
+            "下の実績表をクリックしてください。入力を取り消すときは同じ教科で実績表をクリックしてください。"
+            "マウスを元に戻したいときは教科パレット以外の場所でクリックしてください。"),
         this);
     m_comment->setObjectName(QStringLiteral("lblMainComment"));
     m_comment->setWordWrap(true);
@@ -147,7 +148,8 @@ void RecordingFrame::buildOptions()
         QStringView text;
         QColor colour;
         int top;
-    } options[2] = {{u"A 時間割を採用", QColor(0, 0, 255), 7680}, {u"B 時間割を採用", QColor(255, 0, 0), 7920}};
+    } options[2] = {{u"A 時間割を採用", QColor(0, 0, 255), 7680},
+                    {u"B 時間割を採用", QColor(255, 0, 0), 7920}};
     for (int index = 0; index < 2; ++index) {
         auto* option = new QRadioButton(options[index].text.toString(), this);
         option->setObjectName(QStringLiteral("Option1_%1").arg(index));
