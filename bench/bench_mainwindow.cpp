@@ -33,7 +33,9 @@ int startAndQuit(int argc, char* argv[])
     prepareApplication();
     Session session(sampleYear());
     session.window().show();
-    QTimer::singleShot(0, &app, &QCoreApplication::quit); // after the first activation, queued at showing
+    // After the first activation, which was queued at showing. exit(), not
+    // quit(): quitting closes the window, which asks whether to save.
+    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     QApplication::exec();
     return session.state().boolCalendarReady ? 0 : 1;
 }
