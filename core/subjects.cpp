@@ -55,7 +55,7 @@ QStringList planGridRowLabels()
     return labels;
 }
 
-QString lessonLengthText(int code)
+QString subGetCredit(int code)
 {
     static constexpr std::array<QStringView, 5> texts{u"なし", u"１５分", u"３０分", u"４５分", u"６０分"};
     if (code < 0 || code >= static_cast<int>(texts.size()))

@@ -48,8 +48,8 @@ inline constexpr QStringView ReportSubjectOrder = u"国社算理音図家体読�
 // Row labels of the wizard's annual-plan grid (19 rows, then 計).
 QStringList planGridRowLabels();
 
-// Lesson-length code (0 to 4) to its display text; "" for any other value.
-QString lessonLengthText(int code);
+// Lesson-length code (0 to 4) to its display text ("なし", "１５分" …); "" for any other value.
+QString subGetCredit(int code);
 
 // Subject full name to code: "国語" gives 国, "" gives the empty-slot mark,
 // anything else the empty string. Exact comparison.

@@ -8,6 +8,7 @@
 #include "ui/common/clicklabel.h"
 #include "ui/common/monthview.h"
 #include "ui/common/twips.h"
+#include "ui/common/windowlist.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/recordingframe.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -98,6 +100,8 @@ private Q_SLOTS:
     void registerAndCancel();
     void registeringAgainReplacesTheRecord();
     void timetableBProposal();
+    void closingMinimisedKeepsStoredGeometry();
+    void closingClosesTheOtherWindowsNewestFirst();
     void subGetIconTable_data();
     void subGetIconTable();
 
@@ -456,6 +460,58 @@ void TestMainWindow::timetableBProposal()
     QCOMPARE(columnSubjects(frame(), 1), u"学体体体体体－－"_s);
     QTest::mouseClick(frame().Option1(0), Qt::LeftButton);
     QCOMPARE(columnSubjects(frame(), 1), u"学算国体図図－－"_s);
+}
+
+void TestMainWindow::closingMinimisedKeepsStoredGeometry()
+{
+    m_state->intYear = 0; // nothing to ask
+    m_window->showMinimized();
+    QVERIFY(m_window->isMinimized());
+    QVERIFY(m_window->close());
+    QVERIFY(!m_settings->contains(u"Settings/MainLeft"_s));
+    QVERIFY(!m_settings->contains(u"Settings/MainHeight"_s));
+}
+
+void TestMainWindow::closingClosesTheOtherWindowsNewestFirst()
+{
+    QStringList closed;
+    // Records the order in which the windows opened from the main window close.
+    class Page : public QWidget {
+    public:
+        Page(QString name, QStringList& log)
+            : m_name(std::move(name))
+            , m_log(log)
+        {
+        }
+
+    protected:
+        void closeEvent(QCloseEvent* event) override
+        {
+            m_log.append(m_name);
+            QWidget::closeEvent(event);
+        }
+
+    private:
+        QString m_name;
+        QStringList& m_log;
+    };
+    auto* first = new Page(u"first"_s, closed);
+    auto* second = new Page(u"second"_s, closed);
+    m_window->windowList().track(first);
+    m_window->windowList().track(second);
+    first->show();
+    second->show();
+    const QPointer<QWidget> watchFirst(first);
+    const QPointer<QWidget> watchSecond(second);
+
+    m_state->intYear = 0;
+    QVERIFY(m_window->close());
+    QCOMPARE(closed, (QStringList{u"second"_s, u"first"_s}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(watchFirst.isNull());
+    QVERIFY(watchSecond.isNull());
+    QCOMPARE(m_settings->value(u"Settings/MainTop"_s).toString(),
+             QString::number(pixelsToTwips(m_window->frameGeometry().y())));
 }
 
 void TestMainWindow::subGetIconTable_data()

@@ -27,7 +27,7 @@ private Q_SLOTS:
     void makeDateRejects_data();
     void makeDateRejects();
     void subjectOrders();
-    void lessonLengthTexts();
+    void subGetCreditTexts();
 };
 
 void TestUnits::creditToStr_data()
@@ -215,13 +215,13 @@ void TestUnits::subjectOrders()
                           u"ｸﾗﾌﾞ"_s, u"児童会"_s, u"行事"_s, u"打切"_s, u"予備"_s}));
 }
 
-void TestUnits::lessonLengthTexts()
+void TestUnits::subGetCreditTexts()
 {
     const QStringList expected{u"なし"_s, u"１５分"_s, u"３０分"_s, u"４５分"_s, u"６０分"_s};
     for (int code = 0; code < expected.size(); ++code)
-        QCOMPARE(lessonLengthText(code), expected[code]);
-    QCOMPARE(lessonLengthText(5), QString());
-    QCOMPARE(lessonLengthText(-1), QString());
+        QCOMPARE(subGetCredit(code), expected[code]);
+    QCOMPARE(subGetCredit(5), QString());
+    QCOMPARE(subGetCredit(-1), QString());
 }
 
 QTEST_GUILESS_MAIN(TestUnits)

@@ -135,7 +135,7 @@ void RecordingFrame::buildGrid()
     m_cboTime = new QComboBox(this);
     m_cboTime->setObjectName(QStringLiteral("cboTime"));
     for (int code = 0; code <= 4; ++code)
-        m_cboTime->addItem(lessonLengthText(code));
+        m_cboTime->addItem(subGetCredit(code));
     m_cboTime->setCurrentIndex(1);
     placeInTwips(m_cboTime, 3360, 8040, 855, 300);
     m_cboTime->hide();
@@ -209,7 +209,7 @@ void RecordingFrame::cmdWeek_Click(int index)
 void RecordingFrame::setLength(int index, int code)
 {
     m_lengthCode[static_cast<std::size_t>(index)] = code;
-    labWeekCredit(index)->setText(lessonLengthText(code));
+    labWeekCredit(index)->setText(subGetCredit(code));
 }
 
 void RecordingFrame::labWeekCredit_Click(int index)
