@@ -6,6 +6,7 @@
 #include "storage/prompts.h"
 #include "ui/common/errormessage.h"
 #include "ui/common/monthview.h"
+#include "ui/common/openclassfile.h"
 #include "ui/main/frmmain.h"
 
 #include <QAction>
@@ -84,13 +85,7 @@ void FileCommands::mnuFileOpen_Click()
     const QString name = m_prompts.openFileName(QStringLiteral("開く"), fileFilter());
     if (name.isEmpty())
         return;
-    m_state.strFileName = name;
-    try {
-        subLoadFile(m_state, m_prompts);
-    } catch (const LunaError& error) {
-        showError(m_prompts, QStringLiteral("ファイルを開けませんでした。"), error);
-    }
-    if (m_state.strFileName.isEmpty())
+    if (!openClassFile(m_state, m_prompts, name))
         return;
     showOpenOrSave();
     m_window.Form_Activate();

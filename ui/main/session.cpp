@@ -1,10 +1,8 @@
 #include "ui/main/session.h"
 
 #include "core/appstate.h"
-#include "core/errors.h"
-#include "storage/classfile.h"
-#include "ui/common/errormessage.h"
 #include "ui/common/japanesefonts.h"
+#include "ui/common/openclassfile.h"
 #include "ui/common/qtprompts.h"
 #include "ui/main/frmmain.h"
 
@@ -29,15 +27,8 @@ Session::Session(const QString& fileName)
     , m_window(std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings))
 {
     m_prompts->setParentWindow(m_window.get());
-    if (fileName.isEmpty())
-        return;
-    // Opened as the open command opens a file.
-    m_state->strFileName = fileName;
-    try {
-        subLoadFile(*m_state, *m_prompts);
-    } catch (const LunaError& error) {
-        showError(*m_prompts, QStringLiteral("ファイルを開けませんでした。"), error);
-    }
+    if (!fileName.isEmpty())
+        openClassFile(*m_state, *m_prompts, fileName);
 }
 
 Session::~Session() = default;
