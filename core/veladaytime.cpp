@@ -14,18 +14,7 @@ VelaDayTime::~VelaDayTime()
 
 bool VelaDayTime::searchDay(QDate sDay) const
 {
-    const VelaDayTime* day = m_objNextDay.get();
-    if (!day || !sDay.isValid())
-        return false;
-    // Day numbers identify a date only within one school year.
-    if (!day->m_dateThisDay.isValid() || schoolYearOf(day->m_dateThisDay) != schoolYearOf(sDay))
-        return false;
-    const int n = sDay.dayOfYear();
-    for (; day; day = day->m_objNextDay.get()) {
-        if (day->intThisDay == n)
-            return !day->m_boolNowPlanning;
-    }
-    return false;
+    return heldRecordFor(*this, sDay) != nullptr;
 }
 
 void VelaDayTime::appendDay(std::shared_ptr<VelaDayTime> objInsertDay)
@@ -60,6 +49,20 @@ std::shared_ptr<VelaDayTime> makeRecordedDay(QDate date, const QString& subjects
     day->setStrCredit(credits);
     day->setBoolWorkDay(true);
     return day;
+}
+
+std::shared_ptr<VelaDayTime> heldRecordFor(const VelaDayTime& objDayHead, QDate date)
+{
+    if (!date.isValid())
+        return nullptr;
+    // The list is in date order, so the walk stops at the first later date.
+    for (auto day = objDayHead.objNextDay(); day; day = day->objNextDay()) {
+        if (day->dateThisDay() == date)
+            return day->boolNowPlanning() ? nullptr : day;
+        if (day->dateThisDay() > date)
+            break;
+    }
+    return nullptr;
 }
 
 } // namespace lunaplan

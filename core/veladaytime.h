@@ -69,4 +69,10 @@ private:
 // boolWorkDay true.
 std::shared_ptr<VelaDayTime> makeRecordedDay(QDate date, const QString& subjects, const QString& credits);
 
+// The held (registered, not withdrawn) record of a date in the list behind
+// objDayHead, or null. Records are matched by their date, never by day number:
+// the week view, the calendar page and the reports all ask here, so screen and
+// paper agree.
+std::shared_ptr<VelaDayTime> heldRecordFor(const VelaDayTime& objDayHead, QDate date);
+
 } // namespace lunaplan

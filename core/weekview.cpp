@@ -67,15 +67,8 @@ QList<DayColumn> weekColumns(const AppState& state, const ShownWeek& week, bool 
 
 std::shared_ptr<VelaDayTime> subGetDay(const AppState& state, QDate date, bool timetableA)
 {
-    // Records are matched by their date: day numbers alone repeat across
-    // years (1 April and 31 March of a leap year share 91).
-    for (auto day = state.objDayHead->objNextDay(); day; day = day->objNextDay()) {
-        if (day->dateThisDay() == date) {
-            if (!day->boolNowPlanning())
-                return day;
-            break;
-        }
-    }
+    if (auto held = heldRecordFor(*state.objDayHead, date))
+        return held;
     const int weekday = sundayBasedWeekday(date) - 1;
     const auto& week = timetableA ? state.objWeekA : state.objWeekB;
     for (auto day = week->objFirstDay(); day; day = day->objNextDay()) {

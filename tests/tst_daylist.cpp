@@ -35,6 +35,7 @@ private Q_SLOTS:
     void searchDay_data();
     void searchDay();
     void searchDayFindsWholeSchoolYear();
+    void heldRecordMatchesTheDate();
     void recordedDayFields();
     void longListIsReleasedWithoutRecursion();
 };
@@ -147,6 +148,20 @@ void TestDayList::longListIsReleasedWithoutRecursion()
     }
     head.reset(); // would overflow the stack if each node released the next recursively
     QVERIFY(!head);
+}
+
+void TestDayList::heldRecordMatchesTheDate()
+{
+    // 1 April 2019 and 31 March 2020 are both day 91 of their calendar year.
+    VelaDayTime head;
+    auto april = day(QDate(2019, 4, 1));
+    head.appendDay(april);
+    QCOMPARE(heldRecordFor(head, QDate(2019, 4, 1)), april);
+    QVERIFY(!heldRecordFor(head, QDate(2020, 3, 31)));
+    QVERIFY(!head.searchDay(QDate(2020, 3, 31)));
+    QVERIFY(!heldRecordFor(head, QDate()));
+    april->setBoolNowPlanning(true);
+    QVERIFY(!heldRecordFor(head, QDate(2019, 4, 1)));
 }
 
 QTEST_GUILESS_MAIN(TestDayList)

@@ -1,5 +1,8 @@
 // The smaller shared UI pieces: twips, fonts, subject icons and pointer, Qt prompts, the window list.
+#include "core/errors.h"
 #include "core/subjects.h"
+#include "tests/support/scriptedprompts.h"
+#include "ui/common/handlerguard.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/qtprompts.h"
 #include "ui/common/subjecticons.h"
@@ -106,6 +109,7 @@ private Q_SLOTS:
     void windowListForgetsClosedWindows();
     void windowListClosesNewestFirst();
     void windowListStopsAtRefusal();
+    void handlerGuardStopsFaults();
 };
 
 void TestUiCommon::twipsToPixels_data()
@@ -386,6 +390,30 @@ void TestUiCommon::windowListStopsAtRefusal()
     QCOMPARE(list.windows(), (QList<QWidget*>{first, busy}));
     deleteClosedWindows();
     QVERIFY(last.isNull());
+}
+
+void TestUiCommon::handlerGuardStopsFaults()
+{
+    test::ScriptedPrompts prompts;
+    const HandlerGuard guard(prompts);
+    int steps = 0;
+    QVERIFY(guard.run(u"保存"_s, [&] { ++steps; }));
+    QVERIFY(prompts.shown.isEmpty());
+
+    // A core fault stops the handler where it was raised and is shown once.
+    QVERIFY(!guard.run(u"集計"_s, [&] {
+        ++steps;
+        throw OverflowError();
+        ++steps;
+    }));
+    QCOMPARE(steps, 2);
+    QCOMPARE(prompts.messages(), QStringList{u"集計\nオーバーフローしました。"_s});
+    QCOMPARE(prompts.shown.last().title, u"Lunaplan"_s);
+    QCOMPARE(prompts.shown.last().icon, Prompts::Icon::Critical);
+
+    // Any other exception is caught as well.
+    QVERIFY(!guard.run(u"集計"_s, [] { throw std::logic_error("x"); }));
+    QCOMPARE(prompts.shown.size(), 2);
 }
 
 QTEST_MAIN(TestUiCommon)

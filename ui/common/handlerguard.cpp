@@ -1,0 +1,25 @@
+#include "ui/common/handlerguard.h"
+
+#include "storage/prompts.h"
+
+namespace lunaplan {
+
+void HandlerGuard::report(const QString& action, const LunaError& error) const noexcept
+{
+    try {
+        showError(*m_prompts, action, error);
+    } catch (...) {
+        // Showing the message failed as well (out of memory): nothing more can be said.
+    }
+}
+
+void HandlerGuard::reportUnexpected(const QString& action) const noexcept
+{
+    try {
+        m_prompts->message(action + u'\n' + QStringLiteral("予期しないエラーが発生しました。"),
+                           applicationTitle(), Prompts::Icon::Critical);
+    } catch (...) {
+    }
+}
+
+} // namespace lunaplan
