@@ -2,12 +2,12 @@
 
 #include "core/appstate.h"
 #include "core/errors.h"
+#include "storage/atomicfile.h"
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
 #include "storage/prompts.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -16,45 +16,6 @@ using namespace Qt::StringLiterals;
 namespace lunaplan {
 
 namespace {
-
-int fileErrorNumber(const QFileDevice& file)
-{
-    switch (file.error()) {
-    case QFileDevice::ResourceError: // no space left, too many open files
-        return FileError::DiskFull;
-    case QFileDevice::PermissionsError:
-        return FileError::AccessDenied;
-    default:
-        return FileError::PathAccess;
-    }
-}
-
-void writeAtomically(const QString& fileName, const QByteArray& bytes)
-{
-    // The bytes go to a temporary file beside the target, which replaces the
-    // target only when everything has been written and flushed.
-    QSaveFile file(fileName);
-    const auto fail = [&](const QString& what) {
-        const FileError error(fileErrorNumber(file),
-                              u"ファイル「%1」を%2: %3"_s.arg(fileName, what, file.errorString()));
-        file.cancelWriting();
-        throw error;
-    };
-    // Unbuffered: QSaveFile::commit() does not notice a failure of its own
-    // final flush and would put a cut-off file in place. Without a buffer each
-    // write reaches the system at once, and a short write is retried so that
-    // the failure that caused it is reported with its reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(u"保存のために開けませんでした"_s);
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            fail(u"書き込めませんでした"_s);
-        done += static_cast<qsizetype>(written);
-    }
-    if (!file.commit())
-        fail(u"保存できませんでした"_s);
-}
 
 QByteArray readForParsing(const QString& fileName)
 {
@@ -100,7 +61,7 @@ void subSaveFile(AppState& state, Prompts& prompts)
     // February that the school year in the state does not have, a list longer
     // than a file may be): the FormatError names the line.
     parseClassFile(bytes);
-    writeAtomically(state.strFileName, bytes);
+    writeFileAtomically(state.strFileName, bytes);
 }
 
 void subLoadFile(AppState& state, Prompts& prompts)

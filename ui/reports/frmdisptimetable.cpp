@@ -1,0 +1,248 @@
+#include "ui/reports/frmdisptimetable.h"
+
+#include "core/appstate.h"
+#include "storage/atomicfile.h"
+#include "storage/prompts.h"
+#include "ui/common/activationwatch.h"
+#include "ui/common/japanesefonts.h"
+#include "ui/common/twips.h"
+#include "ui/common/windowlist.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace lunaplan {
+
+namespace {
+
+constexpr int ColumnWidth = 1030; // twips
+constexpr int GridWidth = 7365;
+constexpr int GridHeight = 5055;
+
+const QColor& termBackground()
+{
+    static const QColor colour(230, 255, 255);
+    return colour;
+}
+
+const QColor& yearBackground()
+{
+    static const QColor colour(205, 255, 255);
+    return colour;
+}
+
+QColor toneColour(FigureTone tone)
+{
+    switch (tone) {
+    case FigureTone::Negative:
+        return QColor(255, 0, 0);
+    case FigureTone::Positive:
+        return QColor(0, 0, 255);
+    case FigureTone::Plain:
+        break;
+    }
+    return QColor(0, 0, 0);
+}
+
+} // namespace
+
+frmDispTimeTable::frmDispTimeTable(AppState& state, Prompts& prompts, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_state(state)
+    , m_prompts(prompts)
+    , m_guard(prompts)
+    , m_activation(new ActivationWatch(this))
+    , m_seasons(new QButtonGroup(this))
+{
+    setObjectName(u"frmDispTimeTable"_s);
+    setWindowTitle(u"時数集計表"_s);
+    setFixedSize(twipsSize(7740, 7650));
+
+    const std::array<QString, 3> captions{u"一学期"_s, u"二学期"_s, u"三学期"_s};
+    const std::array<int, 3> lefts{1080, 3240, 5160};
+    for (std::size_t i = 0; i < m_optSeason.size(); ++i) {
+        auto* option = new QRadioButton(captions[i], this);
+        option->setObjectName(u"optSeason%1"_s.arg(i));
+        placeInTwips(option, lefts[i], 480, 1095, 375);
+        m_seasons->addButton(option, static_cast<int>(i));
+        m_optSeason[i] = option;
+    }
+    connect(m_seasons, &QButtonGroup::idClicked, this, &frmDispTimeTable::optSeason_Click);
+
+    auto* label = new QLabel(u"集計したい学期を、上のボタンから選んでクリックしてください。"_s, this);
+    label->setObjectName(u"LabelTimeTable"_s);
+    placeInTwips(label, 1080, 1320, 5895, 255);
+
+    buildGrid();
+
+    m_cmdClose = new QPushButton(u"閉じる"_s, this);
+    m_cmdClose->setObjectName(u"cmdCloseTimeTable"_s);
+    placeInTwips(m_cmdClose, 3240, 7080, 975, 375);
+    connect(m_cmdClose, &QPushButton::clicked, this, &frmDispTimeTable::cmdCloseTimeTable_Click);
+
+    // Right-aligned under the grid, apart from 閉じる.
+    m_cmdSaveCsv = new QPushButton(u"CSV保存"_s, this);
+    m_cmdSaveCsv->setObjectName(u"cmdSaveCsv"_s);
+    placeInTwips(m_cmdSaveCsv, 120 + GridWidth - 1095, 7080, 1095, 375);
+    connect(m_cmdSaveCsv, &QPushButton::clicked, this, &frmDispTimeTable::cmdSaveCsv_Click);
+
+    showTable(m_table, -1);
+}
+
+frmDispTimeTable::~frmDispTimeTable() = default;
+
+void frmDispTimeTable::buildGrid()
+{
+    m_grid = new QTableWidget(TotalsTable::RowCount, TotalsTable::ColumnCount, this);
+    m_grid->setObjectName(u"gridTimeTable"_s);
+    placeInTwips(m_grid, 120, 1680, GridWidth, GridHeight);
+    m_grid->setFont(interfaceFont());
+    // Row 0 and column 0 are the headings, drawn as cells so the table is one
+    // 24 × 7 grid; the widget's own headers stay hidden.
+    m_grid->horizontalHeader()->hide();
+    m_grid->verticalHeader()->hide();
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setFocusPolicy(Qt::NoFocus);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setWordWrap(false);
+
+    // The 24 rows share the grid's height, so the whole table shows without scrolling.
+    const int inner = twipsToPixels(GridHeight) - 2 * m_grid->frameWidth();
+    const int rowHeight = inner / TotalsTable::RowCount;
+    m_grid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    for (int row = 0; row < TotalsTable::RowCount; ++row)
+        m_grid->setRowHeight(row, rowHeight);
+    for (int column = 0; column < TotalsTable::ColumnCount; ++column)
+        m_grid->setColumnWidth(column, twipsToPixels(ColumnWidth));
+
+    const QColor headingBackground = palette().color(QPalette::Button);
+    for (int row = 0; row < TotalsTable::RowCount; ++row) {
+        for (int column = 0; column < TotalsTable::ColumnCount; ++column) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled);
+            if (row == 0 || column == 0) {
+                item->setBackground(headingBackground);
+                item->setTextAlignment(Qt::AlignCenter);
+            } else {
+                item->setBackground(column <= 3 ? termBackground() : yearBackground());
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            m_grid->setItem(row, column, item);
+        }
+    }
+}
+
+template <class Handler> bool frmDispTimeTable::guarded(const QString& action, Handler&& handler)
+{
+    return m_activation->whileOwnDialogs([&] { return m_guard.run(action, std::forward<Handler>(handler)); });
+}
+
+void frmDispTimeTable::Form_Activate()
+{
+    m_cmdClose->setFocus();
+    selectSeason(seasonForDate(m_state.dateSelected));
+    guarded(u"集計表を作れませんでした。"_s, [this] { subFillTimeTable(); });
+    m_cmdClose->setFocus();
+}
+
+void frmDispTimeTable::optSeason_Click(int index)
+{
+    selectSeason(index);
+    guarded(u"集計表を作れませんでした。"_s, [this] { subFillTimeTable(); });
+    m_cmdClose->setFocus();
+}
+
+void frmDispTimeTable::subFillTimeTable()
+{
+    const int season = selectedSeason();
+    // Everything is computed before the grid changes, so a failure leaves the
+    // table as it was, with the option of the term it shows.
+    try {
+        showTable(fncTotalsTable(m_state, season), season);
+    } catch (...) {
+        if (m_shownSeason >= 0)
+            selectSeason(m_shownSeason);
+        throw;
+    }
+}
+
+void frmDispTimeTable::cmdCloseTimeTable_Click()
+{
+    hide();
+}
+
+void frmDispTimeTable::cmdSaveCsv_Click()
+{
+    guarded(u"CSVファイルを保存できませんでした。"_s, [this] {
+        const QString fileName = m_prompts.saveFileName(u"CSV保存"_s, u"CSVファイル (*.csv)|*.csv"_s);
+        if (fileName.isEmpty())
+            return;
+        writeFileAtomically(fileName, fncTotalsTableCsv(m_table));
+    });
+}
+
+int frmDispTimeTable::selectedSeason() const
+{
+    const int checked = m_seasons->checkedId();
+    return checked >= 0 ? checked : 0;
+}
+
+void frmDispTimeTable::selectSeason(int index)
+{
+    optSeason(index)->setChecked(true);
+}
+
+void frmDispTimeTable::showTable(const TotalsTable& table, int season)
+{
+    for (int row = 0; row < TotalsTable::RowCount; ++row) {
+        for (int column = 0; column < TotalsTable::ColumnCount; ++column) {
+            const TotalsTable::Cell& cell = table.cell(row, column);
+            QTableWidgetItem* item = m_grid->item(row, column);
+            item->setText(cell.text);
+            item->setForeground(toneColour(cell.tone));
+        }
+    }
+    m_table = table;
+    m_shownSeason = season;
+}
+
+void frmDispTimeTable::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Where no window manager hands the new window the focus, showing it
+    // counts as its activation.
+    m_activatedSinceShown = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible() && !m_activatedSinceShown)
+                Form_Activate();
+        },
+        Qt::QueuedConnection);
+}
+
+void frmDispTimeTable::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    m_activatedSinceShown = true;
+    if (m_activation->takeActivation())
+        Form_Activate();
+}
+
+frmDispTimeTable* showTotalsTable(WindowList& windows, AppState& state, Prompts& prompts)
+{
+    return windows.show<frmDispTimeTable>(state, prompts);
+}
+
+} // namespace lunaplan
