@@ -118,9 +118,10 @@ void frmDispTimeTable::buildGrid()
     // The 24 rows share the grid's height, so the whole table shows without scrolling.
     const int inner = twipsToPixels(GridHeight) - 2 * m_grid->frameWidth();
     const int rowHeight = inner / TotalsTable::RowCount;
+    const int taller = inner % TotalsTable::RowCount; // rows one pixel higher
     m_grid->verticalHeader()->setMinimumSectionSize(rowHeight);
     for (int row = 0; row < TotalsTable::RowCount; ++row)
-        m_grid->setRowHeight(row, rowHeight);
+        m_grid->setRowHeight(row, row < taller ? rowHeight + 1 : rowHeight);
     for (int column = 0; column < TotalsTable::ColumnCount; ++column)
         m_grid->setColumnWidth(column, twipsToPixels(ColumnWidth));
 
