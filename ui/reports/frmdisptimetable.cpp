@@ -38,6 +38,11 @@ const QColor& yearBackground()
     return colour;
 }
 
+QString fillFailure()
+{
+    return u"集計表を作れませんでした。"_s;
+}
+
 QColor toneColour(FigureTone tone)
 {
     switch (tone) {
@@ -142,23 +147,23 @@ void frmDispTimeTable::buildGrid()
     }
 }
 
-template <class Handler> bool frmDispTimeTable::guarded(const QString& action, Handler&& handler)
+template <class Handler> void frmDispTimeTable::guarded(const QString& action, Handler&& handler)
 {
-    return m_activation->whileOwnDialogs([&] { return m_guard.run(action, std::forward<Handler>(handler)); });
+    m_activation->whileOwnDialogs([&] { m_guard.run(action, std::forward<Handler>(handler)); });
 }
 
 void frmDispTimeTable::Form_Activate()
 {
     m_cmdClose->setFocus();
     selectSeason(seasonForDate(m_state.dateSelected));
-    guarded(u"集計表を作れませんでした。"_s, [this] { subFillTimeTable(); });
+    guarded(fillFailure(), [this] { subFillTimeTable(); });
     m_cmdClose->setFocus();
 }
 
 void frmDispTimeTable::optSeason_Click(int index)
 {
     selectSeason(index);
-    guarded(u"集計表を作れませんでした。"_s, [this] { subFillTimeTable(); });
+    guarded(fillFailure(), [this] { subFillTimeTable(); });
     m_cmdClose->setFocus();
 }
 

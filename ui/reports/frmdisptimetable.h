@@ -62,7 +62,7 @@ private:
     void showTable(const TotalsTable& table, int season);
     // Runs a handler that calls the core: errors become a message, and
     // dialogs it opens do not count as leaving the window.
-    template <class Handler> bool guarded(const QString& action, Handler&& handler);
+    template <class Handler> void guarded(const QString& action, Handler&& handler);
 
     AppState& m_state;
     Prompts& m_prompts;
