@@ -105,6 +105,7 @@ private Q_SLOTS:
     void missingDocument_data();
     void missingDocument();
     void everyLinkOfTheDocumentResolves();
+    void noLineBreakInsideJapaneseText();
 
 private:
     std::unique_ptr<QWidget> m_main;
@@ -261,6 +262,19 @@ void TestHelp::everyLinkOfTheDocumentResolves()
     QVERIFY(pages.size() > 1);
     for (const QString& name : pages)
         QVERIFY2(reached.contains(QUrl(u"qrc:/help/"_s + name)), qPrintable(name));
+}
+
+// A line break inside running text shows as a space, which splits Japanese
+// words on screen ("週間時間割 の変更"); the pages keep such text on one line.
+void TestHelp::noLineBreakInsideJapaneseText()
+{
+    static const QRegularExpression brokenText(u"[^\\x{0}-\\x{7f}]\\n[^\\x{0}-\\x{7f}]"_s);
+    for (const QString& name : QDir(u":/help"_s).entryList({u"*.html"_s}, QDir::Files)) {
+        QFile page(u":/help/"_s + name);
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch match = brokenText.match(QString::fromUtf8(page.readAll()));
+        QVERIFY2(!match.hasMatch(), qPrintable(name + u": "_s + match.captured()));
+    }
 }
 
 QTEST_MAIN(TestHelp)
