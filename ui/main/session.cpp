@@ -1,6 +1,7 @@
 #include "ui/main/session.h"
 
 #include "core/appstate.h"
+#include "desktop/desktopidentity.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/openclassfile.h"
 #include "ui/common/qtprompts.h"
@@ -16,6 +17,7 @@ void prepareApplication()
     QApplication::setOrganizationName(QStringLiteral("Lunaplan"));
     QApplication::setApplicationName(QStringLiteral("Lunaplan"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    applyDesktopIdentity();
     installJapaneseFontSubstitutions();
     QApplication::setFont(interfaceFont());
 }

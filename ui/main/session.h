@@ -33,7 +33,7 @@ private:
     std::unique_ptr<frmMain> m_window;
 };
 
-// Font names and the interface font, before any window is made.
+// Font names, the interface font and the window icon, before any window is made.
 void prepareApplication();
 
 } // namespace lunaplan
