@@ -1,12 +1,15 @@
-// The program's face on the desktop: the application icon, the window icon and
-// the id that ties the windows to the installed desktop entry.
+// The program's face on the desktop: the application icon, the window icon, the id
+// that ties the windows to the installed desktop entry, Qt's texts in Japanese.
 #include "desktop/desktopidentity.h"
 #include "ui/main/session.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <QWidget>
 
 using namespace lunaplan;
@@ -17,7 +20,7 @@ private Q_SLOTS:
     void applicationIconSizes();
     void iconIsDrawn_data();
     void iconIsDrawn();
-    void startUpSetsWindowIconAndDesktopName();
+    void startUpSetsIconNameAndTranslation();
 };
 
 void tst_Desktop::applicationIconSizes()
@@ -59,13 +62,23 @@ void tst_Desktop::iconIsDrawn()
     QVERIFY2(yellow > 0, "no moon in the heading band");
 }
 
-void tst_Desktop::startUpSetsWindowIconAndDesktopName()
+void tst_Desktop::startUpSetsIconNameAndTranslation()
 {
     prepareApplication();
     QCOMPARE(QGuiApplication::desktopFileName(), desktopApplicationId());
     // The id names the desktop entry that the build installs.
     QVERIFY(QFile::exists(QStringLiteral(LUNAPLAN_DESKTOP_DIR "/") + desktopApplicationId() +
                           QStringLiteral(".desktop")));
+
+    // Qt's standard buttons speak Japanese, as the rest of the interface.
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    QVERIFY2(box.button(QMessageBox::Yes)->text().contains(QStringLiteral("はい")),
+             qPrintable(box.button(QMessageBox::Yes)->text()));
+    QVERIFY2(box.button(QMessageBox::No)->text().contains(QStringLiteral("いいえ")),
+             qPrintable(box.button(QMessageBox::No)->text()));
+    // A second start-up step (the benchmark makes several) adds nothing.
+    prepareApplication();
+    QCOMPARE(QCoreApplication::instance()->findChildren<QTranslator*>().size(), 1);
 
     QWidget window;
     QCOMPARE(window.windowIcon().availableSizes().size(), 7);
