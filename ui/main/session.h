@@ -33,7 +33,8 @@ private:
     std::unique_ptr<frmMain> m_window;
 };
 
-// Font names and the interface font, before any window is made.
+// Font names, the interface font, the window icon and Qt's Japanese texts,
+// before any window is made.
 void prepareApplication();
 
 } // namespace lunaplan
