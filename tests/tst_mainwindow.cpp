@@ -7,12 +7,12 @@
 #include "tests/support/testclass.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/monthview.h"
+#include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
 #include "ui/common/windowlist.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/recordingframe.h"
-#include "ui/main/subjectpalette.h"
 
 #include <QComboBox>
 #include <QLabel>

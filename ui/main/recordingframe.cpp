@@ -4,8 +4,8 @@
 #include "core/subjects.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/subjecticons.h"
+#include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
-#include "ui/main/subjectpalette.h"
 
 #include <QComboBox>
 #include <QLabel>

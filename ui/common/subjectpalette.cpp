@@ -1,4 +1,4 @@
-#include "ui/main/subjectpalette.h"
+#include "ui/common/subjectpalette.h"
 
 #include "core/subjects.h"
 #include "ui/common/subjecticons.h"
@@ -10,22 +10,28 @@
 namespace lunaplan {
 
 SubjectPalette::SubjectPalette(QWidget* parent)
-    : QGroupBox(QStringLiteral("教科パレット"), parent)
+    : SubjectPalette(MainPaletteOrder, QStringLiteral("cmdSubject"), parent)
 {
     setObjectName(QStringLiteral("fraPalette"));
-    for (int index = 0; index < ButtonCount; ++index) {
-        const QChar code = MainPaletteOrder[index];
+}
+
+SubjectPalette::SubjectPalette(QStringView order, const QString& buttonName, QWidget* parent)
+    : QGroupBox(QStringLiteral("教科パレット"), parent)
+    , m_order(order)
+{
+    for (int index = 0; index < static_cast<int>(order.size()); ++index) {
+        const QChar subjectCode = order[index];
         auto* button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("cmdSubject_%1").arg(index));
+        button->setObjectName(buttonName + u'_' + QString::number(index));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setIcon(subjectIcon(code));
+        button->setIcon(subjectIcon(subjectCode));
         button->setIconSize(QSize(32, 32));
-        button->setText(subjectByCode(code)->fullName.toString());
+        button->setText(subjectByCode(subjectCode)->fullName.toString());
         button->setFocusPolicy(Qt::TabFocus);
         placeInTwips(button, index % 2 == 0 ? 120 : 840, 240 + 720 * (index / 2), 735, 735);
         connect(button, &QToolButton::pressed, this, [this, index] { Q_EMIT subjectChosen(index); });
         connect(button, &QToolButton::clicked, this, [this, index] { Q_EMIT subjectChosen(index); });
-        m_buttons[static_cast<std::size_t>(index)] = button;
+        m_buttons.append(button);
     }
 }
 

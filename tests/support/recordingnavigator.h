@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/wizard/wizardnavigator.h"
+
+#include <QList>
+
+#include <functional>
+
+namespace lunaplan::test {
+
+// A wizard navigator for page tests: records every move and closes nothing,
+// so the page stays for the test to look at. `onMove` runs at the moment of
+// the move, while the page is still there (to see what it had committed).
+class RecordingNavigator final : public WizardNavigator {
+public:
+    struct Move {
+        QWidget* from = nullptr;
+        bool closed = false; // close(page) rather than goTo
+        WizardPageId to{};   // for goTo
+    };
+
+    void goTo(QWidget* from, WizardPageId to) override;
+    void close(QWidget* page) override;
+
+    QList<Move> moves;
+    std::function<void()> onMove;
+};
+
+} // namespace lunaplan::test

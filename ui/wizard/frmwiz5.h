@@ -1,0 +1,113 @@
+#pragma once
+
+#include "core/weektimetable.h"
+#include "ui/common/handlerguard.h"
+#include "ui/common/subjectchoice.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace lunaplan {
+
+class AppState;
+class ClickLabel;
+class Prompts;
+class SubjectPalette;
+class WizardNavigator;
+
+// The wizard's timetable page: the lesson lengths (left) and the subjects
+// (right) of weekly timetable A or B, Monday to Friday, periods 0 to 7, and
+// the weekly hours per subject. The state's boolEditWeekA says which
+// timetable it edits; every change is written into the state at once.
+// Grid indexes are weekday × 8 + period (weekday 0 = Monday).
+class frmWiz5 : public QWidget {
+    Q_OBJECT
+
+public:
+    frmWiz5(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent = nullptr);
+
+    // Re-reads the edited timetable from the state; runs on every activation.
+    void Form_Activate();
+
+    // The length list opens over length label i.
+    void labWiz5WeekCredit_Click(int index);
+    // A length picked from the list for the label being edited.
+    void cboWiz5Time_Click();
+    // Palette button i becomes the chosen subject (pressing or clicking it).
+    void cmdWiz5Subject_Click(int index);
+    // A click on the subject panel's background forgets the chosen subject.
+    void fraWiz5WeekPlan_Click();
+    // A click on period k puts the chosen subject in, or empties the period.
+    void cmdWiz5WeekPlan_Click(int index);
+
+    void cmdWiz5Before_Click();
+    void cmdWiz5Next_Click();
+    void cmdWiz5Cancel_Click();
+
+    // The length grid into the frames and template days of the edited timetable.
+    void subSetWeekCredit();
+    // The subject grid from the template days; then the weekly hours.
+    void subDispWeekPlan();
+    // Totals the week and shows the weekly hours of every palette subject.
+    void subDispWeekTime();
+    // Palette index of a subject code; -1 when the palette has no button for it.
+    int subGetSubject(QChar code) const;
+
+    const QString& chosenSubject() const { return m_choice.name(); }
+
+    // Controls by their names, for tests.
+    QGroupBox* fraWiz5WeekCredit() const { return m_fraWeekCredit; }
+    QGroupBox* fraWiz5WeekPlan() const { return m_fraWeekPlan; }
+    SubjectPalette* fraWiz5Palette() const { return m_palette; }
+    ClickLabel* labWiz5WeekCredit(int index) const
+    {
+        return m_labWeekCredit.at(static_cast<std::size_t>(index));
+    }
+    QComboBox* cboWiz5Time() const { return m_cboTime; }
+    QToolButton* cmdWiz5Subject(int index) const;
+    QToolButton* cmdWiz5WeekPlan(int index) const
+    {
+        return m_cmdWeekPlan.at(static_cast<std::size_t>(index));
+    }
+    QLabel* lblWiz5WeekTime(int index) const { return m_lblWeekTime.at(static_cast<std::size_t>(index)); }
+    QPushButton* cmdWiz5Before() const { return m_cmdBefore; }
+    QPushButton* cmdWiz5Next() const { return m_cmdNext; }
+    QPushButton* cmdWiz5Cancel() const { return m_cmdCancel; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLengthPanel();
+    void buildSubjectPanel();
+    void buildButtons();
+    void showPeriodSubject(int index, QChar code);
+    // Commits the lengths, then runs a navigation step.
+    template <class Step> void leaveBy(const QString& action, Step&& step);
+
+    AppState& m_state;
+    Prompts& m_prompts;
+    WizardNavigator& m_navigator;
+    HandlerGuard m_guard;
+    QGroupBox* m_fraWeekCredit = nullptr;
+    QGroupBox* m_fraWeekPlan = nullptr;
+    SubjectPalette* m_palette = nullptr;
+    QComboBox* m_cboTime = nullptr;
+    std::array<ClickLabel*, TimetableCells> m_labWeekCredit{};
+    std::array<int, TimetableCells> m_lengthCode{};
+    std::array<QToolButton*, TimetableCells> m_cmdWeekPlan{};
+    std::array<QLabel*, 15> m_lblWeekTime{};
+    QPushButton* m_cmdBefore = nullptr;
+    QPushButton* m_cmdNext = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
+    SubjectChoice m_choice;
+};
+
+} // namespace lunaplan
