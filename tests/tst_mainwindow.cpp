@@ -448,6 +448,13 @@ void TestMainWindow::calendarMarksSchoolDays()
     QVERIFY(!calendar->isDayBold(QDate(2026, 9, 26))); // Saturday
     QVERIFY(!calendar->isDayBold(QDate(2026, 8, 31))); // summer holiday, a leading day
     QVERIFY(calendar->isDayBold(QDate(2026, 11, 30))); // the last shown month
+
+    // The greyed days of the neighbouring months are marked like every shown day.
+    calendar->showMonthFirst(QDate(2026, 12, 1));
+    m_window->subDispHoliday();
+    QVERIFY(calendar->isDayBold(QDate(2026, 11, 30)));
+    QVERIFY(calendar->isDayBold(QDate(2027, 3, 1)));
+    QVERIFY(!calendar->isDayBold(QDate(2027, 3, 6))); // Saturday
 }
 
 void TestMainWindow::clickOnTheCalendar()

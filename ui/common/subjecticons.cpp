@@ -1,6 +1,7 @@
 #include "ui/common/subjecticons.h"
 
 #include "core/subjects.h"
+#include "ui/common/japanesefonts.h"
 
 #include <QApplication>
 #include <QHash>
@@ -74,14 +75,14 @@ const QFont& codeFont(SubjectGroup group)
 {
     static const QFont fonts[2] = {[] {
                                        QFont font;
-                                       font.setFamilies({u"IPAGothic"_s, u"IPAPGothic"_s});
+                                       font.setFamilies(ipaGothicFamilies());
                                        font.setPixelSize(20);
                                        font.setBold(true);
                                        return font;
                                    }(),
                                    [] {
                                        QFont font;
-                                       font.setFamilies({u"IPAGothic"_s, u"IPAPGothic"_s});
+                                       font.setFamilies(ipaGothicFamilies());
                                        font.setPixelSize(18);
                                        font.setBold(true);
                                        return font;

@@ -4,6 +4,7 @@
 #include "core/subjects.h"
 #include "core/veladaytime.h"
 #include "ui/common/clicklabel.h"
+#include "ui/common/fittedlabel.h"
 #include "ui/common/handlerguard.h"
 #include "ui/common/subjecticons.h"
 #include "ui/common/twips.h"
@@ -26,6 +27,7 @@ constexpr int ColumnStep = 1680;
 constexpr int GridTop = 1200;
 constexpr int RowStep = 720;
 constexpr int ButtonSize = 735;
+constexpr int PaletteTop = 720;
 
 constexpr QStringView RegisterCaption = u"登録";
 constexpr QStringView CancelCaption = u"取消";
@@ -87,19 +89,19 @@ RecordingFrame::RecordingFrame(AppState& state, const HandlerGuard& guard, QWidg
     colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x50, 0x50, 0x50));
     setPalette(colours);
 
-    m_comment = new QLabel(
+    m_comment = new FittedLabel(
         QStringLiteral(
             "実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科を選んで"
             "下の実績表をクリックしてください。入力を取り消すときは同じ教科で実績表をクリックしてください。"
             "マウスを元に戻したいときは教科パレット以外の場所でクリックしてください。"),
         this);
     m_comment->setObjectName(QStringLiteral("lblMainComment"));
-    m_comment->setWordWrap(true);
-    m_comment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeInTwips(m_comment, 120, 240, 10575, 615);
+    // Down to the palette's top, not below: the palette stands over the rest
+    // of the instruction's box, and no line of it may run under the palette.
+    placeInTwips(m_comment, 120, 240, 10575, PaletteTop - 240);
 
     m_palette = new SubjectPalette(this);
-    placeInTwips(m_palette, 120, 720, 1695, 6855);
+    placeInTwips(m_palette, 120, PaletteTop, 1695, 6855);
     connect(m_palette, &SubjectPalette::subjectChosen, this, &RecordingFrame::cmdSubject_Click);
 
     buildGrid();

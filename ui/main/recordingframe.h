@@ -19,6 +19,7 @@ namespace lunaplan {
 
 class AppState;
 class ClickLabel;
+class FittedLabel;
 class HandlerGuard;
 class SubjectPalette;
 
@@ -98,7 +99,7 @@ private:
     AppState& m_state;
     const HandlerGuard& m_guard;
     SubjectPalette* m_palette = nullptr;
-    QLabel* m_comment = nullptr;
+    FittedLabel* m_comment = nullptr;
     QLabel* m_periodNumbers = nullptr;
     QComboBox* m_cboTime = nullptr;
     std::array<QLabel*, Days> m_label2{};
