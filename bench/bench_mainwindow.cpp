@@ -1,11 +1,19 @@
-// The main window on the sample year: from process start to the window shown
-// with the year loaded, and one week change on the calendar.
+// The main window on the sample year: from process start to the first fully
+// painted window, side by side with a bare Qt Widgets window started the same
+// way; the subject icons painted at the screen's pixel density; and a week
+// change on the calendar, inside and outside the months shown.
+//
+// The benchmark runs offscreen unless QT_QPA_PLATFORM names a platform, so
+// under a real X display: QT_QPA_PLATFORM=xcb bench_mainwindow
 #include "core/appstate.h"
+#include "core/subjects.h"
+#include "ui/common/subjecticons.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,75 +21,158 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <functional>
 
 using namespace lunaplan;
 
 namespace {
 
-constexpr char ChildFlag[] = "--start-and-quit";
+constexpr char ProgramFlag[] = "--start-program";
+constexpr char BareFlag[] = "--start-bare-window";
 
 QString sampleYear()
 {
     return QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
 }
 
-// What the program does at start, ending as soon as the window has been shown
-// and activated.
-int startAndQuit(int argc, char* argv[])
+// Ends the event loop once a paint has happened after ready() turned true:
+// the next turn of the loop comes after every widget due for painting was
+// painted. exit(), not quit(): quitting closes the window, which asks whether
+// to save.
+class ExitAfterPaint : public QObject {
+public:
+    explicit ExitAfterPaint(std::function<bool()> ready)
+        : m_ready(std::move(ready))
+    {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done && m_ready()) {
+            m_done = true;
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool()> m_ready;
+    bool m_done = false;
+};
+
+// What the program does at start, up to its first fully painted window with
+// the year loaded and the week of today shown.
+int startProgram(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     prepareApplication();
     Session session(sampleYear());
+    ExitAfterPaint exit([&session] { return session.state().boolCalendarReady; });
+    app.installEventFilter(&exit);
     session.window().show();
-    // After the first activation, which was queued at showing. exit(), not
-    // quit(): quitting closes the window, which asks whether to save.
-    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     QApplication::exec();
     return session.state().boolCalendarReady ? 0 : 1;
 }
 
-void BM_ProcessStartToWindowShown(benchmark::State& bench)
+// The same start with an empty window of the main window's size.
+int startBareWindow(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(892, 640);
+    ExitAfterPaint exit([] { return true; });
+    app.installEventFilter(&exit);
+    window.show();
+    return QApplication::exec();
+}
+
+void runChild(benchmark::State& bench, const char* flag)
 {
     QTemporaryDir settings;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
     for (auto _ : bench) {
         QProcess child;
         child.setProcessEnvironment(environment);
         QElapsedTimer timer;
         timer.start();
-        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(ChildFlag)});
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(flag)});
         child.waitForFinished(-1);
         bench.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
-        if (child.exitCode() != 0)
-            bench.SkipWithError("the child did not show the window");
+        if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+            bench.SkipWithError("the child did not paint its window");
     }
 }
-BENCHMARK(BM_ProcessStartToWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void BM_WeekChange(benchmark::State& bench)
+void BM_ProcessStartToWindowPainted(benchmark::State& bench)
+{
+    runChild(bench, ProgramFlag);
+}
+BENCHMARK(BM_ProcessStartToWindowPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_ProcessStartToBareWindowPainted(benchmark::State& bench)
+{
+    runChild(bench, BareFlag);
+}
+BENCHMARK(BM_ProcessStartToBareWindowPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The eighteen palette pictures painted afresh at the pixel density in use,
+// as the palette's first painting does.
+void BM_PaletteIconsPainted(benchmark::State& bench)
+{
+    const qreal scale = qApp->devicePixelRatio();
+    for (auto _ : bench) {
+        for (const QChar code : MainPaletteOrder) {
+            // A copy that is changed gets an engine of its own, with no pictures yet.
+            QIcon icon = subjectIcon(code);
+            icon.detach();
+            benchmark::DoNotOptimize(icon.pixmap(QSize(SubjectIconSize, SubjectIconSize), scale));
+        }
+    }
+}
+BENCHMARK(BM_PaletteIconsPainted)->Unit(benchmark::kMicrosecond);
+
+void weekChange(benchmark::State& bench, QDate a, QDate b)
 {
     Session session(sampleYear());
     session.window().show();
     session.window().Form_Activate();
-    const QDate weeks[2] = {QDate(2026, 6, 10), QDate(2026, 11, 18)};
+    const QDate weeks[2] = {a, b};
     int i = 0;
     for (auto _ : bench) {
         session.window().MonthView1_DateClick(weeks[i]);
         i = 1 - i;
         QCoreApplication::processEvents(); // paint what changed
     }
+    session.state().intYear = 0; // nothing to ask at the end
 }
-BENCHMARK(BM_WeekChange)->Unit(benchmark::kMicrosecond);
+
+// Two weeks of June: the calendar stays where it is.
+void BM_WeekChangeInsideShownMonths(benchmark::State& bench)
+{
+    weekChange(bench, QDate(2026, 6, 10), QDate(2026, 6, 17));
+}
+BENCHMARK(BM_WeekChangeInsideShownMonths)->Unit(benchmark::kMicrosecond);
+
+// June and November: the calendar moves as well.
+void BM_WeekChangeAcrossMonths(benchmark::State& bench)
+{
+    weekChange(bench, QDate(2026, 6, 10), QDate(2026, 11, 18));
+}
+BENCHMARK(BM_WeekChangeAcrossMonths)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], ChildFlag) == 0)
-        return startAndQuit(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 1 && std::strcmp(argv[1], ProgramFlag) == 0)
+        return startProgram(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], BareFlag) == 0)
+        return startBareWindow(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);

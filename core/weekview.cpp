@@ -24,15 +24,19 @@ DayColumn columnFor(const AppState& state, int column, QDate date, bool timetabl
     const auto day = subGetDay(state, date, timetableA);
     if (!day)
         return result;
-    result.hasPeriods = true;
-    result.registered = day->isRegistered();
     const QString& subjects = day->strSubject();
+    bool anyLesson = false;
     for (qsizetype p = 0; p < 8; ++p) {
         PeriodCell& cell = result.periods[static_cast<std::size_t>(p)];
         cell.lengthCode = lengthCodeAt(day->strCredit(), p);
+        anyLesson = anyLesson || cell.lengthCode > 0;
         if (cell.lengthCode > 0 && p < subjects.size() && subjects[p] != u'\u3000')
             cell.subjectCode = subjects[p];
     }
+    result.registered = day->isRegistered();
+    // A timetable without a single lesson (none set up yet, or a closed
+    // class) has nothing to propose; a held record is always shown.
+    result.hasPeriods = result.registered || anyLesson;
     return result;
 }
 

@@ -36,13 +36,13 @@ struct DayColumn {
     int column = 0; // 0 = Monday … 4 = Friday
     QDate date;
     QString heading;         // "4／8(月)"
-    bool hasPeriods = false; // a school day with something to propose or show
+    bool hasPeriods = false; // a school day with a held record or a timetable day with lessons
     bool registered = false; // its lessons were registered (and not withdrawn)
     std::array<PeriodCell, 8> periods{};
 };
 
-// The columns a week fills; weekdays outside the school year get none, so
-// their columns keep what they showed before.
+// The columns a week fills; weekdays outside the school year get none (the
+// window shows nothing in their place).
 QList<DayColumn> weekColumns(const AppState& state, const ShownWeek& week, bool timetableA);
 
 // The day to show for a date: its held record, otherwise the template day of

@@ -1,6 +1,7 @@
 // The main window driven as a teacher drives it: pick a week on the
 // calendar, choose subjects, change lengths, register and cancel days.
 #include "core/appstate.h"
+#include "core/nationalholidays.h"
 #include "core/subjects.h"
 #include "core/weekview.h"
 #include "tests/support/scriptedprompts.h"
@@ -45,7 +46,7 @@ QString columnSubjects(const RecordingFrame& frame, int column)
         else if (button->text().isEmpty())
             text += u'・';
         else
-            text += fncStoC(button->text());
+            text += frame.subjectCode(column * 8 + p);
     }
     return text;
 }
@@ -93,6 +94,13 @@ private Q_SLOTS:
     void firstWeekOfTheSchoolYear();
     void lastWeekOfTheSchoolYear();
     void holidayOnAWeekday();
+    void noWeekLeavesNothingLive();
+    void lengthListOnlyOnOpenDays();
+    void lengthLabelsFromTheKeyboard();
+    void reserveLessonKeepsItsCode();
+    void focusStaysOnTheCalendar();
+    void shownMonthLandsOnTop_data();
+    void shownMonthLandsOnTop();
     void calendarMarksSchoolDays();
     void clickOnTheCalendar();
     void choosingSubjectsForPeriods();
@@ -182,8 +190,14 @@ void TestMainWindow::storedPosition()
     QCOMPARE(m_window->pos(), QPoint(twipsToPixels(1000), twipsToPixels(1000)));
     m_settings->setValue(u"Settings/MainLeft"_s, u"3000"_s);
     m_settings->setValue(u"Settings/MainTop"_s, u"1500"_s);
+    // A window the teacher moved stays there when it is activated again.
+    const QPoint moved(twipsToPixels(2000), twipsToPixels(2500));
+    m_window->move(moved);
     m_window->Form_Activate();
-    QCOMPARE(m_window->pos(), QPoint(twipsToPixels(3000), twipsToPixels(1500)));
+    QCOMPARE(m_window->pos(), moved);
+    // The stored place is taken when a window is loaded.
+    frmMain another(*m_state, *m_prompts, *m_settings);
+    QCOMPARE(another.pos(), QPoint(twipsToPixels(3000), twipsToPixels(1500)));
 }
 
 void TestMainWindow::firstActivationShowsTodaysWeek()
@@ -246,10 +260,12 @@ void TestMainWindow::firstWeekOfTheSchoolYear()
     showWeekOf(QDate(2026, 4, 4)); // Saturday; its Monday lies in March
     QCOMPARE(m_state->dateWeekFirst, QDate(2026, 4, 1));
     QCOMPARE(m_state->dateWeekLast, QDate(2026, 4, 3));
-    // Monday and Tuesday keep what they showed; nothing of them is visible.
-    QCOMPARE(frame().Label2(0)->text(), u"6／8(月)"_s);
-    QCOMPARE(frame().dateShownDay(1), QDate(2026, 6, 9));
-    QVERIFY(!frame().cmdReg(0)->isVisible() && !frame().cmdReg(1)->isVisible());
+    // Monday and Tuesday lie in March: no heading of an earlier week, no day.
+    for (int d = 0; d < 2; ++d) {
+        QCOMPARE(frame().Label2(d)->text(), QString());
+        QVERIFY(!frame().dateShownDay(d).isValid());
+        QVERIFY(!frame().cmdReg(d)->isVisible());
+    }
     QVERIFY(!frame().cmdWeek(8 + 1)->isVisible());
     QCOMPARE(frame().Label2(2)->text(), u"4／1(水)"_s);
     QVERIFY(!frame().cmdReg(2)->isVisible()); // 1 April is a holiday
@@ -264,8 +280,8 @@ void TestMainWindow::lastWeekOfTheSchoolYear()
     showWeekOf(QDate(2027, 3, 29)); // the year ends on Wednesday 31 March
     QCOMPARE(m_state->dateWeekLast, QDate(2027, 3, 31));
     QCOMPARE(frame().Label2(2)->text(), u"3／31(水)"_s);
-    QCOMPARE(frame().Label2(3)->text(), u"6／11(木)"_s);
-    QCOMPARE(frame().dateShownDay(4), QDate(2026, 6, 12));
+    QCOMPARE(frame().Label2(3)->text(), QString());
+    QVERIFY(!frame().dateShownDay(4).isValid());
     for (int d = 0; d < 5; ++d)
         QVERIFY(!frame().cmdReg(d)->isVisible()); // the spring holiday
 }
@@ -286,6 +302,142 @@ void TestMainWindow::holidayOnAWeekday()
     QVERIFY(!frame().cmdWeek(8 + 7)->isVisible());
 }
 
+void TestMainWindow::noWeekLeavesNothingLive()
+{
+    // Before any week is shown: no controls of the design, nothing to register.
+    AppState fresh;
+    test::setUpClass2026(fresh);
+    frmMain window(fresh, *m_prompts, *m_settings);
+    RecordingFrame& f = *window.fraSubject();
+    for (int i = 0; i < RecordingFrame::Cells; ++i) {
+        QVERIFY(!f.cmdWeek(i)->isVisibleTo(&window));
+        QVERIFY(!f.labWeekCredit(i)->isVisibleTo(&window));
+    }
+    for (int d = 0; d < RecordingFrame::Days; ++d) {
+        QVERIFY(!f.cmdReg(d)->isVisibleTo(&window));
+        QCOMPARE(f.Label2(d)->text(), QString());
+        f.cmdReg_Click(d);
+    }
+    QCOMPARE(recordCount(fresh), 0);
+
+    // School year 2023 begins on a Saturday: 1 April has no week. Picking it
+    // after a week was shown empties the grid instead of leaving that week live.
+    m_state->intYear = 2023;
+    subSetHoliday(*m_state, HolidayPeriodDays{});
+    m_window->Form_Activate();
+    showWeekOf(QDate(2023, 6, 7));
+    QVERIFY(frame().cmdReg(2)->isVisible());
+    showWeekOf(QDate(2023, 4, 1));
+    for (int d = 0; d < RecordingFrame::Days; ++d) {
+        QVERIFY(!frame().cmdReg(d)->isVisible());
+        QVERIFY(!frame().cmdWeek(d * 8 + 1)->isVisible());
+        QCOMPARE(frame().Label2(d)->text(), QString());
+        frame().cmdReg_Click(d);
+    }
+    QCOMPARE(recordCount(*m_state), 0);
+    QVERIFY(!m_window->MonthView1()->selectionFirst().isValid());
+}
+
+void TestMainWindow::lengthListOnlyOnOpenDays()
+{
+    showWeekOf(QDate(2026, 10, 14)); // Monday 12 October is a holiday
+    RecordingFrame& f = frame();
+    f.labWeekCredit_Click(2);
+    QVERIFY(f.cboTime()->isHidden());
+
+    // Open over Wednesday, then another week: the list goes with its week.
+    f.labWeekCredit_Click(2 * 8 + 1);
+    QVERIFY(f.cboTime()->isVisible());
+    showWeekOf(QDate(2026, 10, 21));
+    QVERIFY(f.cboTime()->isHidden());
+    QCOMPARE(m_state->intCreditIndexMain, -1);
+
+    // A registered day is locked: its lengths cannot be changed, not even by
+    // a list left open over it.
+    const QString length = f.labWeekCredit(2 * 8 + 1)->text();
+    f.labWeekCredit_Click(2 * 8 + 1);
+    f.cmdReg_Click(2);
+    QVERIFY(f.cboTime()->isHidden());
+    f.labWeekCredit_Click(2 * 8 + 1);
+    QVERIFY(f.cboTime()->isHidden());
+    m_state->intCreditIndexMain = 2 * 8 + 1;
+    f.cboTime()->setCurrentIndex(0);
+    f.cboTime_Click();
+    QCOMPARE(f.labWeekCredit(2 * 8 + 1)->text(), length);
+    QVERIFY(f.cmdWeek(2 * 8 + 1)->isVisible());
+}
+
+void TestMainWindow::lengthLabelsFromTheKeyboard()
+{
+    showWeekOf(QDate(2026, 6, 10));
+    ClickLabel* label = frame().labWeekCredit(2 * 8 + 3);
+    QCOMPARE(label->focusPolicy(), Qt::StrongFocus);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        frame().closeLengthChoice();
+        label->setFocus();
+        QTest::keyClick(label, key);
+        QVERIFY(frame().cboTime()->isVisible());
+        QCOMPARE(m_state->intCreditIndexMain, 2 * 8 + 3);
+    }
+}
+
+void TestMainWindow::reserveLessonKeepsItsCode()
+{
+    // 予 has no palette button, yet a record may hold it.
+    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 10), u"国予算　　　　　"_s, u"33300000"_s));
+    showWeekOf(QDate(2026, 6, 10));
+    RecordingFrame& f = frame();
+    const int period = 2 * 8 + 1;
+    QCOMPARE(f.cmdWeek(period)->text(), u"予備"_s);
+    QVERIFY(!f.cmdWeek(period)->icon().isNull());
+    f.cmdReg_Click(2); // 取消
+    f.cmdReg_Click(2); // 登録
+    const auto record = heldRecordFor(*m_state->objDayHead, QDate(2026, 6, 10));
+    QVERIFY(record);
+    QCOMPARE(record->strSubject(), u"国予算　　　　　"_s);
+    QCOMPARE(record->strCredit(), u"33300000"_s);
+}
+
+void TestMainWindow::focusStaysOnTheCalendar()
+{
+    m_window->activateWindow();
+    m_window->MonthView1()->setFocus();
+    showWeekOf(QDate(2026, 6, 10));
+    QCOMPARE(m_window->focusWidget(), m_window->MonthView1());
+}
+
+void TestMainWindow::shownMonthLandsOnTop_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QDate>("firstMonth");
+    // The calendar shows April to June before each pick.
+    QTest::newRow("in view: nothing moves") << QDate(2026, 6, 10) << QDate(2026, 4, 1);
+    QTest::newRow("later month: on top") << QDate(2026, 11, 18) << QDate(2026, 11, 1);
+    QTest::newRow("February: the year's last three months") << QDate(2027, 2, 10) << QDate(2027, 1, 1);
+    QTest::newRow("March") << QDate(2027, 3, 29) << QDate(2027, 1, 1);
+}
+
+void TestMainWindow::shownMonthLandsOnTop()
+{
+    QFETCH(QDate, date);
+    QFETCH(QDate, firstMonth);
+    MonthView* calendar = m_window->MonthView1();
+    calendar->showMonthFirst(QDate(2026, 4, 1));
+    QCOMPARE(calendar->firstVisibleMonth(), QDate(2026, 4, 1));
+    showWeekOf(date);
+    QCOMPARE(calendar->firstVisibleMonth(), firstMonth);
+
+    // Start-up and reading a file place the calendar by the same rule,
+    // wherever it stood before.
+    calendar->showMonthFirst(QDate(2026, 4, 1));
+    showWeekOf(QDate(2026, 6, 10));
+    m_state->boolCalendarReady = false;
+    m_window->Form_Activate();
+    const QDate today = todayInSchoolYear(QDate::currentDate(), 2026);
+    const QDate expected = std::min(QDate(today.year(), today.month(), 1), QDate(2027, 1, 1));
+    QCOMPARE(calendar->firstVisibleMonth(), expected);
+}
+
 void TestMainWindow::calendarMarksSchoolDays()
 {
     MonthView* calendar = m_window->MonthView1();
@@ -296,6 +448,13 @@ void TestMainWindow::calendarMarksSchoolDays()
     QVERIFY(!calendar->isDayBold(QDate(2026, 9, 26))); // Saturday
     QVERIFY(!calendar->isDayBold(QDate(2026, 8, 31))); // summer holiday, a leading day
     QVERIFY(calendar->isDayBold(QDate(2026, 11, 30))); // the last shown month
+
+    // The greyed days of the neighbouring months are marked like every shown day.
+    calendar->showMonthFirst(QDate(2026, 12, 1));
+    m_window->subDispHoliday();
+    QVERIFY(calendar->isDayBold(QDate(2026, 11, 30)));
+    QVERIFY(calendar->isDayBold(QDate(2027, 3, 1)));
+    QVERIFY(!calendar->isDayBold(QDate(2027, 3, 6))); // Saturday
 }
 
 void TestMainWindow::clickOnTheCalendar()
@@ -481,8 +640,7 @@ void TestMainWindow::closingClosesTheOtherWindowsNewestFirst()
         Page(QString name, QStringList& log)
             : m_name(std::move(name))
             , m_log(log)
-        {
-        }
+        {}
 
     protected:
         void closeEvent(QCloseEvent* event) override

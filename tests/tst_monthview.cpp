@@ -319,6 +319,13 @@ void TestMonthView::boldMarks()
     view.setDayBold(wednesday, false);
     QVERIFY(!view.isDayBold(wednesday));
     QCOMPARE(cellImage(view, wednesday), plain);
+
+    // A greyed day of the month before is drawn bold as well.
+    view.showMonthFirst(QDate(2026, 12, 1));
+    const QDate leading(2026, 11, 30);
+    const QImage greyed = cellImage(view, leading);
+    view.setDayBold(leading, true);
+    QVERIFY(cellImage(view, leading) != greyed);
 }
 
 void TestMonthView::selectedRange()

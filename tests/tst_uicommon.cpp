@@ -152,9 +152,11 @@ void TestUiCommon::fontSubstitutions()
 {
     installJapaneseFontSubstitutions();
     // Qt keeps substitutes in lower case.
-    QCOMPARE(QFont::substitutes(u"ＭＳ 明朝"_s), QStringList{u"ipamincho"_s});
-    QCOMPARE(QFont::substitutes(u"ＭＳ ゴシック"_s), QStringList{u"ipagothic"_s});
-    QCOMPARE(QFont::substitutes(u"ＭＳ Ｐゴシック"_s), QStringList{u"ipapgothic"_s});
+    // Both names of each font: the font database uses the Japanese one in a
+    // Japanese locale. Qt keeps substitutes in lower case.
+    QCOMPARE(QFont::substitutes(u"ＭＳ 明朝"_s), (QStringList{u"ipamincho"_s, u"ipa明朝"_s}));
+    QCOMPARE(QFont::substitutes(u"ＭＳ ゴシック"_s), (QStringList{u"ipagothic"_s, u"ipaゴシック"_s}));
+    QCOMPARE(QFont::substitutes(u"ＭＳ Ｐゴシック"_s), (QStringList{u"ipapgothic"_s, u"ipa pゴシック"_s}));
 
     if (!QFontDatabase::hasFamily(u"IPAPGothic"_s) || !QFontDatabase::hasFamily(u"IPAMincho"_s))
         QSKIP("the IPA fonts are not installed");
@@ -164,7 +166,7 @@ void TestUiCommon::fontSubstitutions()
     QCOMPARE(QFontInfo(QFont(u"ＭＳ Ｐゴシック"_s)).family(), u"IPAPGothic"_s);
     const QFont font = interfaceFont();
     QCOMPARE(QFontInfo(font).family(), u"IPAPGothic"_s);
-    QCOMPARE(font.pointSize(), 9);
+    QCOMPARE(font.pixelSize(), 12);
 }
 
 void TestUiCommon::subjectIcons()

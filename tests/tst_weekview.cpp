@@ -1,6 +1,7 @@
 // The week shown for a picked date and what each of its day columns proposes.
 #include "core/appstate.h"
 #include "core/nationalholidays.h"
+#include "core/periodtotals.h"
 #include "core/weekview.h"
 
 #include <QTest>
@@ -62,6 +63,7 @@ private Q_SLOTS:
     void timetableBProposal();
     void leapYearDayNumbersDoNotCollide();
     void missingTemplateDay();
+    void emptyTimetableProposesNothing();
     void headings_data();
     void headings();
     void todayInSchoolYear_data();
@@ -199,6 +201,20 @@ void TestWeekView::missingTemplateDay()
         weekColumns(state, *lunaplan::weekForDate(QDate(2003, 6, 10), 2003), true);
     QVERIFY(columns[0].hasPeriods);
     QVERIFY(!columns[1].hasPeriods); // shown like a day off
+}
+
+void TestWeekView::emptyTimetableProposesNothing()
+{
+    // A closed class: fresh, empty timetables. Only a held record is offered.
+    AppState state = state2003();
+    state.objWeekA = makeTemplateWeek();
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2003, 6, 11), u"　　　　　　　　"_s, u"00000000"_s));
+    const QList<DayColumn> columns =
+        weekColumns(state, *lunaplan::weekForDate(QDate(2003, 6, 10), 2003), true);
+    QCOMPARE(columns.size(), 5);
+    for (const DayColumn& column : columns)
+        QCOMPARE(column.hasPeriods, column.date == QDate(2003, 6, 11));
+    QVERIFY(columns[2].registered);
 }
 
 void TestWeekView::headings_data()

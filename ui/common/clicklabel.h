@@ -5,12 +5,14 @@
 namespace lunaplan {
 
 // A label that reports a click with the left button, like a label control
-// with a click event.
+// with a click event. It takes the keyboard focus like a button (Tab or a
+// click) and reports Space and Enter as a click, so it can be used without
+// a mouse.
 class ClickLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent = nullptr);
 
 Q_SIGNALS:
     void clicked();
@@ -18,6 +20,8 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace lunaplan

@@ -1,30 +1,45 @@
 #include "ui/common/japanesefonts.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
 
 namespace lunaplan {
 
+namespace {
+
+// English and Japanese family names of the IPA fonts.
+QStringList ipaMinchoFamilies()
+{
+    return {u"IPAMincho"_s, u"IPA明朝"_s};
+}
+
+QStringList ipaPGothicFamilies()
+{
+    return {u"IPAPGothic"_s, u"IPA Pゴシック"_s};
+}
+
+} // namespace
+
+QStringList ipaGothicFamilies()
+{
+    return {u"IPAGothic"_s, u"IPAゴシック"_s};
+}
+
 void installJapaneseFontSubstitutions()
 {
-    QFont::insertSubstitution(u"ＭＳ 明朝"_s, u"IPAMincho"_s);
-    QFont::insertSubstitution(u"ＭＳ ゴシック"_s, u"IPAGothic"_s);
-    QFont::insertSubstitution(u"ＭＳ Ｐゴシック"_s, u"IPAPGothic"_s);
+    QFont::insertSubstitutions(u"ＭＳ 明朝"_s, ipaMinchoFamilies());
+    QFont::insertSubstitutions(u"ＭＳ ゴシック"_s, ipaGothicFamilies());
+    QFont::insertSubstitutions(u"ＭＳ Ｐゴシック"_s, ipaPGothicFamilies());
 }
 
 QFont interfaceFont()
 {
     QFont font = QGuiApplication::font();
-    for (const QString& family : {u"IPAPGothic"_s, u"IPAGothic"_s}) {
-        if (QFontDatabase::hasFamily(family)) {
-            font.setFamilies({family});
-            break;
-        }
-    }
-    // The window layouts are measured for a 9-point interface font.
-    font.setPointSize(9);
+    // The first family found is used; the application's own family is the
+    // last resort.
+    font.setFamilies(ipaPGothicFamilies() + ipaGothicFamilies() + QStringList{font.family()});
+    font.setPixelSize(12);
     return font;
 }
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QToolButton>
@@ -102,19 +103,21 @@ void MonthView::setMonthGrid(int rows, int columns)
 
 void MonthView::setMinDate(QDate date)
 {
-    if (!date.isValid())
+    if (!date.isValid() || date == m_min)
         return;
     m_min = date;
     m_max = std::max(m_max, date);
+    update(); // the greyed days change
     moveCurrentDate(m_current);
 }
 
 void MonthView::setMaxDate(QDate date)
 {
-    if (!date.isValid())
+    if (!date.isValid() || date == m_max)
         return;
     m_max = date;
     m_min = std::min(m_min, date);
+    update(); // the greyed days change
     moveCurrentDate(m_current);
 }
 
@@ -124,9 +127,22 @@ void MonthView::setCurrentDate(QDate date)
         moveCurrentDate(date);
 }
 
+void MonthView::showMonthFirst(QDate date)
+{
+    if (!date.isValid())
+        return;
+    const QDate before = m_current;
+    m_current = std::clamp(date, m_min, m_max);
+    updateDays(before, before);
+    applyGrid(MonthGrid(m_grid.rows(), m_grid.columns(), m_current));
+}
+
 void MonthView::moveCurrentDate(QDate date)
 {
+    const QDate before = m_current;
     m_current = std::clamp(date, m_min, m_max);
+    // The focus frame moves from one day to the other.
+    updateDays(before, before);
     applyGrid(m_grid);
 }
 
@@ -138,9 +154,27 @@ void MonthView::applyGrid(const MonthGrid& grid)
     const bool moved = placed.firstMonth() != m_grid.firstMonth();
     m_grid = placed;
     updateArrows();
-    update();
+    // The greying of the days follows the range, so every day is repainted;
+    // when nothing moved only the current day's frame has to be.
+    if (moved)
+        update();
+    else
+        updateDays(m_current, m_current);
     if (moved)
         Q_EMIT visibleMonthsChanged(m_grid.firstMonth());
+}
+
+void MonthView::updateDays(QDate first, QDate last)
+{
+    if (!first.isValid() || !last.isValid())
+        return;
+    const QDate from = std::max(first, m_grid.firstVisibleDay());
+    const QDate to = std::min(last, m_grid.lastVisibleDay());
+    QRegion dirty;
+    for (QDate day = from; day <= to; day = day.addDays(1))
+        dirty += dayRect(day);
+    if (!dirty.isEmpty())
+        update(dirty);
 }
 
 void MonthView::scrollMonths(int delta)
@@ -159,9 +193,17 @@ void MonthView::setSelectedRange(QDate first, QDate last)
         throw std::out_of_range("selected range " + first.toString(Qt::ISODate).toStdString() + " to " +
                                 last.toString(Qt::ISODate).toStdString() +
                                 " is not a run of selectable days");
+    updateDays(m_selectionFirst, m_selectionLast);
     m_selectionFirst = first;
     m_selectionLast = last;
-    update();
+    updateDays(first, last);
+}
+
+void MonthView::clearSelectedRange()
+{
+    updateDays(m_selectionFirst, m_selectionLast);
+    m_selectionFirst = QDate();
+    m_selectionLast = QDate();
 }
 
 void MonthView::setDayBold(QDate date, bool bold)
@@ -178,6 +220,8 @@ void MonthView::setDayBold(QDate date, bool bold)
 
 void MonthView::setHolidays(const QSet<QDate>& holidays)
 {
+    if (holidays == m_holidays)
+        return;
     m_holidays = holidays;
     update();
 }

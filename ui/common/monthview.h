@@ -49,12 +49,17 @@ public:
     // needed to show its month; dates outside the range are pulled into it.
     void setCurrentDate(QDate date);
     QDate currentDate() const { return m_current; }
+    // Makes date current and shows its month as the first month, as far as
+    // the range allows (near the end of the range the last months are shown).
+    void showMonthFirst(QDate date);
 
     // The highlighted run of days, first to last inclusive. Both must be
     // selectable and last not before first; otherwise std::out_of_range is
     // thrown and the selection stays as it was (the caller's handling of a
     // week that leaves the range stops there, as with a platform calendar).
     void setSelectedRange(QDate first, QDate last);
+    // No highlighted days.
+    void clearSelectedRange();
     QDate selectionFirst() const { return m_selectionFirst; }
     QDate selectionLast() const { return m_selectionLast; }
 
@@ -107,6 +112,8 @@ private:
     bool isSelectable(QDate date) const { return date.isValid() && date >= m_min && date <= m_max; }
     void applyGrid(const MonthGrid& grid);
     void moveCurrentDate(QDate date);
+    // Repaints the days from first to last that are shown.
+    void updateDays(QDate first, QDate last);
     void arrowClicked(int delta);
     void updateArrows();
     void relayout();

@@ -1,10 +1,17 @@
 #include "ui/common/subjecticons.h"
 
 #include "core/subjects.h"
+#include "ui/common/japanesefonts.h"
 
+#include <QApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -62,14 +69,29 @@ QPainterPath groupShape(SubjectGroup group, const QRectF& r)
     return path;
 }
 
-QPixmap paintSubject(const Subject& subject, qreal scale)
+// The face of the codes, made once: building a font for every picture would
+// look it up again each time.
+const QFont& codeFont(SubjectGroup group)
 {
-    const int side = qRound(SubjectIconSize * scale);
-    QPixmap pixmap(side, side);
-    pixmap.setDevicePixelRatio(scale);
-    pixmap.fill(Qt::transparent);
+    static const QFont fonts[2] = {[] {
+                                       QFont font;
+                                       font.setFamilies(ipaGothicFamilies());
+                                       font.setPixelSize(20);
+                                       font.setBold(true);
+                                       return font;
+                                   }(),
+                                   [] {
+                                       QFont font;
+                                       font.setFamilies(ipaGothicFamilies());
+                                       font.setPixelSize(18);
+                                       font.setBold(true);
+                                       return font;
+                                   }()};
+    return fonts[group == SubjectGroup::LessonTotalOnly ? 1 : 0];
+}
 
-    QPainter painter(&pixmap);
+void paintSubject(QPainter& painter, const Subject& subject)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
@@ -88,15 +110,80 @@ QPixmap paintSubject(const Subject& subject, qreal scale)
         painter.restore();
     }
 
-    QFont font;
-    font.setFamilies({u"IPAGothic"_s, u"IPAPGothic"_s});
-    font.setPixelSize(subject.group == SubjectGroup::LessonTotalOnly ? 18 : 20);
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(codeFont(subject.group));
     painter.setPen(Qt::white);
     painter.drawText(tile, Qt::AlignCenter, QString(subject.code));
-    return pixmap;
 }
+
+// Paints a subject's picture when it is first asked for, at the size and
+// pixel density asked for, and keeps it: a picture is painted once per
+// density in use rather than for every density a screen might have.
+class SubjectIconEngine final : public QIconEngine {
+public:
+    explicit SubjectIconEngine(const Subject& subject)
+        : m_subject(subject)
+    {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap picture = scaledPixmap(rect.size(), mode, state, scale);
+        painter->drawPixmap(rect, picture);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
+        // size is in device pixels, the picture square and no larger than asked.
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        const quint64 key = (static_cast<quint64>(side) << 8) | static_cast<quint64>(mode);
+        const auto found = m_pictures.constFind(key);
+        if (found != m_pictures.constEnd())
+            return *found;
+
+        QPixmap picture(side, side);
+        picture.fill(Qt::transparent);
+        {
+            QPainter painter(&picture);
+            const qreal drawScale = static_cast<qreal>(side) / SubjectIconSize;
+            painter.scale(drawScale, drawScale);
+            paintSubject(painter, m_subject);
+        }
+        if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+            // The style's look of a disabled or selected picture, as for any other icon.
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+            if (!generated.isNull())
+                picture = generated;
+        }
+        picture.setDevicePixelRatio(scale);
+        m_pictures.insert(key, picture);
+        return picture;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(SubjectIconSize, SubjectIconSize)};
+    }
+
+    QString key() const override { return u"lunaplan-subject"_s; }
+    QIconEngine* clone() const override { return new SubjectIconEngine(m_subject); }
+
+private:
+    const Subject& m_subject;
+    QHash<quint64, QPixmap> m_pictures;
+};
 
 } // namespace
 
@@ -110,9 +197,7 @@ QIcon subjectIcon(QChar code)
     const Subject* subject = subjectByCode(code);
     if (!subject)
         return {};
-    QIcon icon;
-    icon.addPixmap(paintSubject(*subject, 1.0));
-    icon.addPixmap(paintSubject(*subject, 2.0));
+    const QIcon icon(new SubjectIconEngine(*subject));
     cache.insert(code, icon);
     return icon;
 }

@@ -14,9 +14,9 @@ namespace lunaplan {
 
 inline constexpr int SubjectIconSize = 32;
 
-// The icon of a subject code, with 32 and 64 pixel renderings for ordinary and
-// high-density screens. A character that is no subject code (the empty slot
-// included) gives a null icon.
+// The icon of a subject code, painted when first shown, at the pixel density
+// of the screen it is shown on. A character that is no subject code (the
+// empty slot included) gives a null icon.
 QIcon subjectIcon(QChar code);
 
 // The 32 × 32 picture of a subject code; null for a character that is no subject code.

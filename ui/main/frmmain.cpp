@@ -35,6 +35,7 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     : QMainWindow(parent)
     , m_state(state)
     , m_settings(settings)
+    , m_guard(prompts)
     , m_windows(std::make_unique<WindowList>())
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -57,8 +58,10 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     connect(m_monthView, &MonthView::clicked, this, &frmMain::MonthView1_Click);
     // Months brought into view by the keyboard need their marks as well.
     connect(m_monthView, &MonthView::visibleMonthsChanged, this, &frmMain::subDispHoliday);
+    // The keyboard starts on the calendar, where a week is picked.
+    m_monthView->setFocus();
 
-    m_recording = new RecordingFrame(state, client);
+    m_recording = new RecordingFrame(state, m_guard, client);
     placeInTwips(m_recording, 2400, 0, 10935, 8415);
     connect(m_recording, &RecordingFrame::timetableChosen, this, &frmMain::Option1_Click);
 
@@ -104,7 +107,8 @@ int frmMain::shownSchoolYear() const
 
 void frmMain::Form_Activate()
 {
-    move(storedPosition());
+    // The window stays where the teacher put it; it is placed from the
+    // settings once, when it is loaded.
     applyFixedSize();
 
     const int year = shownSchoolYear();
@@ -112,15 +116,17 @@ void frmMain::Form_Activate()
     m_monthView->setMinDate(QDate(year, 4, 1));
     m_monthView->setMaxDate(QDate(year + 1, 3, 31));
 
-    if (!m_state.boolCalendarReady) {
-        const QDate today = todayInSchoolYear(QDate::currentDate(), year);
-        MonthView1_DateClick(today);
-        m_state.dateSelected = today;
-        m_state.boolCalendarReady = true;
-        m_state.dateWeekFirst = today;
-        m_state.dateWeekLast = today;
-    }
-    subDispHoliday();
+    m_guard.run(QStringLiteral("画面を更新できませんでした。"), [&] {
+        if (!m_state.boolCalendarReady) {
+            const QDate today = todayInSchoolYear(QDate::currentDate(), year);
+            showWeekOf(today, true);
+            m_state.dateSelected = today;
+            m_state.boolCalendarReady = true;
+            m_state.dateWeekFirst = today;
+            m_state.dateWeekLast = today;
+        }
+        subDispHoliday();
+    });
     m_fileCommands->showOpenOrSave();
     subDispYearAtStatus();
     m_recording->closeLengthChoice();
@@ -128,11 +134,24 @@ void frmMain::Form_Activate()
 
 void frmMain::MonthView1_DateClick(QDate date)
 {
+    m_guard.run(QStringLiteral("週を表示できませんでした。"), [&] { showWeekOf(date, false); });
+}
+
+void frmMain::showWeekOf(QDate date, bool placeCalendar)
+{
     const auto week = weekForDate(date, shownSchoolYear());
-    // A week that cannot be selected on the calendar is not shown.
-    if (!week || week->first < m_monthView->minDate() || week->last > m_monthView->maxDate())
+    // A week that cannot be selected on the calendar is not shown, and no
+    // earlier week's controls may stay live in its place.
+    if (!week || week->first < m_monthView->minDate() || week->last > m_monthView->maxDate()) {
+        m_monthView->clearSelectedRange();
+        m_recording->clearWeek();
         return;
-    m_monthView->setCurrentDate(date);
+    }
+    const QDate month(date.year(), date.month(), 1);
+    if (placeCalendar || month < m_monthView->firstVisibleMonth() || month > m_monthView->lastVisibleMonth())
+        m_monthView->showMonthFirst(date);
+    else
+        m_monthView->setCurrentDate(date);
     m_monthView->setSelectedRange(week->first, week->last);
     m_state.dateSelected = date;
     m_state.dateWeekFirst = week->first;
@@ -152,15 +171,17 @@ void frmMain::Option1_Click(int)
 
 void frmMain::subDispHoliday()
 {
-    QSet<QDate> holidays;
-    for (int i = 0; i < m_state.intHolidayCount && i < AppState::HolidaySlots; ++i)
-        holidays.insert(m_state.dateHoliday[static_cast<std::size_t>(i)]);
-    m_monthView->setHolidays(holidays);
-    const int count = m_monthView->visibleDayCount();
-    for (int i = 1; i <= count; ++i) {
-        const QDate day = m_monthView->visibleDay(i);
-        m_monthView->setDayBold(day, m_state.fncIsWorkDay(day));
-    }
+    m_guard.run(QStringLiteral("登校日を表示できませんでした。"), [&] {
+        QSet<QDate> holidays;
+        for (int i = 0; i < m_state.intHolidayCount && i < AppState::HolidaySlots; ++i)
+            holidays.insert(m_state.dateHoliday[static_cast<std::size_t>(i)]);
+        m_monthView->setHolidays(holidays);
+        const int count = m_monthView->visibleDayCount();
+        for (int i = 1; i <= count; ++i) {
+            const QDate day = m_monthView->visibleDay(i);
+            m_monthView->setDayBold(day, m_state.fncIsWorkDay(day));
+        }
+    });
 }
 
 void frmMain::subDispYearAtStatus()

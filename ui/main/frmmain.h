@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/handlerguard.h"
+
 #include <QDate>
 #include <QMainWindow>
 
@@ -37,7 +39,8 @@ public:
     // a failed save means the program must not end.
     bool Form_Terminate();
 
-    // Shows the week of a date picked on the calendar.
+    // Shows the week of a date picked on the calendar. When the date has no
+    // week in the school year, no week is shown: the grid is emptied.
     void MonthView1_DateClick(QDate date);
     // Any click on the calendar, the month arrows included.
     void MonthView1_Click();
@@ -51,6 +54,8 @@ public:
     FileCommands* fileCommands() const { return m_fileCommands; }
     QLabel* statusPanel() const { return m_statusPanel; }
     WindowList& windowList() const { return *m_windows; }
+    // Runs the window's handlers that call the core: a fault is shown and the window goes on.
+    const HandlerGuard& guard() const { return m_guard; }
     // Whether the window is being closed (its close event is running).
     bool isClosing() const { return m_closing; }
     // The school year the calendar shows.
@@ -64,9 +69,14 @@ protected:
 private:
     QPoint storedPosition() const;
     void applyFixedSize();
+    // Shows the week of a date. With placeCalendar, or when the date's month
+    // is not in view, that month becomes the calendar's first month (as far as
+    // the school year allows), so a date always lands in the same place.
+    void showWeekOf(QDate date, bool placeCalendar);
 
     AppState& m_state;
     QSettings& m_settings;
+    HandlerGuard m_guard;
     MonthView* m_monthView = nullptr;
     RecordingFrame* m_recording = nullptr;
     FileCommands* m_fileCommands = nullptr;

@@ -2,7 +2,10 @@
 
 #include "core/appstate.h"
 #include "core/subjects.h"
+#include "core/veladaytime.h"
 #include "ui/common/clicklabel.h"
+#include "ui/common/fittedlabel.h"
+#include "ui/common/handlerguard.h"
 #include "ui/common/subjecticons.h"
 #include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
@@ -24,9 +27,29 @@ constexpr int ColumnStep = 1680;
 constexpr int GridTop = 1200;
 constexpr int RowStep = 720;
 constexpr int ButtonSize = 735;
+constexpr int PaletteTop = 720;
 
 constexpr QStringView RegisterCaption = u"登録";
 constexpr QStringView CancelCaption = u"取消";
+
+// The caption of a period holding a subject: its palette name, or its row
+// name for 予, which has no palette button yet may stand in a record.
+QString subjectCaption(QChar code)
+{
+    const Subject* subject = subjectByCode(code);
+    if (!subject)
+        return {};
+    return (subject->fullName.isEmpty() ? subject->rowLabel : subject->fullName).toString();
+}
+
+// Shows or hides a widget only when that changes something, so that a week
+// change repaints only what differs from the week before.
+void setShown(QWidget* widget, bool shown)
+{
+    if (widget->isHidden() == !shown && widget->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        return;
+    widget->setVisible(shown);
+}
 
 // The period numbers to the left of Monday's column, each level with its row.
 class PeriodNumberLabel : public QLabel {
@@ -53,9 +76,10 @@ protected:
 
 } // namespace
 
-RecordingFrame::RecordingFrame(AppState& state, QWidget* parent)
+RecordingFrame::RecordingFrame(AppState& state, const HandlerGuard& guard, QWidget* parent)
     : QFrame(parent)
     , m_state(state)
+    , m_guard(guard)
 {
     setObjectName(QStringLiteral("fraSubject"));
     setFrameShape(QFrame::NoFrame);
@@ -65,31 +89,31 @@ RecordingFrame::RecordingFrame(AppState& state, QWidget* parent)
     colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x50, 0x50, 0x50));
     setPalette(colours);
 
-    m_comment = new QLabel(
+    m_comment = new FittedLabel(
         QStringLiteral(
             "実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科を選んで"
             "下の実績表をクリックしてください。入力を取り消すときは同じ教科で実績表をクリックしてください。"
             "マウスを元に戻したいときは教科パレット以外の場所でクリックしてください。"),
         this);
     m_comment->setObjectName(QStringLiteral("lblMainComment"));
-    m_comment->setWordWrap(true);
-    m_comment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeInTwips(m_comment, 120, 240, 10575, 615);
+    // Down to the palette's top, not below: the palette stands over the rest
+    // of the instruction's box, and no line of it may run under the palette.
+    placeInTwips(m_comment, 120, 240, 10575, PaletteTop - 240);
 
     m_palette = new SubjectPalette(this);
-    placeInTwips(m_palette, 120, 720, 1695, 6855);
+    placeInTwips(m_palette, 120, PaletteTop, 1695, 6855);
     connect(m_palette, &SubjectPalette::subjectChosen, this, &RecordingFrame::cmdSubject_Click);
 
     buildGrid();
     buildOptions();
+    // Until a week is picked there is no day to show or register.
+    clearWeek();
 }
 
 void RecordingFrame::buildGrid()
 {
-    static constexpr QStringView designHeadings[Days] = {u"Ｘ/Ｘ（月）", u"Ｘ/Ｘ（火）", u"Ｘ/Ｘ（水）",
-                                                         u"Ｘ/Ｘ（木）", u"Ｘ/Ｘ（金）"};
     for (int d = 0; d < Days; ++d) {
-        auto* heading = new QLabel(designHeadings[d].toString(), this);
+        auto* heading = new QLabel(this);
         heading->setObjectName(QStringLiteral("Label2_%1").arg(d));
         heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         // Wider than the button so that "12／10(木)" is not cut; the next column starts 1680 on.
@@ -171,15 +195,14 @@ bool RecordingFrame::timetableA() const
 
 void RecordingFrame::cmdSubject_Click(int index)
 {
-    const QToolButton* button = m_palette->cmdSubject(index);
-    m_chosenIcon = button->icon();
-    m_chosenName = button->text();
-    setCursor(subjectCursor(MainPaletteOrder[index]));
+    m_chosenCode = MainPaletteOrder[index];
+    m_chosenName = m_palette->cmdSubject(index)->text();
+    setCursor(subjectCursor(m_chosenCode));
 }
 
 void RecordingFrame::fraSubject_Click()
 {
-    m_chosenIcon = QIcon();
+    m_chosenCode = QChar();
     m_chosenName.clear();
     unsetCursor();
 }
@@ -191,19 +214,20 @@ void RecordingFrame::mouseReleaseEvent(QMouseEvent* event)
     QFrame::mouseReleaseEvent(event);
 }
 
-void RecordingFrame::setPeriod(int index, const QString& name, const QIcon& icon)
+void RecordingFrame::setPeriod(int index, QChar code)
 {
+    QChar& shown = m_subjectCode[static_cast<std::size_t>(index)];
+    if (shown == code)
+        return;
+    shown = code;
     QToolButton* button = cmdWeek(index);
-    button->setText(name);
-    button->setIcon(icon);
+    button->setText(subjectCaption(code));
+    button->setIcon(subjectIcon(code));
 }
 
 void RecordingFrame::cmdWeek_Click(int index)
 {
-    if (cmdWeek(index)->text() != m_chosenName)
-        setPeriod(index, m_chosenName, m_chosenIcon);
-    else
-        setPeriod(index, QString(), QIcon());
+    setPeriod(index, subjectCode(index) != m_chosenCode ? m_chosenCode : QChar());
 }
 
 void RecordingFrame::setLength(int index, int code)
@@ -212,8 +236,17 @@ void RecordingFrame::setLength(int index, int code)
     labWeekCredit(index)->setText(subGetCredit(code));
 }
 
+bool RecordingFrame::isEditable(int index) const
+{
+    const auto column = static_cast<std::size_t>(index / Periods);
+    return index >= 0 && index < Cells && m_columnShown.at(column) && !m_columnLocked.at(column);
+}
+
 void RecordingFrame::labWeekCredit_Click(int index)
 {
+    // A registered day is locked and a holiday has no periods: no length to choose.
+    if (!isEditable(index))
+        return;
     m_state.intCreditIndexMain = static_cast<qint16>(index);
     const ClickLabel* label = labWeekCredit(index);
     m_cboTime->move(label->pos());
@@ -226,13 +259,13 @@ void RecordingFrame::labWeekCredit_Click(int index)
 void RecordingFrame::cboTime_Click()
 {
     const int index = m_state.intCreditIndexMain;
-    if (index < 0 || index >= Cells)
+    if (!isEditable(index))
         return;
     const int code = m_cboTime->currentIndex();
     setLength(index, code);
     QToolButton* button = cmdWeek(index);
     if (code <= 0) {
-        setPeriod(index, QString(), QIcon());
+        setPeriod(index, QChar());
         button->hide();
     } else {
         button->show();
@@ -242,6 +275,7 @@ void RecordingFrame::cboTime_Click()
 
 void RecordingFrame::setColumnLocked(int column, bool locked)
 {
+    m_columnLocked[static_cast<std::size_t>(column)] = locked;
     for (int p = 0; p < Periods; ++p) {
         cmdWeek(column * Periods + p)->setEnabled(!locked);
         labWeekCredit(column * Periods + p)->setEnabled(!locked);
@@ -250,30 +284,31 @@ void RecordingFrame::setColumnLocked(int column, bool locked)
 
 void RecordingFrame::cmdReg_Click(int column)
 {
-    const int base = column * Periods;
-    QPushButton* reg = cmdReg(column);
     const QDate date = dateShownDay(column);
-    if (reg->text() == RegisterCaption) {
-        QString subjects;
-        QString credits;
-        for (int p = 0; p < Periods; ++p) {
-            subjects += fncStoC(cmdWeek(base + p)->text());
-            credits += QString::number(lengthCode(base + p)).right(1);
-        }
-        setColumnLocked(column, true);
-        m_cboTime->hide();
-        m_state.objDayHead->appendDay(makeRecordedDay(date, subjects, credits));
-        reg->setText(CancelCaption.toString());
-    } else {
-        setColumnLocked(column, false);
-        for (auto day = m_state.objDayHead->objNextDay(); day; day = day->objNextDay()) {
-            if (day->dateThisDay() == date) {
-                day->setBoolNowPlanning(true);
-                break;
+    if (!date.isValid() || !m_columnShown.at(static_cast<std::size_t>(column)))
+        return;
+    m_guard.run(QStringLiteral("実績を登録できませんでした。"), [&] {
+        const int base = column * Periods;
+        QPushButton* reg = cmdReg(column);
+        if (reg->text() == RegisterCaption) {
+            QString subjects;
+            QString credits;
+            for (int p = 0; p < Periods; ++p) {
+                const QChar code = subjectCode(base + p);
+                subjects += code.isNull() ? EmptySlot : code;
+                credits += QString::number(lengthCode(base + p)).right(1);
             }
+            m_state.objDayHead->appendDay(makeRecordedDay(date, subjects, credits));
+            setColumnLocked(column, true);
+            m_cboTime->hide();
+            reg->setText(CancelCaption.toString());
+        } else {
+            if (const auto held = heldRecordFor(*m_state.objDayHead, date))
+                held->setBoolNowPlanning(true);
+            setColumnLocked(column, false);
+            reg->setText(RegisterCaption.toString());
         }
-        reg->setText(RegisterCaption.toString());
-    }
+    });
     fraSubject_Click();
 }
 
@@ -289,32 +324,36 @@ void RecordingFrame::subUnvisibleButton()
 
 void RecordingFrame::showDayColumns(const QList<DayColumn>& columns)
 {
-    subUnvisibleButton();
-    for (const DayColumn& day : columns) {
-        const int c = day.column;
+    // A length being chosen belongs to the week that is going.
+    closeLengthChoice();
+    std::array<const DayColumn*, Days> byColumn{};
+    for (const DayColumn& day : columns)
+        byColumn.at(static_cast<std::size_t>(day.column)) = &day;
+
+    const DayColumn nothing;
+    for (int c = 0; c < Days; ++c) {
+        const DayColumn& day =
+            byColumn[static_cast<std::size_t>(c)] ? *byColumn[static_cast<std::size_t>(c)] : nothing;
+        const auto column = static_cast<std::size_t>(c);
+        m_columnShown[column] = day.hasPeriods;
+        m_dateShownDay[column] = day.date;
+        Label2(c)->setText(day.heading);
+        for (int p = 0; p < Periods; ++p) {
+            const int index = c * Periods + p;
+            const PeriodCell& cell = day.periods[static_cast<std::size_t>(p)];
+            if (day.hasPeriods) {
+                setLength(index, cell.lengthCode);
+                // A code without a picture (damaged data) shows as an empty period.
+                setPeriod(index, subjectByCode(cell.subjectCode) ? cell.subjectCode : QChar());
+            }
+            setShown(labWeekCredit(index), day.hasPeriods);
+            setShown(cmdWeek(index), day.hasPeriods && cell.lengthCode != 0);
+        }
         if (day.hasPeriods) {
             cmdReg(c)->setText((day.registered ? CancelCaption : RegisterCaption).toString());
             setColumnLocked(c, day.registered);
-            for (int p = 0; p < Periods; ++p) {
-                const int index = c * Periods + p;
-                const PeriodCell& cell = day.periods[static_cast<std::size_t>(p)];
-                setLength(index, cell.lengthCode);
-                labWeekCredit(index)->show();
-                const int icon = cell.subjectCode.isNull() ? -1 : subGetIcon(QString(cell.subjectCode));
-                if (icon >= 0) {
-                    const QToolButton* subject = m_palette->cmdSubject(icon);
-                    setPeriod(index, subject->text(), subject->icon());
-                } else {
-                    // No subject, or a code without a palette button.
-                    setPeriod(index, QString(), QIcon());
-                }
-                cmdWeek(index)->setVisible(cell.lengthCode != 0);
-            }
-            cmdReg(c)->show();
-            cmdReg(c)->setFocus();
         }
-        m_dateShownDay[static_cast<std::size_t>(c)] = day.date;
-        Label2(c)->setText(day.heading);
+        setShown(cmdReg(c), day.hasPeriods);
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QFrame>
-#include <QIcon>
 #include <QList>
 #include <QString>
 
@@ -20,6 +19,8 @@ namespace lunaplan {
 
 class AppState;
 class ClickLabel;
+class FittedLabel;
+class HandlerGuard;
 class SubjectPalette;
 
 // The recording area of the main window: the subject palette, the week grid
@@ -34,7 +35,8 @@ public:
     static constexpr int Periods = 8;
     static constexpr int Cells = Days * Periods;
 
-    RecordingFrame(AppState& state, QWidget* parent = nullptr);
+    // Handlers that change the day list run through the window's guard.
+    RecordingFrame(AppState& state, const HandlerGuard& guard, QWidget* parent = nullptr);
 
     // Choosing and clearing the subject that clicks on periods put in.
     void cmdSubject_Click(int index);
@@ -46,19 +48,27 @@ public:
     void labWeekCredit_Click(int index);
     // A length picked from the list for the period being edited.
     void cboTime_Click();
-    // Registers the day of column c, or cancels its registration.
+    // Registers the day of column c, or cancels its registration. A column
+    // that shows no school day (no date, a holiday) has nothing to register.
     void cmdReg_Click(int column);
 
     // Hides every period, length label and register button.
     void subUnvisibleButton();
-    // Shows the day columns of a week; columns not among them keep what they showed.
+    // Shows the day columns of a week. Weekdays not among them (outside the
+    // school year) show nothing: no heading, no periods, no date. Only the
+    // controls whose content changes are touched.
     void showDayColumns(const QList<DayColumn>& columns);
+    // No week on show: every column empty, so nothing can be registered.
+    void clearWeek() { showDayColumns({}); }
     // Hides the length list and forgets the period being edited.
     void closeLengthChoice();
 
     bool timetableA() const;
     const QString& chosenSubject() const { return m_chosenName; }
+    // The date of a day column; invalid while the column shows no day.
     QDate dateShownDay(int column) const { return m_dateShownDay.at(static_cast<std::size_t>(column)); }
+    // The subject code a period holds; null for none.
+    QChar subjectCode(int index) const { return m_subjectCode.at(static_cast<std::size_t>(index)); }
     int lengthCode(int index) const { return m_lengthCode.at(static_cast<std::size_t>(index)); }
 
     // Controls by their names, for the window and for tests.
@@ -80,24 +90,30 @@ protected:
 private:
     void buildGrid();
     void buildOptions();
-    void setPeriod(int index, const QString& name, const QIcon& icon);
+    void setPeriod(int index, QChar code);
     void setLength(int index, int code);
     void setColumnLocked(int column, bool locked);
+    // A period of a column that is on show and not locked.
+    bool isEditable(int index) const;
 
     AppState& m_state;
+    const HandlerGuard& m_guard;
     SubjectPalette* m_palette = nullptr;
-    QLabel* m_comment = nullptr;
+    FittedLabel* m_comment = nullptr;
     QLabel* m_periodNumbers = nullptr;
     QComboBox* m_cboTime = nullptr;
     std::array<QLabel*, Days> m_label2{};
     std::array<QToolButton*, Cells> m_cmdWeek{};
     std::array<ClickLabel*, Cells> m_labWeekCredit{};
     std::array<int, Cells> m_lengthCode{};
+    std::array<QChar, Cells> m_subjectCode{};
     std::array<QPushButton*, Days> m_cmdReg{};
     std::array<QRadioButton*, 2> m_option1{};
     std::array<QDate, Days> m_dateShownDay{};
+    std::array<bool, Days> m_columnShown{};  // a school day with its periods
+    std::array<bool, Days> m_columnLocked{}; // registered
     QString m_chosenName;
-    QIcon m_chosenIcon;
+    QChar m_chosenCode;
 };
 
 } // namespace lunaplan

@@ -1,0 +1,109 @@
+// The main window's layout with the program's own interface font: no text may
+// leave its control. Registered twice, in the C locale and in ja_JP, where
+// the font database names the fonts differently.
+#include "core/appstate.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/testclass.h"
+#include "ui/common/fittedlabel.h"
+#include "ui/main/frmmain.h"
+#include "ui/main/recordingframe.h"
+#include "ui/main/session.h"
+#include "ui/main/subjectpalette.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lunaplan;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool ipaFontsInstalled()
+{
+    const QStringList families = QFontDatabase::families();
+    return families.contains(u"IPAPGothic"_s) || families.contains(u"IPA Pゴシック"_s);
+}
+
+// The room a label's text needs, at the font it is drawn with.
+QSize neededSize(const QLabel& label)
+{
+    if (const auto* fitted = qobject_cast<const FittedLabel*>(&label))
+        return {label.contentsRect().width(), fitted->textHeight(fitted->fittedFont())};
+    const QFontMetrics metrics = label.fontMetrics();
+    if (label.wordWrap())
+        return metrics.boundingRect(label.contentsRect(), Qt::TextWordWrap, label.text()).size();
+    return {metrics.horizontalAdvance(label.text()), metrics.height()};
+}
+
+} // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void interfaceFontIsPinned();
+    void textStaysInsideItsControl();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestLayout::initTestCase()
+{
+    prepareApplication();
+}
+
+void TestLayout::interfaceFontIsPinned()
+{
+    if (!ipaFontsInstalled())
+        QSKIP("the IPA fonts are not installed");
+    const QFontInfo info(QApplication::font());
+    QVERIFY2(info.family() == u"IPAPGothic"_s || info.family() == u"IPA Pゴシック"_s,
+             qPrintable(info.family()));
+    QCOMPARE(info.pixelSize(), 12);
+}
+
+void TestLayout::textStaysInsideItsControl()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    test::ScriptedPrompts prompts;
+    QSettings settings(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
+    frmMain window(state, prompts, settings);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.Form_Activate();
+    window.MonthView1_DateClick(QDate(2026, 12, 9)); // the widest headings: 12／10(木)
+
+    const RecordingFrame& frame = *window.fraSubject();
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        // The period numbers are drawn one per row by the label itself.
+        if (!label->isVisible() || label->objectName() == u"Label7"_s)
+            continue;
+        const QSize needed = neededSize(*label);
+        const QRect room = label->contentsRect();
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(u"%1: needs %2×%3, has %4×%5"_s.arg(label->objectName())
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisible() || button->text().isEmpty())
+            continue;
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width(),
+                 qPrintable(button->objectName()));
+    }
+    // The instruction ends where the palette begins.
+    const auto* comment = frame.findChild<QLabel*>(u"lblMainComment"_s);
+    QVERIFY(comment->geometry().bottom() < frame.fraPalette()->geometry().top());
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
