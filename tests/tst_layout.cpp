@@ -8,7 +8,7 @@
 #include "ui/main/frmmain.h"
 #include "ui/main/recordingframe.h"
 #include "ui/main/session.h"
-#include "ui/main/subjectpalette.h"
+#include "ui/common/subjectpalette.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>

@@ -9,7 +9,12 @@
 namespace lunaplan {
 
 ClickLabel::ClickLabel(QWidget* parent)
-    : QLabel(parent)
+    : ClickLabel(QString(), parent)
+{
+}
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
 }

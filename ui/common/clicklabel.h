@@ -13,6 +13,7 @@ class ClickLabel : public QLabel {
 
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 
 Q_SIGNALS:
     void clicked();
