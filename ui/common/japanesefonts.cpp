@@ -1,5 +1,7 @@
 #include "ui/common/japanesefonts.h"
 
+#include "reports/reportfonts.h"
+
 #include <QFontDatabase>
 #include <QGuiApplication>
 
@@ -9,9 +11,8 @@ namespace lunaplan {
 
 void installJapaneseFontSubstitutions()
 {
-    QFont::insertSubstitution(u"ＭＳ 明朝"_s, u"IPAMincho"_s);
-    QFont::insertSubstitution(u"ＭＳ ゴシック"_s, u"IPAGothic"_s);
-    QFont::insertSubstitution(u"ＭＳ Ｐゴシック"_s, u"IPAPGothic"_s);
+    for (const FontSubstitution& substitution : japaneseFontSubstitutions())
+        QFont::insertSubstitution(QString::fromUtf16(substitution.name), QString::fromUtf16(substitution.family));
 }
 
 QFont interfaceFont()
