@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace lunaplan {
@@ -87,7 +89,9 @@ frmPrint::frmPrint(AppState& state, Prompts& prompts, PrintPrompts& printPrompts
     layout->addSpacing(8);
     layout->addLayout(extraRow);
     layout->addLayout(mainRow);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for the whole caption in the title bar.
+    const int captionWidth = fontMetrics().horizontalAdvance(windowTitle()) + 120;
+    setFixedSize(std::max(sizeHint().width(), captionWidth), sizeHint().height());
 
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::cmdPrint_Click);
     connect(m_cmdPrintClose, &QPushButton::clicked, this, &frmPrint::cmdPrintClose_Click);

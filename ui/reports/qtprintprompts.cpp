@@ -5,6 +5,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+using namespace Qt::StringLiterals;
+
 namespace lunaplan {
 
 namespace {
@@ -24,12 +26,14 @@ QtPrintPrompts::QtPrintPrompts(QWidget* parent)
 bool QtPrintPrompts::choosePrinter(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, dialogParent(m_parent));
+    dialog.setWindowTitle(u"印刷"_s);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void QtPrintPrompts::preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
 {
     QPrintPreviewDialog dialog(&printer, dialogParent(m_parent));
+    dialog.setWindowTitle(u"印刷プレビュー"_s);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* target) { paint(*target); });
     dialog.exec();
