@@ -337,8 +337,10 @@ void TestReports::termHoursReportFrameAndTotals()
     AppState state;
     test::setUpClass2026(state);
     addRecord(state, QDate(2026, 4, 7), u"国算体　　　　　"_s, u"23400000"_s);
-    addRecord(state, QDate(2026, 4, 11), u"国　　　　　　　"_s,
-              u"10000000"_s); // a Saturday counts in its week
+    // A Saturday counts in its week.
+    addRecord(state, QDate(2026, 4, 11), u"国　　　　　　　"_s, u"10000000"_s);
+    // A record of the year before on the same day of the year belongs to no week of this year.
+    addRecord(state, QDate(2025, 4, 7), u"国国国国国国国国"_s, u"44444444"_s);
     const RecordingPrinter printer =
         record(state, [](AppState& s, PrinterFacility& p) { subPrintSeasonTotal(s, p, 1); });
     QCOMPARE(lastHorizontalFrameY(printer), 9158);
@@ -459,6 +461,13 @@ void TestReports::dispatchByOptionIndex()
     QCOMPARE(reportCaption(1), u"1学期の時間割表"_s);
     QCOMPARE(reportCaption(4), u"２学期の時間集計表"_s);
     QCOMPARE(reportCaption(8), u"週間時間割計画表B"_s);
+
+    // A plan without terms prints zeros.
+    state.objYearPlan->setObjFirstSeason(nullptr);
+    RecordingPrinter zeroPlan;
+    QVERIFY(printReport(state, zeroPlan, 2));
+    const int block = 3306 + 15 * 323;
+    QCOMPARE(textAt(zeroPlan, 1406 + 10, block + 95)->text, u"  0.0"_s);
 }
 
 void TestReports::largePageIsScaledToFit()
