@@ -462,6 +462,15 @@ void TestReports::dispatchByOptionIndex()
     QCOMPARE(reportCaption(4), u"２学期の時間集計表"_s);
     QCOMPARE(reportCaption(8), u"週間時間割計画表B"_s);
 
+    // A class year whose calendar was never set prints its frames without rows.
+    AppState bare;
+    bare.intYear = 2026;
+    for (int index = 0; index < ReportCount; ++index) {
+        RecordingPrinter printer;
+        QVERIFY(printReport(bare, printer, index));
+        QCOMPARE(printer.documentsEnded(), 1);
+    }
+
     // A plan without terms prints zeros.
     state.objYearPlan->setObjFirstSeason(nullptr);
     RecordingPrinter zeroPlan;
