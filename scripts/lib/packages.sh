@@ -33,3 +33,5 @@ ensure_packages() {
 # Packages to build Lunaplan and run its tests.
 LUNAPLAN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libbenchmark-dev
                          fonts-ipafont-mincho fonts-ipafont-gothic)
+# The report tests read the PDFs they write back with pdfinfo and pdftotext.
+LUNAPLAN_BUILD_PACKAGES+=(poppler-utils)
