@@ -1,5 +1,7 @@
 // Lunaplan: lesson planning and recording for the class teacher of one class.
-// "lunaplan FILE.vl2" opens that class year at start, as a file manager expects.
+// "lunaplan FILE.vl2" opens that class year at start, as a file manager expects;
+// "lunaplan --help" lists the other options (reports as PDF without a window).
+#include "ui/main/commandline.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/session.h"
 
@@ -8,10 +10,14 @@
 
 int main(int argc, char* argv[])
 {
+    const lunaplan::CommandLine command =
+        lunaplan::parseCommandLine(lunaplan::commandLineArguments(argc, argv));
+    if (command.mode != lunaplan::CommandLine::Mode::Window)
+        return lunaplan::runWithoutWindow(command, argc, argv);
+
     QApplication app(argc, argv);
     lunaplan::prepareApplication();
-    const QStringList arguments = QApplication::arguments();
-    lunaplan::Session session(arguments.value(1));
+    lunaplan::Session session(QApplication::arguments().value(1));
     session.window().show();
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "ui/common/japanesefonts.h"
 
+#include "reports/reportfonts.h"
+
 #include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
@@ -8,29 +10,22 @@ namespace lunaplan {
 
 namespace {
 
-// English and Japanese family names of the IPA fonts.
-QStringList ipaMinchoFamilies()
-{
-    return {u"IPAMincho"_s, u"IPA明朝"_s};
-}
-
 QStringList ipaPGothicFamilies()
 {
-    return {u"IPAPGothic"_s, u"IPA Pゴシック"_s};
+    return standInFamilies(japaneseFontSubstitutions()[2]);
 }
 
 } // namespace
 
 QStringList ipaGothicFamilies()
 {
-    return {u"IPAGothic"_s, u"IPAゴシック"_s};
+    return standInFamilies(japaneseFontSubstitutions()[1]);
 }
 
 void installJapaneseFontSubstitutions()
 {
-    QFont::insertSubstitutions(u"ＭＳ 明朝"_s, ipaMinchoFamilies());
-    QFont::insertSubstitutions(u"ＭＳ ゴシック"_s, ipaGothicFamilies());
-    QFont::insertSubstitutions(u"ＭＳ Ｐゴシック"_s, ipaPGothicFamilies());
+    for (const FontSubstitution& substitution : japaneseFontSubstitutions())
+        QFont::insertSubstitutions(QString::fromUtf16(substitution.name), standInFamilies(substitution));
 }
 
 QFont interfaceFont()

@@ -6,9 +6,11 @@
 #include "ui/common/openclassfile.h"
 #include "ui/common/qtprompts.h"
 #include "ui/main/frmmain.h"
+#include "ui/reports/qtprintprompts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPrinter>
 #include <QSettings>
 #include <QTranslator>
 
@@ -50,13 +52,26 @@ Session::Session(const QString& fileName)
     : m_state(std::make_unique<AppState>())
     , m_prompts(std::make_unique<QtPrompts>())
     , m_settings(std::make_unique<QSettings>())
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_printPrompts(std::make_unique<QtPrintPrompts>())
     , m_window(std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings))
 {
     m_prompts->setParentWindow(m_window.get());
+    m_printPrompts->setParentWindow(m_window.get());
     if (!fileName.isEmpty())
         openClassFile(*m_state, *m_prompts, fileName);
 }
 
 Session::~Session() = default;
+
+Prompts& Session::prompts() const
+{
+    return *m_prompts;
+}
+
+PrintPrompts& Session::printPrompts() const
+{
+    return *m_printPrompts;
+}
 
 } // namespace lunaplan

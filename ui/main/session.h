@@ -4,16 +4,21 @@
 
 #include <memory>
 
+class QPrinter;
 class QSettings;
 
 namespace lunaplan {
 
 class AppState;
+class PrintPrompts;
+class Prompts;
+class QtPrintPrompts;
 class QtPrompts;
 class frmMain;
 
-// One run of the program: the state, the prompts, the settings store and the
-// main window, created in that order and released in reverse.
+// One run of the program: the state, the prompts, the settings store, the
+// printer the reports print on and the main window, created in that order and
+// released in reverse.
 class Session {
 public:
     // Builds everything and opens the class file, if one is named (a file that
@@ -24,12 +29,20 @@ public:
     Session& operator=(const Session&) = delete;
 
     AppState& state() const { return *m_state; }
+    Prompts& prompts() const;
     frmMain& window() const { return *m_window; }
+    // The one printer of the program: the print dialog and page setup share
+    // it, so a paper chosen once holds for every report.
+    QPrinter& printer() const { return *m_printer; }
+    // The printer dialog and the print preview, over the main window.
+    PrintPrompts& printPrompts() const;
 
 private:
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<QtPrompts> m_prompts;
     std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QtPrintPrompts> m_printPrompts;
     std::unique_ptr<frmMain> m_window;
 };
 

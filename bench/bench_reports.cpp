@@ -1,0 +1,93 @@
+// The annual report of the sample year: drawn to the recording back end and
+// written as PDF, and the whole "lunaplan --pdf" process (compare with
+// BM_ProcessStartToWindowShown of bench_mainwindow).
+#include "core/appstate.h"
+#include "reports/pdfexport.h"
+#include "reports/recordingprinter.h"
+#include "reports/reportprocedures.h"
+#include "storage/classfile.h"
+#include "storage/prompts.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace lunaplan;
+
+namespace {
+
+QString sampleYear()
+{
+    return QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+}
+
+class SilentPrompts final : public Prompts {
+public:
+    void message(const QString&, const QString&, Icon) override {}
+    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
+    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
+    QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+};
+
+void loadSample(AppState& state)
+{
+    SilentPrompts prompts;
+    state.strFileName = sampleYear();
+    subLoadFile(state, prompts);
+}
+
+void BM_AnnualReportRecorded(benchmark::State& bench)
+{
+    AppState state;
+    loadSample(state);
+    for (auto _ : bench) {
+        RecordingPrinter printer;
+        subPrintYear(state, printer);
+        benchmark::DoNotOptimize(printer.page().items.size());
+    }
+}
+BENCHMARK(BM_AnnualReportRecorded)->Unit(benchmark::kMillisecond);
+
+void BM_AnnualReportToPdf(benchmark::State& bench)
+{
+    AppState state;
+    loadSample(state);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(reportPdf(state, 0).size());
+}
+BENCHMARK(BM_AnnualReportToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_PdfProcess(benchmark::State& bench)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("year.pdf"));
+    for (auto _ : bench) {
+        QProcess child;
+        QElapsedTimer timer;
+        timer.start();
+        child.start(
+            QStringLiteral(LUNAPLAN_PROGRAM),
+            {QStringLiteral("--pdf"), out, QStringLiteral("--report"), QStringLiteral("0"), sampleYear()});
+        child.waitForFinished(-1);
+        bench.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        if (child.exitCode() != 0)
+            bench.SkipWithError("lunaplan --pdf failed");
+    }
+}
+BENCHMARK(BM_PdfProcess)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,115 @@
+#include "reports/painterprinter.h"
+
+#include "reports/reportfonts.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace lunaplan {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+
+QRectF textRect(const PrintItem& item)
+{
+    const QFontMetricsF metrics(reportFont(item.settings.fontName, item.settings.fontSize));
+    return {QPointF(item.from), QSizeF(metrics.horizontalAdvance(item.text), metrics.height())};
+}
+
+QPageLayout::Orientation pageOrientation(PrinterFacility::Orientation orientation)
+{
+    return orientation == PrinterFacility::Orientation::Landscape ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait;
+}
+
+void paintItems(const RecordedPage& page, QPainter& painter)
+{
+    for (const PrintItem& item : page.items) {
+        if (item.kind == PrintItem::Kind::Line) {
+            QPen pen(Qt::black, item.settings.drawWidth * TwipsPerPrinterPixel);
+            pen.setCapStyle(Qt::SquareCap);
+            painter.setPen(pen);
+            painter.drawLine(QPointF(item.from), QPointF(item.to));
+        } else {
+            const QFont font = reportFont(item.settings.fontName, item.settings.fontSize);
+            painter.setFont(font);
+            painter.setPen(item.settings.color);
+            // The point is the top-left corner of the first character cell.
+            const QFontMetricsF metrics(font);
+            painter.drawText(QPointF(item.from.x(), item.from.y() + metrics.ascent()), item.text);
+        }
+    }
+}
+
+} // namespace
+
+PainterPrinter::PainterPrinter(QPaintDevice& device)
+    : m_device(device)
+{}
+
+void PainterPrinter::endDoc()
+{
+    m_recording.endDoc();
+    renderPage(m_recording.page(), m_device);
+}
+
+QSizeF pageExtent(const RecordedPage& page)
+{
+    double right = 0;
+    double bottom = 0;
+    for (const PrintItem& item : page.items) {
+        if (item.kind == PrintItem::Kind::Line) {
+            const double halfPen = item.settings.drawWidth * TwipsPerPrinterPixel / 2;
+            right = std::max({right, item.from.x() + halfPen, item.to.x() + halfPen});
+            bottom = std::max({bottom, item.from.y() + halfPen, item.to.y() + halfPen});
+        } else {
+            const QRectF rect = textRect(item);
+            right = std::max(right, rect.right());
+            bottom = std::max(bottom, rect.bottom());
+        }
+    }
+    return {right, bottom};
+}
+
+double fitScale(QSizeF extent, QSizeF available)
+{
+    double scale = 1.0;
+    if (extent.width() > available.width() && extent.width() > 0)
+        scale = std::min(scale, available.width() / extent.width());
+    if (extent.height() > available.height() && extent.height() > 0)
+        scale = std::min(scale, available.height() / extent.height());
+    return std::max(scale, 0.0);
+}
+
+void renderPage(const RecordedPage& page, QPaintDevice& device)
+{
+    if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device))
+        paged->setPageOrientation(pageOrientation(page.orientation));
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw PrintError(
+            QStringLiteral("印刷を始められませんでした。プリンターの接続と設定を確かめてください。"));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    const double dotsPerTwipX = device.logicalDpiX() / TwipsPerInch;
+    const double dotsPerTwipY = device.logicalDpiY() / TwipsPerInch;
+    const QSizeF available(device.width() / dotsPerTwipX, device.height() / dotsPerTwipY);
+    const double scale = fitScale(pageExtent(page), available);
+    painter.scale(dotsPerTwipX * scale, dotsPerTwipY * scale);
+    paintItems(page, painter);
+
+    const bool ended = painter.end();
+    const auto* printer = dynamic_cast<const QPrinter*>(&device);
+    if (!ended || (printer && printer->printerState() == QPrinter::Error))
+        throw PrintError(QStringLiteral("印刷中にエラーが発生しました。"));
+}
+
+} // namespace lunaplan

@@ -1,0 +1,513 @@
+#include "reports/reportprocedures.h"
+
+#include "core/appstate.h"
+#include "reports/printerfacility.h"
+#include "reports/reportrules.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace lunaplan {
+
+namespace {
+
+using Orientation = PrinterFacility::Orientation;
+
+const QString& mincho()
+{
+    static const QString name = u"ＭＳ 明朝"_s;
+    return name;
+}
+
+constexpr std::array<QStringView, 5> WeekdayNames{u"月", u"火", u"水", u"木", u"金"};
+constexpr std::array<QStringView, 8> PeriodLabels{u"０", u"Ⅰ", u"Ⅱ", u"Ⅲ", u"Ⅳ", u"Ⅴ", u"Ⅵ", u"Ⅶ"};
+constexpr QStringView TotalsCaption = u"集　　　　　　計　　　　　　表";
+constexpr QStringView SubjectsCaption = u"教　　　　科";
+constexpr QStringView ActivitiesCaption = u"特 別 活 動";
+// Headings of columns 1 … 9, two characters each.
+constexpr std::array<QStringView, 9> ShortHeadings{u"国語", u"社会", u"算数", u"理科", u"生活",
+                                                   u"音楽", u"図工", u"家庭", u"体育"};
+
+void text(PrinterFacility& printer, int x, int y, QStringView value)
+{
+    printer.printText(x, y, value.toString());
+}
+
+// The heading row of the day blocks: 日 and the eight period labels of each
+// weekday, with the sub-column lines between them.
+void printPeriodHeadings(PrinterFacility& printer, int blocksLeft, int blockWidth, int top, int bottom,
+                         int textY)
+{
+    const int subColumn = blockWidth / 9;
+    for (int weekday = 0; weekday < 5; ++weekday) {
+        const int left = blocksLeft + blockWidth * weekday;
+        text(printer, left, textY, u"日");
+        for (int j = 1; j <= 8; ++j) {
+            printer.drawLine(left + subColumn * j, top, left + subColumn * j, bottom);
+            text(printer, left + subColumn * j, textY, PeriodLabels[static_cast<std::size_t>(j - 1)]);
+        }
+    }
+}
+
+// The sub-column lines of the day blocks over a term's rows; each block's
+// right edge is drawn 2 pixels wide.
+void printDayGrid(PrinterFacility& printer, int blocksLeft, int blockWidth, int top, int bottom)
+{
+    const int subColumn = blockWidth / 9;
+    for (int weekday = 0; weekday < 5; ++weekday) {
+        const int left = blocksLeft + blockWidth * weekday;
+        for (int j = 1; j <= 9; ++j) {
+            printer.setDrawWidth(j == 9 ? 2 : 1);
+            printer.drawLine(left + subColumn * j, top, left + subColumn * j, bottom);
+        }
+    }
+}
+
+// The totals headings of the annual report and the term hours report differ
+// only in their numbers; each report lists its own.
+QList<TotalsHeading> shortHeadings(const TotalsColumns& columns, int inset, std::array<int, 5> ys,
+                                   int separatorTop)
+{
+    QList<TotalsHeading> headings;
+    for (int column = 1; column <= 9; ++column) {
+        headings.append({column, ShortHeadings[static_cast<std::size_t>(column - 1)],
+                         columns.columnLeft(column) + inset, ys, separatorTop, 2});
+    }
+    return headings;
+}
+
+// ---- Annual report --------------------------------------------------------
+
+constexpr TotalsColumns YearColumns{9040, 295};
+constexpr int YearRight = 16415;
+constexpr int YearRow = 170;
+constexpr int YearBlocksLeft = 940;
+constexpr int YearBlockWidth = 1620;
+
+void printYearHeading(const AppState& state, PrinterFacility& printer)
+{
+    printer.setDrawWidth(4);
+    printer.drawLine(200, 350, YearRight, 350);
+    printer.setFontSize(14);
+    printer.printText(500, 520, yearTitle(state));
+    printer.setFontSize(10);
+    printer.printText(6500, 910, teacherLine(state));
+
+    printer.setFontSize(8);
+    text(printer, 10515, 360, TotalsCaption);
+    printer.setDrawWidth(2);
+    printer.drawLine(9040, 520, YearRight, 520);
+    text(printer, 9925, 530, SubjectsCaption);
+    text(printer, 13270, 530, ActivitiesCaption);
+
+    constexpr int Bottom = 1540;
+    printTotalsHeadings(
+        printer, YearColumns,
+        {{13, u"総合Ｂ", 12620, {640, 910, 1370}, 520},
+         {14, u"道徳Ｃ", 12915, {640, 910, 1370}, 520},
+         {20, u"総授業時数", 14685, {540, 710, 880, 1050, 1220}, 520, 2, u"ＡＢＣＤ計", 14960},
+         {21, u"打切時数", 15275, {540, 710, 880, 1050}, 520},
+         {22, u"予備時数", 15570, {540, 710, 880, 1050}, 520},
+         {23, u"総時数", 15965, {540, 880, 1220}, 520}},
+        Bottom);
+    printer.setDrawWidth(2);
+    printer.drawLine(9040, 690, 12580, 690);
+    printer.drawLine(13170, 690, 14645, 690);
+    QList<TotalsHeading> headings = shortHeadings(YearColumns, 40, {710, 980}, 690);
+    headings.append({{10, u"言語読解", 11735, {710, 860, 1030, 1200}, 690},
+                     {11, u"言語英語", 12030, {710, 860, 1030, 1200}, 690},
+                     {12, u"教科小計Ａ", 12325, {700, 860, 1030, 1200, 1370}, 520},
+                     {15, u"学級活動", 13210, {710, 880, 1050, 1220}, 690, 1},
+                     {16, u"クラブ", 13505, {710, 880, 1050}, 690, 1},
+                     {17, u"児童会", 13800, {710, 880, 1050}, 690, 1},
+                     {18, u"学校行事", 14095, {710, 880, 1050, 1220}, 690, 1},
+                     {19, u"特活小計Ｄ", 14390, {700, 860, 1030, 1200, 1370}, 520}});
+    printTotalsHeadings(printer, YearColumns, headings, Bottom);
+
+    printer.setDrawWidth(2);
+    printer.drawLine(9040, 350, 9040, 1200);
+    printer.drawLine(200, 1200, 9040, 1200);
+    printer.setFontSize(8);
+    text(printer, 270, 1220, u"学");
+    text(printer, 270, 1390, u"期");
+    printer.drawLine(500, 1200, 500, Bottom);
+    text(printer, 520, 1220, u"月");
+    printer.drawLine(720, 1200, 720, Bottom);
+    text(printer, 740, 1220, u"日");
+    text(printer, 740, 1390, u"数");
+    printer.drawLine(940, 1200, 940, Bottom);
+    for (int weekday = 0; weekday < 5; ++weekday) {
+        const int left = YearBlocksLeft + YearBlockWidth * weekday;
+        text(printer, left + 840, 1210, WeekdayNames[static_cast<std::size_t>(weekday)]);
+        printer.drawLine(left + YearBlockWidth, 1200, left + YearBlockWidth, Bottom);
+    }
+    printer.drawLine(940, 1370, 9040, 1370);
+
+    printer.setFontSize(7);
+    printer.setDrawWidth(1);
+    printPeriodHeadings(printer, YearBlocksLeft, YearBlockWidth, 1370, Bottom, 1380);
+    printer.drawLine(200, Bottom, YearRight, Bottom);
+}
+
+// The three summary rows of a term (season 1 … 3) or of the year (0) below
+// y, with the column lines of the block from top down.
+void printYearSummary(const AppState& state, PrinterFacility& printer, int season, int top, int y,
+                      int schoolDays)
+{
+    printer.setDrawWidth(2);
+    printer.drawLine(7120, y, 7120, y + 510);
+    printer.drawLine(9040, top, 9040, y + 510);
+    printTotalsSeparators(printer, YearColumns, top, y + 510);
+    printer.setDrawWidth(2);
+    printer.setFontSize(8);
+    printer.drawLine(7120, y + 170, YearRight, y + 170);
+    printer.drawLine(7120, y + 340, YearRight, y + 340);
+    printer.printText(520, y + 190, schoolDaysText(schoolDays));
+    const QString label = season == 0 ? u"年　間　"_s : termKanji(season) + u"学期　"_s;
+    printer.printText(7320, y + 20, label + u"計画"_s);
+    printer.printText(7320, y + 190, label + u"実績"_s);
+    printer.printText(7320, y + 360, label + u"増減"_s);
+    printer.setFontSize(5);
+    printSummaryFigures(printer, YearColumns, planTotals(state, season), actualTotals(state, season), y,
+                        {50, 220, 390});
+}
+
+} // namespace
+
+void subPrintYear(AppState& state, PrinterFacility& printer)
+{
+    prepareActualTerms(state);
+    beginReport(printer, Orientation::Landscape, mincho());
+    printYearHeading(state, printer);
+
+    const MonthColumnGeometry monthGeometry{520, 20, 500, 720, 8};
+    const DayCellGeometry cellGeometry{YearBlocksLeft, YearBlockWidth, YearRow, 20, 7};
+    SchoolDayCounter counter;
+    int y = 1540;
+    for (int season = 1; season <= 3; ++season) {
+        const int top = y;
+        const TermBounds term = termBounds(state, season);
+        counter.term = 0;
+        printer.setDrawWidth(1);
+        printer.setFontSize(8);
+        printer.printText(270, top + 340, termKanji(season));
+        text(printer, 270, top + 1020, u"学");
+        text(printer, 270, top + 1700, u"期");
+
+        MonthColumn months(season);
+        for (const QDate& monday : weekRowMondays(term)) {
+            MonthColumn::print(printer, monthGeometry, months.next(monday, y, monthGeometry.textInset));
+            counter.week = 0;
+            printDayCells(printer, state, term, monday, y, cellGeometry, counter);
+            printer.setFontSize(7);
+            printer.printText(740, y + 20, fncItoS(static_cast<qint16>(counter.week), 2));
+            printer.setFontSize(5);
+            printWeekTotals(printer, YearColumns, weekTotals(state, monday), y + 50, 20, 120);
+            y += YearRow;
+            printer.drawLine(720, y, YearRight, y);
+        }
+
+        printer.setDrawWidth(2);
+        printer.drawLine(500, y, YearRight, y);
+        printer.drawLine(500, top, 500, y + 510);
+        printer.drawLine(720, top, 720, y);
+        printer.drawLine(940, top, 940, y);
+        printDayGrid(printer, YearBlocksLeft, YearBlockWidth, top, y);
+        printYearSummary(state, printer, season, top, y, counter.term);
+
+        printer.setDrawWidth(1);
+        y += 510;
+        printer.drawLine(200, y, YearRight, y);
+        y += 20;
+        printer.drawLine(200, y, YearRight, y);
+    }
+
+    printYearSummary(state, printer, 0, y, y, counter.year);
+
+    printer.setDrawWidth(4);
+    y += 510;
+    printer.drawLine(200, y, YearRight, y);
+    printer.drawLine(200, 350, 200, y);
+    printer.drawLine(YearRight, 350, YearRight, y);
+    finishReport(printer);
+}
+
+// ---- Term timetable chart -------------------------------------------------
+
+void subPrintSeasonTimeChart(AppState& state, PrinterFacility& printer, int intSeason)
+{
+    constexpr int Left = 360;
+    constexpr int Right = 15732;
+    constexpr int BlocksLeft = 1152;
+    constexpr int BlockWidth = 2916;
+    constexpr int Row = 306;
+
+    prepareActualTerms(state);
+    beginReport(printer, Orientation::Landscape, mincho());
+    printer.setDrawWidth(4);
+    printer.drawLine(Left, 630, Right, 630);
+    printer.setFontSize(16);
+    printer.printText(900, 936, seasonChartTitle(state, intSeason));
+    printer.setFontSize(14);
+    printer.printText(11700, 1638, teacherLine(state));
+
+    printer.setFontSize(12);
+    printer.setDrawWidth(2);
+    printer.drawLine(Left, 2160, Right, 2160);
+    text(printer, 396, 2196, u"月");
+    printer.drawLine(756, 2160, 756, 2772);
+    text(printer, 792, 2196, u"日");
+    text(printer, 792, 2502, u"数");
+    printer.drawLine(BlocksLeft, 2160, BlocksLeft, 2772);
+    for (int weekday = 0; weekday < 5; ++weekday) {
+        const int left = BlocksLeft + BlockWidth * weekday;
+        text(printer, left + 1432, 2178, WeekdayNames[static_cast<std::size_t>(weekday)]);
+        printer.drawLine(left + BlockWidth, 2160, left + BlockWidth, 2772);
+    }
+    printer.drawLine(BlocksLeft, 2466, Right, 2466);
+    printer.setDrawWidth(1);
+    printPeriodHeadings(printer, BlocksLeft, BlockWidth, 2466, 2772, 2484);
+    printer.drawLine(Left, 2772, Right, 2772);
+
+    const MonthColumnGeometry monthGeometry{396, 36, Left, 756, 12};
+    const DayCellGeometry cellGeometry{BlocksLeft, BlockWidth, Row, 36, 10};
+    const TermBounds term = termBounds(state, intSeason);
+    SchoolDayCounter counter;
+    MonthColumn months(intSeason);
+    const int top = 2772;
+    int y = top;
+    printer.setDrawWidth(1);
+    printer.setFontSize(12);
+    for (const QDate& monday : weekRowMondays(term)) {
+        MonthColumn::print(printer, monthGeometry, months.next(monday, y, monthGeometry.textInset));
+        counter.week = 0;
+        printDayCells(printer, state, term, monday, y, cellGeometry, counter);
+        printer.setFontSize(10);
+        printer.printText(792, y + 36, fncItoS(static_cast<qint16>(counter.week), 2));
+        y += Row;
+        printer.drawLine(756, y, Right, y);
+    }
+
+    printer.setDrawWidth(2);
+    printer.drawLine(Left, y, Right, y);
+    printer.drawLine(756, top, 756, y);
+    printer.drawLine(BlocksLeft, top, BlocksLeft, y);
+    printDayGrid(printer, BlocksLeft, BlockWidth, top, y);
+    printer.setDrawWidth(4);
+    printer.drawLine(Left, y, Right, y);
+    printer.drawLine(Left, 630, Left, y);
+    printer.drawLine(Right, 630, Right, y);
+    finishReport(printer);
+}
+
+// ---- Term hours report ----------------------------------------------------
+
+void subPrintSeasonTotal(AppState& state, PrinterFacility& printer, int intSeason)
+{
+    constexpr int Left = 570;
+    constexpr int Right = 15406;
+    constexpr int Row = 323;
+    constexpr TotalsColumns Columns{1406, 560};
+
+    prepareActualTerms(state);
+    beginReport(printer, Orientation::Landscape, mincho());
+    printer.setDrawWidth(4);
+    printer.drawLine(Left, 1045, Right, 1045);
+    printer.setFontSize(16);
+    printer.printText(1140, 380, seasonTotalTitle(state, intSeason));
+    printer.setFontSize(12);
+    printer.printText(10830, 703, teacherLine(state));
+
+    text(printer, 4206, 1064, TotalsCaption);
+    printer.setDrawWidth(2);
+    printer.drawLine(1406, 1368, Right, 1368);
+    text(printer, 3086, 1387, SubjectsCaption);
+    text(printer, 9346, 1387, ActivitiesCaption);
+
+    constexpr int Bottom = 3306;
+    printTotalsHeadings(
+        printer, Columns,
+        {{13, u"総合Ｂ", 8202, {1506, 1929, 2983}, 1368},
+         {14, u"道徳Ｃ", 8762, {1506, 1929, 2983}, 1368},
+         {20, u"総授業時数", 12122, {1406, 1729, 2052, 2375, 2698}, 1368, 2, u"ＡＢＣＤ計", 12644},
+         {21, u"打切時数", 13242, {1406, 1729, 2052, 2375}, 1368},
+         {22, u"予備時数", 13802, {1406, 1729, 2052, 2375}, 1368},
+         {23, u"総時数", 14462, {1406, 2052, 2698}, 1368}},
+        Bottom);
+    printer.setDrawWidth(2);
+    printer.drawLine(1406, 1691, 8126, 1691);
+    printer.drawLine(9246, 1691, 12046, 1691);
+    QList<TotalsHeading> headings = shortHeadings(Columns, 76, {1729, 2152}, 1691);
+    headings.append({{10, u"言語読解", 6522, {1729, 2014, 2337, 2660}, 1691},
+                     {11, u"言語英語", 7082, {1729, 2014, 2337, 2660}, 1691},
+                     {12, u"教科小計Ａ", 7642, {1710, 2014, 2337, 2660, 2983}, 1368},
+                     {15, u"学級活動", 9322, {1729, 2052, 2375, 2698}, 1691, 1},
+                     {16, u"クラブ", 9882, {1729, 2052, 2375}, 1691, 1},
+                     {17, u"児童会", 10442, {1729, 2052, 2375}, 1691, 1},
+                     {18, u"学校行事", 11002, {1729, 2052, 2375, 2698}, 1691, 1},
+                     {19, u"特活小計Ｄ", 11562, {1710, 2014, 2337, 2660, 2983}, 1368}});
+    printTotalsHeadings(printer, Columns, headings, Bottom);
+
+    printer.setDrawWidth(2);
+    printer.drawLine(1406, 1045, 1406, Bottom);
+    printer.drawLine(Left, 2660, 1406, 2660);
+    text(printer, 608, 2698, u"月");
+    printer.drawLine(988, 2660, 988, Bottom);
+    text(printer, 1026, 2698, u"日");
+    text(printer, 1026, 3021, u"数");
+    printer.drawLine(1406, 2660, 1406, Bottom);
+    printer.drawLine(Left, Bottom, Right, Bottom);
+
+    const MonthColumnGeometry monthGeometry{608, 0, Left, 988, 12};
+    const TermBounds term = termBounds(state, intSeason);
+    SchoolDayCounter counter;
+    MonthColumn months(intSeason);
+    const int top = Bottom;
+    int y = top;
+    printer.setDrawWidth(1);
+    printer.setFontSize(12);
+    for (const QDate& monday : weekRowMondays(term)) {
+        MonthColumn::print(printer, monthGeometry, months.next(monday, y, monthGeometry.textInset));
+        counter.week = 0;
+        countSchoolDays(state, term, monday, counter);
+        printer.setFontSize(10);
+        printer.printText(1026, y + 38, fncItoS(static_cast<qint16>(counter.week), 2));
+        printer.setFontSize(9);
+        printWeekTotals(printer, Columns, weekTotals(state, monday), y + 95, 38, 138);
+        y += Row;
+        printer.drawLine(988, y, Right, y);
+    }
+
+    printer.setDrawWidth(2);
+    printer.drawLine(Left, y, Right, y);
+    printer.drawLine(988, top, 988, y);
+    printer.drawLine(1406, top, 1406, y);
+    printer.drawLine(1406, top, 1406, y + 969);
+    printTotalsSeparators(printer, Columns, top, y + 969);
+
+    printer.setDrawWidth(2);
+    printer.setFontSize(12);
+    printer.drawLine(Left, y + 323, Right, y + 323);
+    printer.drawLine(Left, y + 646, Right, y + 646);
+    text(printer, 608, y + 38, u"計画");
+    text(printer, 608, y + 361, u"実績");
+    text(printer, 608, y + 684, u"増減");
+    printer.setFontSize(9);
+    printSummaryFigures(printer, Columns, planTotals(state, intSeason), actualTotals(state, intSeason), y,
+                        {95, 418, 741});
+
+    printer.setDrawWidth(1);
+    y += 969;
+    printer.drawLine(Left, y, Right, y);
+    y += 38;
+    printer.drawLine(Left, y, Right, y);
+    printer.setDrawWidth(4);
+    printer.drawLine(Left, y, Right, y);
+    printer.drawLine(Left, 1045, Left, y);
+    printer.drawLine(Right, 1045, Right, y);
+    printer.setFontSize(12);
+    printer.printText(608, y + 361, schoolDaysText(counter.term));
+    finishReport(printer);
+}
+
+// ---- Weekly plan ----------------------------------------------------------
+
+void subPrintWeekPlan(const AppState& state, PrinterFacility& printer, int intWeekPlan)
+{
+    constexpr int Left = 1300;
+    constexpr int Right = 9250;
+    constexpr int Top = 1800;
+    constexpr int Bottom = 15700;
+    constexpr int Column = 1450;
+    constexpr int Row = 1650;
+    static constexpr std::array<QStringView, 8> Periods{u"０", u"１", u"２", u"３",
+                                                        u"４", u"５", u"６", u"７"};
+    static constexpr std::array<QStringView, 4> Lengths{u"１５分", u"３０分", u"４５分", u"６０分"};
+
+    beginReport(printer, Orientation::Portrait, u"ＭＳ ゴシック"_s);
+    printer.setFontSize(32);
+    printer.printText(1300, 500, weekPlanTitle(state, intWeekPlan));
+    printer.setFontSize(18);
+    printer.printText(6000, 1400, weekPlanTeacherLine(state));
+    for (int w = 0; w < 5; ++w)
+        text(printer, 2550 + Column * w, 2020, WeekdayNames[static_cast<std::size_t>(w)]);
+    for (int p = 0; p < 8; ++p)
+        text(printer, 1470, 3100 + Row * p, Periods[static_cast<std::size_t>(p)]);
+
+    const auto& week = intWeekPlan == 1 ? state.objWeekB : state.objWeekA;
+    const VelaDayTime* last = week ? week->objLastDay().get() : nullptr;
+    for (const VelaDayTime* day = week ? week->objFirstDay().get() : nullptr; day;
+         day = day == last ? nullptr : day->objNextDay().get()) {
+        // Only Monday to Friday have a column; a Saturday with lessons (only
+        // from a file made elsewhere) would land outside the frame.
+        const int w = day->intWeekName() - 1;
+        if (w < 0 || w > 4)
+            continue;
+        const QString& subjects = day->strSubject();
+        const QString& credits = day->strCredit();
+        for (int p = 0; p < 8 && p < subjects.size(); ++p) {
+            const QChar code = subjects.at(p);
+            if (code == u'\u3000')
+                continue;
+            const QChar length = p < credits.size() ? credits.at(p) : QChar();
+            const int units = length.isDigit() ? length.digitValue() : 0;
+            const QString name = fncCodeToSubject(QString(code));
+            if (units != 0 && !name.isEmpty()) {
+                printer.setFontSize(32);
+                printer.printText(2120 + Column * w, 2800 + Row * p, name);
+            }
+            if (!length.isNull() && length != u'0') {
+                printer.setFontSize(10);
+                const QString lengthText = units >= 1 && units <= 4
+                                               ? Lengths[static_cast<std::size_t>(units - 1)].toString()
+                                               : QString(length);
+                printer.printText(2500 + Column * w, 3900 + Row * p, lengthText);
+            }
+        }
+    }
+
+    printer.setDrawWidth(8);
+    printer.drawLine(Left, Top, Left, Bottom);
+    printer.drawLine(Right, Top, Right, Bottom);
+    printer.drawLine(Left, Top, Right, Top);
+    printer.drawLine(Left, Bottom, Right, Bottom);
+    printer.setDrawWidth(5);
+    printer.drawLine(2000, Top, 2000, Bottom);
+    printer.drawLine(Left, 2500, Right, 2500);
+    printer.setDrawWidth(2);
+    for (int i = 1; i <= 5; ++i)
+        printer.drawLine(2000 + Column * i, Top, 2000 + Column * i, Bottom);
+    for (int i = 1; i <= 8; ++i)
+        printer.drawLine(Left, 2500 + Row * i, Right, 2500 + Row * i);
+    finishReport(printer);
+}
+
+// ---- Dispatch -------------------------------------------------------------
+
+QString reportCaption(int index)
+{
+    static constexpr std::array<QStringView, ReportCount> captions{
+        u"年間の時数集計表",   u"1学期の時間割表",    u"1学期の時間集計表",
+        u"２学期の時間割表",   u"２学期の時間集計表", u"３学期の時間割表",
+        u"３学期の時間集計表", u"週間時間割計画表A",  u"週間時間割計画表B"};
+    return index >= 0 && index < ReportCount ? captions[static_cast<std::size_t>(index)].toString()
+                                             : QString();
+}
+
+bool printReport(AppState& state, PrinterFacility& printer, int index)
+{
+    if (index == 0)
+        subPrintYear(state, printer);
+    else if (index >= 1 && index <= 6 && index % 2 == 1)
+        subPrintSeasonTimeChart(state, printer, (index + 1) / 2);
+    else if (index >= 1 && index <= 6)
+        subPrintSeasonTotal(state, printer, index / 2);
+    else if (index == 7 || index == 8)
+        subPrintWeekPlan(state, printer, index - 7);
+    else
+        return false;
+    return true;
+}
+
+} // namespace lunaplan

@@ -1,0 +1,212 @@
+#pragma once
+
+#include "core/totalsrecord.h"
+#include "reports/printerfacility.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace lunaplan {
+
+class AppState;
+
+// ---- Text functions -------------------------------------------------------
+
+// The number in decimal, padded on the left with spaces to width characters;
+// a longer text is returned as it is. fncItoS(5, 2) is " 5".
+QString fncItoS(qint16 number, qint16 width);
+// The lessons.remainder text of a unit count, padded the same way:
+// fncCtoS(10, 4) is " 3.1".
+QString fncCtoS(qint16 units, qint16 width);
+// The subject name the weekly plan prints for a code; empty for codes it does
+// not name (児, 行, 切, 予, the empty-slot mark).
+QString fncCodeToSubject(const QString& code);
+
+// ---- Titles ---------------------------------------------------------------
+
+// The grade as a full-width digit ("３"); the plain number outside 1 … 6.
+QString gradeText(int grade);
+// The class number 1 … 9 when the class reads as one (rounded), else nothing.
+std::optional<int> classNumber(const QString& strClass);
+// The class as titles print it: a full-width digit for 1 … 9, else as typed.
+QString classText(const QString& strClass);
+
+QString yearTitle(const AppState& state);
+QString seasonChartTitle(const AppState& state, int season);
+QString seasonTotalTitle(const AppState& state, int season);
+// "担任　 " and the teacher.
+QString teacherLine(const AppState& state);
+// The weekly plan's title and teacher line (hiragana for grades 1 and 2).
+QString weekPlanTitle(const AppState& state, int intWeekPlan);
+QString weekPlanTeacherLine(const AppState& state);
+// "授業日数　 72日".
+QString schoolDaysText(int count);
+// 一, 二, 三.
+QString termKanji(int season);
+
+// ---- Terms and week rows --------------------------------------------------
+
+// The days a term's rows cover: from the day after one holiday period to the
+// day before the next. Not valid when the calendar is not set.
+struct TermBounds {
+    QDate first;
+    QDate last;
+    bool isValid() const { return first.isValid() && last.isValid() && first <= last; }
+    bool contains(QDate date) const { return date >= first && date <= last; }
+};
+TermBounds termBounds(const AppState& state, int season);
+// 4, 8 and 1: the month a term begins in.
+int firstMonthOfTerm(int season);
+
+// The Mondays of the term's week rows, first to last.
+QList<QDate> weekRowMondays(const TermBounds& term);
+
+// ---- Month column ---------------------------------------------------------
+
+// Where a report puts the month column.
+struct MonthColumnGeometry {
+    int textX = 0;
+    int textInset = 0; // below the row top, in a month's second row
+    int separatorLeft = 0;
+    int separatorRight = 0;
+    int fontSize = 0;
+};
+
+// The month column of one term, row by row: each month's number once (in
+// its second row; August in its first) and a separator above every month
+// but the term's first that has a second row.
+class MonthColumn {
+public:
+    explicit MonthColumn(int season)
+        : m_firstMonth(firstMonthOfTerm(season))
+    {}
+
+    struct Step {
+        std::optional<int> separatorY;
+        std::optional<int> numberY;
+        int month = 0;
+    };
+    // The row of the week starting monday at rowTop.
+    Step next(QDate monday, int rowTop, int textInset);
+    // Draws a row's step.
+    static void print(PrinterFacility& printer, const MonthColumnGeometry& geometry, const Step& step);
+
+private:
+    int m_firstMonth;
+    int m_month = 0;
+    int m_rowsOfMonth = 0;
+    int m_firstRowTop = 0;
+};
+
+// ---- Day cells and school days --------------------------------------------
+
+// School days counted for the week, the term and the year.
+struct SchoolDayCounter {
+    int week = 0;
+    int term = 0;
+    int year = 0;
+    void countDay()
+    {
+        ++week;
+        ++term;
+        ++year;
+    }
+};
+
+struct DayCellGeometry {
+    int blocksLeft = 0;
+    int blockWidth = 0; // nine sub-columns of equal width
+    int rowHeight = 0;
+    int inset = 0;
+    int fontSize = 0;
+};
+
+// The five day cells of a row: struck through outside the term, else the date
+// and, on a school day, the held lessons of the date, or ☆ in every period
+// on a day without school. Counts the school days (counter.week starts at 0).
+void printDayCells(PrinterFacility& printer, const AppState& state, const TermBounds& term, QDate monday,
+                   int rowTop, const DayCellGeometry& geometry, SchoolDayCounter& counter);
+// Counts the school days of a row as printDayCells does, without printing.
+void countSchoolDays(const AppState& state, const TermBounds& term, QDate monday, SchoolDayCounter& counter);
+
+// ---- Totals columns -------------------------------------------------------
+
+inline constexpr int TotalsColumnCount = 23;
+
+// The field each of the 23 totals columns shows, in column order.
+const std::array<TotalField, TotalsColumnCount>& totalsColumnFields();
+
+// The totals columns of a report: nineteen of one width, then 総授業時数 at
+// twice it, 打切時数, 予備時数 and 総時数 at twice it. Columns count from 1.
+struct TotalsColumns {
+    int left = 0;
+    int unit = 0;
+    int columnLeft(int column) const;
+    int columnRight(int column) const;
+    // Columns 20 and 23 are the wide ones.
+    static bool isWide(int column) { return column == 20 || column == 23; }
+    // Padding widths of the figures in week rows and in summary rows.
+    static qint16 weekRowWidth(int column);
+    static qint16 summaryRowWidth(int column);
+    // Separator on the right of a column: 2 pixels after 11, 12, 13, 14, 18,
+    // 19, 20 and 22, 1 pixel otherwise.
+    static int separatorWidth(int column);
+};
+
+// Separators at the right edges of columns 1 … 22 from top to bottom; the
+// width is left at the last separator's.
+void printTotalsSeparators(PrinterFacility& printer, const TotalsColumns& columns, int top, int bottom);
+
+// One column heading of the totals, printed one character per line: the
+// characters at x, one at each y from the top; for 総授業時数 a second column
+// of characters beside it. The separator on the column's right runs from
+// separatorTop down to the bottom of the heading (none for column 23).
+struct TotalsHeading {
+    int column = 0;
+    QStringView characters;
+    int x = 0;
+    std::array<int, 5> ys{};
+    int separatorTop = 0;
+    int separatorWidth = 2;
+    QStringView besideCharacters = {};
+    int besideX = 0;
+};
+
+// Draws the headings in the order given, each with its separator.
+void printTotalsHeadings(PrinterFacility& printer, const TotalsColumns& columns,
+                         const QList<TotalsHeading>& headings, int separatorBottom);
+
+// ---- Week totals and summary rows -----------------------------------------
+
+// The held lessons of the week from monday to its Saturday, totalled.
+TotalsRecord weekTotals(const AppState& state, QDate monday);
+
+// The week's 23 figures at y, each at its column's left edge plus inset (the
+// wide columns plus wideInset).
+void printWeekTotals(PrinterFacility& printer, const TotalsColumns& columns, const TotalsRecord& totals,
+                     int y, int inset, int wideInset);
+
+// Plan and actual of a term (1 … 3), or of the year (0); zeros for a term
+// the plan does not have.
+TotalsRecord planTotals(const AppState& state, int season);
+TotalsRecord actualTotals(const AppState& state, int season);
+
+// Plan, actual and difference rows at blockTop + rowOffsets[i]; differences
+// in red when negative, blue when positive. Throws OverflowError when a
+// difference leaves the unit range.
+void printSummaryFigures(PrinterFacility& printer, const TotalsColumns& columns, const TotalsRecord& plan,
+                         const TotalsRecord& actual, int blockTop, const std::array<int, 3>& rowOffsets);
+
+// ---- Start and end of every report ----------------------------------------
+
+// Points the actual terms at the held days of their months and recomputes
+// the actual year (the totals table does the same).
+void prepareActualTerms(AppState& state);
+void beginReport(PrinterFacility& printer, PrinterFacility::Orientation orientation, const QString& fontName);
+void finishReport(PrinterFacility& printer);
+
+} // namespace lunaplan

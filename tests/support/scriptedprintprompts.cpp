@@ -1,0 +1,21 @@
+#include "tests/support/scriptedprintprompts.h"
+
+#include <stdexcept>
+
+namespace lunaplan::test {
+
+bool ScriptedPrintPrompts::choosePrinter(QPrinter&)
+{
+    ++printerDialogs;
+    if (printerAnswers.isEmpty())
+        throw std::logic_error("unexpected printer dialog");
+    return printerAnswers.dequeue();
+}
+
+void ScriptedPrintPrompts::preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    ++previews;
+    paint(printer);
+}
+
+} // namespace lunaplan::test

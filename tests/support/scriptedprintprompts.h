@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/reports/printprompts.h"
+
+#include <QQueue>
+
+namespace lunaplan::test {
+
+// The printing dialogs for tests: the printer dialog answers from a queue
+// (an unexpected one fails loudly); the preview draws once on the printer it
+// was given, as the preview dialog would.
+class ScriptedPrintPrompts final : public PrintPrompts {
+public:
+    bool choosePrinter(QPrinter& printer) override;
+    void preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+
+    QQueue<bool> printerAnswers; // true: the user pressed 印刷
+    int printerDialogs = 0;
+    int previews = 0;
+};
+
+} // namespace lunaplan::test

@@ -1,0 +1,181 @@
+// The command line: its parsing, and reports written to PDF without a window.
+#include "ui/main/commandline.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+using namespace lunaplan;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString sampleFile()
+{
+    return QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+}
+
+// The sample file with its line 2 (the school year) replaced.
+QString copyWithYear(const QTemporaryDir& dir, const QByteArray& year, const QString& name)
+{
+    QFile sample(sampleFile());
+    if (!sample.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = sample.readAll();
+    const qsizetype start = bytes.indexOf('\n') + 1;
+    bytes.replace(start, bytes.indexOf('\r', start) - start, year);
+    const QString path = dir.filePath(name);
+    QFile damaged(path);
+    if (!damaged.open(QIODevice::WriteOnly) || damaged.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parse_data();
+    void parse();
+    void helpListsTheReports();
+    void pdfOfEachKindOfFile_data();
+    void pdfOfEachKindOfFile();
+    void programWritesPdfWithoutDisplay();
+};
+
+void TestCommandLine::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<CommandLine::Mode>("mode");
+    QTest::addColumn<QString>("classFile");
+    QTest::addColumn<QString>("pdfFile");
+    QTest::addColumn<int>("report");
+    using M = CommandLine::Mode;
+    QTest::newRow("nothing") << QStringList() << M::Window << QString() << QString() << -1;
+    QTest::newRow("file") << QStringList{u"a.vl2"_s} << M::Window << u"a.vl2"_s << QString() << -1;
+    QTest::newRow("qt option left to the window")
+        << QStringList{u"-platform"_s, u"xcb"_s} << M::Window << u"-platform"_s << QString() << -1;
+    QTest::newRow("pdf") << QStringList{u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"3"_s, u"a.vl2"_s} << M::Pdf
+                         << u"a.vl2"_s << u"o.pdf"_s << 3;
+    QTest::newRow("pdf, other order, =") << QStringList{u"a.vl2"_s, u"--report=8"_s, u"--pdf=o.pdf"_s}
+                                         << M::Pdf << u"a.vl2"_s << u"o.pdf"_s << 8;
+    QTest::newRow("help") << QStringList{u"a.vl2"_s, u"--help"_s} << M::Help << QString() << QString() << -1;
+    QTest::newRow("-h") << QStringList{u"-h"_s} << M::Help << QString() << QString() << -1;
+    const auto bad = [](const char* name, const QStringList& arguments) {
+        QTest::newRow(name) << arguments << M::Invalid << QString() << QString() << -1;
+    };
+    bad("report 9", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"9"_s, u"a.vl2"_s});
+    bad("report -1", {u"--pdf"_s, u"o.pdf"_s, u"--report=-1"_s, u"a.vl2"_s});
+    bad("report not a number", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"two"_s, u"a.vl2"_s});
+    bad("report missing", {u"--pdf"_s, u"o.pdf"_s, u"a.vl2"_s});
+    bad("report value missing", {u"a.vl2"_s, u"--pdf"_s, u"o.pdf"_s, u"--report"_s});
+    bad("pdf missing", {u"--report"_s, u"1"_s, u"a.vl2"_s});
+    bad("pdf name empty", {u"--pdf="_s, u"--report"_s, u"1"_s, u"a.vl2"_s});
+    bad("class file missing", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s});
+    bad("two class files", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"a.vl2"_s, u"b.vl2"_s});
+    bad("unknown option", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"--paper"_s, u"a.vl2"_s});
+}
+
+void TestCommandLine::parse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLine::Mode, mode);
+    const CommandLine command = parseCommandLine(arguments);
+    QCOMPARE(command.mode, mode);
+    QCOMPARE(command.error.isEmpty(), mode != CommandLine::Mode::Invalid);
+    if (mode == CommandLine::Mode::Invalid || mode == CommandLine::Mode::Help)
+        return;
+    QTEST(command.classFile, "classFile");
+    QTEST(command.pdfFile, "pdfFile");
+    QTEST(command.report, "report");
+}
+
+void TestCommandLine::helpListsTheReports()
+{
+    const QString help = commandLineHelp();
+    QVERIFY(help.contains(u"--pdf OUT.pdf --report N FILE.vl2"_s));
+    QVERIFY(help.contains(u"0  年間の時数集計表"_s));
+    QVERIFY(help.contains(u"8  週間時間割計画表B"_s));
+}
+
+void TestCommandLine::pdfOfEachKindOfFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("sample") << u"sample"_s << 0 << QString();
+    QTest::newRow("damaged") << u"damaged"_s << 1 << u"「damaged.vl2」を開けませんでした。"_s;
+    QTest::newRow("missing") << u"missing"_s << 1 << u"「missing.vl2」を開けませんでした。"_s;
+    QTest::newRow("not a class file") << u"foreign"_s << 1 << u"のデータファイルではありません"_s;
+    QTest::newRow("unwritable pdf") << u"unwritable"_s << 1 << u"PDF を書き出せませんでした。"_s;
+}
+
+void TestCommandLine::pdfOfEachKindOfFile()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    CommandLine command;
+    command.mode = CommandLine::Mode::Pdf;
+    command.report = 0;
+    command.pdfFile = dir.filePath(u"out.pdf"_s);
+    command.classFile = sampleFile();
+    if (kind == u"damaged"_s) {
+        command.classFile = copyWithYear(dir, "year", u"damaged.vl2"_s);
+    } else if (kind == u"missing"_s) {
+        command.classFile = dir.filePath(u"missing.vl2"_s);
+    } else if (kind == u"foreign"_s) {
+        command.classFile = dir.filePath(u"foreign.vl2"_s);
+        QFile foreign(command.classFile);
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("hello\r\n");
+    } else if (kind == u"unwritable"_s) {
+        command.pdfFile = dir.filePath(u"no-such-folder/out.pdf"_s);
+    }
+    QVERIFY(!command.classFile.isEmpty());
+
+    QString messages;
+    QTextStream err(&messages);
+    QTEST(runPdfExport(command, err), "status");
+    err.flush();
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFile pdf(command.pdfFile);
+    QCOMPARE(pdf.exists(), status == 0);
+    if (status == 0) {
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(messages.isEmpty());
+    } else {
+        QVERIFY2(messages.contains(message), qPrintable(messages));
+    }
+}
+
+void TestCommandLine::programWritesPdfWithoutDisplay()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"week.pdf"_s);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(LUNAPLAN_PROGRAM), {u"--pdf"_s, out, u"--report"_s, u"7"_s, sampleFile()});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(QFile::exists(out));
+
+    program.start(QStringLiteral(LUNAPLAN_PROGRAM), {u"--pdf"_s, out, u"--report"_s, u"12"_s, sampleFile()});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 2);
+    QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains(u"0 から 8 まで"_s));
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

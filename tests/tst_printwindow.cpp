@@ -1,0 +1,180 @@
+// The print dialog as a teacher uses it: choose a report, print it through
+// the printer dialog, preview it or save it as PDF, close and come back.
+#include "core/appstate.h"
+#include "reports/reportprocedures.h"
+#include "tests/support/scriptedprintprompts.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/testclass.h"
+#include "ui/reports/frmprint.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lunaplan;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A window over a class year, printing on a PDF printer in a temporary folder.
+struct Fixture {
+    explicit Fixture(bool withClass = true)
+    {
+        if (withClass)
+            test::setUpClass2026(state);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output());
+    }
+    QString output() const { return dir.filePath(u"printed.pdf"_s); }
+    bool printed() const
+    {
+        QFile file(output());
+        return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+    }
+
+    QTemporaryDir dir;
+    AppState state;
+    test::ScriptedPrompts prompts;
+    test::ScriptedPrintPrompts printPrompts;
+    QPrinter printer{QPrinter::HighResolution};
+    frmPrint window{state, prompts, printPrompts, printer};
+};
+
+} // namespace
+
+class TestPrintWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void optionsAndTheChoiceKept();
+    void noClassYear_data();
+    void noClassYear();
+    void printerDialogDecides();
+    void printerFailureIsReported();
+    void previewDrawsTheChosenReport();
+    void pdfSave();
+};
+
+void TestPrintWindow::optionsAndTheChoiceKept()
+{
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QCOMPARE(f.window.windowTitle(), u"印刷する表を選んでください"_s);
+    for (int index = 0; index < ReportCount; ++index)
+        QCOMPARE(f.window.optPrint(index)->text(), reportCaption(index));
+    QCOMPARE(f.window.cmdPrint()->text(), u"印刷"_s);
+    QCOMPARE(f.window.cmdPrintClose()->text(), u"閉じる"_s);
+    QVERIFY(f.window.cmdPrint()->x() < f.window.cmdPrintClose()->x());
+    QCOMPARE(f.window.selectedReport(), 0);
+
+    QTest::mouseClick(f.window.optPrint(4), Qt::LeftButton);
+    QCOMPARE(f.window.selectedReport(), 4);
+    QTest::mouseClick(f.window.cmdPrintClose(), Qt::LeftButton);
+    QVERIFY(f.window.isHidden());
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QCOMPARE(f.window.selectedReport(), 4);
+    f.window.Form_Activate();
+    QCOMPARE(f.window.focusWidget(), f.window.cmdPrint());
+    QVERIFY(f.prompts.shown.isEmpty());
+}
+
+void TestPrintWindow::noClassYear_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("印刷") << u"cmdPrint"_s;
+    QTest::newRow("プレビュー") << u"cmdPreview"_s;
+    QTest::newRow("PDF保存") << u"cmdPdf"_s;
+}
+
+void TestPrintWindow::noClassYear()
+{
+    QFETCH(QString, button);
+    Fixture f(false);
+    f.window.optPrint(7)->setChecked(true);
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QTest::mouseClick(f.window.findChild<QPushButton*>(button), Qt::LeftButton);
+    QCOMPARE(f.prompts.messages(), QStringList{u"印刷するデータがありません。"_s});
+    QCOMPARE(f.prompts.shown.front().title, u"Lunaplan"_s);
+    QCOMPARE(f.prompts.shown.front().icon, Prompts::Icon::None);
+    QCOMPARE(f.printPrompts.printerDialogs, 0);
+    QCOMPARE(f.printPrompts.previews, 0);
+    QVERIFY(!f.printed());
+    QVERIFY(f.window.isVisible());
+}
+
+void TestPrintWindow::printerDialogDecides()
+{
+    Fixture f;
+    f.window.optPrint(2)->setChecked(true);
+    f.printPrompts.printerAnswers.enqueue(false);
+    f.window.cmdPrint_Click();
+    QCOMPARE(f.printPrompts.printerDialogs, 1);
+    QVERIFY(!f.printed());
+
+    f.printPrompts.printerAnswers.enqueue(true);
+    f.window.cmdPrint_Click();
+    QVERIFY(f.printed());
+    QVERIFY(f.prompts.shown.isEmpty());
+    QCOMPARE(f.printer.colorMode(), QPrinter::Color);
+    QCOMPARE(f.printer.pageLayout().orientation(), QPageLayout::Landscape);
+    // The report prepared the actual terms of the state.
+    QVERIFY(f.state.objYearResult->season(1));
+}
+
+void TestPrintWindow::printerFailureIsReported()
+{
+    Fixture f;
+    f.printer.setOutputFileName(f.dir.filePath(u"no-such-folder/printed.pdf"_s));
+    f.printPrompts.printerAnswers.enqueue(true);
+    f.window.cmdPrint_Click();
+    QCOMPARE(f.prompts.messages().size(), 1);
+    QVERIFY(f.prompts.messages().front().startsWith(u"印刷できませんでした。"_s));
+    QCOMPARE(f.prompts.shown.front().icon, Prompts::Icon::Critical);
+
+    // No printer installed: Qt's stand-in prints to a PDF file without a name.
+    QPrinter none;
+    none.setOutputFormat(QPrinter::PdfFormat);
+    frmPrint window(f.state, f.prompts, f.printPrompts, none);
+    f.printPrompts.printerAnswers.enqueue(true);
+    window.cmdPrint_Click();
+    QCOMPARE(f.prompts.messages().size(), 2);
+    QVERIFY(f.prompts.messages().back().contains(u"プリンターが見つかりません。"_s));
+}
+
+void TestPrintWindow::previewDrawsTheChosenReport()
+{
+    Fixture f;
+    f.window.optPrint(8)->setChecked(true);
+    QTest::mouseClick(f.window.cmdPreview(), Qt::LeftButton);
+    QCOMPARE(f.printPrompts.previews, 1);
+    QCOMPARE(f.printPrompts.printerDialogs, 0);
+    QVERIFY(f.printed());
+    QCOMPARE(f.printer.pageLayout().orientation(), QPageLayout::Portrait);
+    QVERIFY(f.prompts.shown.isEmpty());
+}
+
+void TestPrintWindow::pdfSave()
+{
+    Fixture f;
+    const QString file = f.dir.filePath(u"year.pdf"_s);
+    f.prompts.fileNames << QString() << file << f.dir.filePath(u"no-such-folder/year.pdf"_s);
+    f.window.cmdPdf_Click(); // cancelled
+    QVERIFY(!QFile::exists(file));
+    f.window.cmdPdf_Click();
+    QVERIFY(QFile::exists(file));
+    QVERIFY(f.prompts.lastFilter.contains(u"*.pdf"_s));
+    QVERIFY(f.prompts.messages().isEmpty());
+    QCOMPARE(f.printPrompts.printerDialogs, 0);
+    f.window.cmdPdf_Click();
+    QCOMPARE(f.prompts.messages().size(), 1);
+    QVERIFY(f.prompts.messages().front().startsWith(u"PDF に保存できませんでした。"_s));
+}
+
+QTEST_MAIN(TestPrintWindow)
+#include "tst_printwindow.moc"

@@ -1,0 +1,555 @@
+// The printed reports drawn on the recording back end: their text rules,
+// titles, week rows, month column, day cells, totals and frames; and each
+// report of the sample year rendered to a one-page PDF.
+#include "core/appstate.h"
+#include "core/veladaytime.h"
+#include "reports/painterprinter.h"
+#include "reports/recordingprinter.h"
+#include "reports/reportprocedures.h"
+#include "reports/reportrules.h"
+#include "storage/classfile.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/testclass.h"
+
+#include <QImage>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace lunaplan;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Report = std::function<void(AppState&, PrinterFacility&)>;
+
+RecordingPrinter record(AppState& state, const Report& report)
+{
+    RecordingPrinter printer;
+    report(state, printer);
+    return printer;
+}
+
+void setDate(AppState& state, QDate AppState::*date, QDate value)
+{
+    for (const AppState::CalendarField& field : AppState::calendarFields()) {
+        if (field.date == date)
+            state.setCalendarDate(field, value);
+    }
+}
+
+void addRecord(AppState& state, QDate date, const QString& subjects, const QString& credits)
+{
+    state.objDayHead->appendDay(makeRecordedDay(date, subjects, credits));
+}
+
+// Texts drawn at x, in drawing order.
+QStringList textsAt(const RecordingPrinter& printer, int x)
+{
+    QStringList result;
+    for (const PrintItem& item : printer.texts()) {
+        if (item.from.x() == x)
+            result.append(item.text);
+    }
+    return result;
+}
+
+const PrintItem* textAt(const RecordingPrinter& printer, int x, int y)
+{
+    for (const PrintItem& item : printer.page().items) {
+        if (item.kind == PrintItem::Kind::Text && item.from == QPoint(x, y))
+            return &item;
+    }
+    return nullptr;
+}
+
+bool hasLine(const RecordingPrinter& printer, QPoint from, QPoint to, int width)
+{
+    for (const PrintItem& item : printer.lines()) {
+        if (item.from == from && item.to == to && item.settings.drawWidth == width)
+            return true;
+    }
+    return false;
+}
+
+// The last line drawn: every report ends with its frame.
+int lastHorizontalFrameY(const RecordingPrinter& printer)
+{
+    int y = -1;
+    for (const PrintItem& item : printer.lines()) {
+        if (item.settings.drawWidth == 4 && item.from.y() == item.to.y())
+            y = item.from.y();
+    }
+    return y;
+}
+
+QString withoutSpaces(QString text)
+{
+    text.remove(u' ');
+    text.remove(u'\u3000');
+    text.remove(u'\n');
+    return text;
+}
+
+} // namespace
+
+class TestReports : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void textFunctions_data();
+    void textFunctions();
+    void codeToSubject();
+    void titles_data();
+    void titles();
+    void weekRows_data();
+    void weekRows();
+    void annualReportOfFortyRows();
+    void termChartFrameCellsAndMonths();
+    void augustNumberInItsFirstRow();
+    void termHoursReportFrameAndTotals();
+    void differenceColours();
+    void weekPlanCells();
+    void dispatchByOptionIndex();
+    void largePageIsScaledToFit();
+    void sampleYearReportsAsPdf_data();
+    void sampleYearReportsAsPdf();
+};
+
+void TestReports::textFunctions_data()
+{
+    QTest::addColumn<bool>("credit");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("itos pads") << false << 5 << 2 << u" 5"_s;
+    QTest::newRow("itos fits") << false << 12 << 2 << u"12"_s;
+    QTest::newRow("itos longer") << false << 123 << 2 << u"123"_s;
+    QTest::newRow("itos negative") << false << -3 << 2 << u"-3"_s;
+    QTest::newRow("ctos 32.1") << true << 97 << 4 << u"32.1"_s;
+    QTest::newRow("ctos pads") << true << 10 << 4 << u" 3.1"_s;
+    QTest::newRow("ctos zero") << true << 0 << 5 << u"  0.0"_s;
+    QTest::newRow("ctos negative") << true << -4 << 5 << u" -1.1"_s;
+    QTest::newRow("ctos longer") << true << 300 << 4 << u"100.0"_s;
+}
+
+void TestReports::textFunctions()
+{
+    QFETCH(bool, credit);
+    QFETCH(int, value);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    const auto v = static_cast<qint16>(value);
+    const auto w = static_cast<qint16>(width);
+    QCOMPARE(credit ? fncCtoS(v, w) : fncItoS(v, w), expected);
+}
+
+void TestReports::codeToSubject()
+{
+    QCOMPARE(fncCodeToSubject(u"国"_s), u"国語"_s);
+    QCOMPARE(fncCodeToSubject(u"ク"_s), u"ｸﾗﾌﾞ"_s);
+    QCOMPARE(fncCodeToSubject(u"生"_s), u"生活"_s);
+    for (const QString& code : {u"児"_s, u"行"_s, u"切"_s, u"予"_s, u"　"_s, QString(), u"国語"_s})
+        QCOMPARE(fncCodeToSubject(code), QString());
+}
+
+void TestReports::titles_data()
+{
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<QString>("strClass");
+    QTest::addColumn<QString>("chartTitle");
+    QTest::addColumn<QString>("planTitleA");
+    QTest::addColumn<QString>("planTeacher");
+    QTest::newRow("class number") << 3 << u"2"_s << u"1 学 期　　時 間 割 表   ３年２組"_s
+                                  << u"３年２組   時 間 割 A"_s << u"担任　　先生"_s;
+    QTest::newRow("class 12") << 5 << u"12"_s << u"1 学 期　　時 間 割 表   ５年12組"_s
+                              << u"５年12組   時 間 割 A"_s << u"担任　　先生"_s;
+    QTest::newRow("class rounded") << 6 << u" 2.6"_s << u"1 学 期　　時 間 割 表   ６年３組"_s
+                                   << u"６年３組   時 間 割 A"_s << u"担任　　先生"_s;
+    QTest::newRow("class name") << 4 << u"さくら"_s << u"1 学 期　　時 間 割 表   ４年さくら組"_s
+                                << u"４年さくら組   時 間 割 A"_s << u"担任　　先生"_s;
+    QTest::newRow("grade 2 number") << 2 << u"1"_s << u"1 学 期　　時 間 割 表   ２年１組"_s
+                                    << u"２ねん１くみ   じかんわり A"_s << u"せんせい　　先生"_s;
+    QTest::newRow("grade 1 name") << 1 << u"ひまわり"_s << u"1 学 期　　時 間 割 表   １年ひまわり組"_s
+                                  << u"１年ひまわり組   じかんわり A"_s << u"せんせい　　先生"_s;
+}
+
+void TestReports::titles()
+{
+    QFETCH(int, grade);
+    QFETCH(QString, strClass);
+    AppState state;
+    state.intGrade = static_cast<qint16>(grade);
+    state.strClass = strClass;
+    state.strTeacher = u"先生"_s;
+    QTEST(seasonChartTitle(state, 1), "chartTitle");
+    QTEST(weekPlanTitle(state, 0), "planTitleA");
+    QTEST(weekPlanTeacherLine(state), "planTeacher");
+    QCOMPARE(weekPlanTitle(state, 1).back(), u'B');
+    QCOMPARE(teacherLine(state), u"担任　 先生"_s);
+    QVERIFY(yearTitle(state).startsWith(u"年 間 時 間 割　及び　時 間 集 計 表   "_s));
+    QVERIFY(seasonTotalTitle(state, 2).startsWith(u"2 学 期　　時 間 集 計 表   "_s));
+}
+
+void TestReports::weekRows_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<QDate>("firstMonday");
+    QTest::addColumn<QDate>("lastMonday");
+    // 2026-04-04 is a Saturday.
+    QTest::newRow("starts on Saturday")
+        << QDate(2026, 4, 4) << QDate(2026, 4, 22) << QDate(2026, 4, 6) << QDate(2026, 4, 20);
+    QTest::newRow("starts on Sunday")
+        << QDate(2026, 4, 5) << QDate(2026, 4, 22) << QDate(2026, 4, 6) << QDate(2026, 4, 20);
+    QTest::newRow("starts on Wednesday")
+        << QDate(2026, 4, 8) << QDate(2026, 4, 22) << QDate(2026, 4, 6) << QDate(2026, 4, 20);
+    QTest::newRow("ends on Saturday")
+        << QDate(2026, 4, 6) << QDate(2026, 4, 25) << QDate(2026, 4, 6) << QDate(2026, 4, 20);
+    QTest::newRow("ends on Sunday") << QDate(2026, 4, 6) << QDate(2026, 4, 26) << QDate(2026, 4, 6)
+                                    << QDate(2026, 4, 20);
+    QTest::newRow("ends on Monday") << QDate(2026, 4, 6) << QDate(2026, 4, 27) << QDate(2026, 4, 6)
+                                    << QDate(2026, 4, 27);
+}
+
+void TestReports::weekRows()
+{
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(QDate, firstMonday);
+    QFETCH(QDate, lastMonday);
+    const QList<QDate> mondays = weekRowMondays({first, last});
+    QVERIFY(!mondays.isEmpty());
+    QCOMPARE(mondays.front(), firstMonday);
+    QCOMPARE(mondays.back(), lastMonday);
+    QCOMPARE(mondays.size(), firstMonday.daysTo(lastMonday) / 7 + 1);
+    QVERIFY(weekRowMondays({last, first}).isEmpty());
+}
+
+void TestReports::annualReportOfFortyRows()
+{
+    // Terms of 15 (6 April – 13 July), 17 (31 August – 21 December) and 8
+    // weeks (4 January – 22 February).
+    AppState state;
+    test::setUpClass2026(state);
+    setDate(state, &AppState::dateSpring2Start, QDate(2027, 2, 27));
+    const RecordingPrinter printer = record(state, subPrintYear);
+
+    QCOMPARE(printer.page().orientation, PrinterFacility::Orientation::Landscape);
+    QCOMPARE(printer.documentsEnded(), 1);
+    QCOMPARE(printer.texts().front().settings.fontName, u"ＭＳ 明朝"_s);
+    QCOMPARE(lastHorizontalFrameY(printer), 10440);
+    QVERIFY(hasLine(printer, {200, 10440}, {16415, 10440}, 4));
+    QVERIFY(hasLine(printer, {200, 350}, {200, 10440}, 4));
+    QCOMPARE(printer.settings().drawWidth, 1);
+
+    // The term column: kanji, 学, 期 at 340, 1020 and 1700 below each block's top.
+    const int term2Top = 1540 + 15 * 170 + 530;
+    QCOMPARE(textAt(printer, 270, term2Top + 340)->text, u"二"_s);
+    QCOMPARE(textAt(printer, 270, term2Top + 1020)->text, u"学"_s);
+    QCOMPARE(textAt(printer, 270, term2Top + 1700)->text, u"期"_s);
+
+    // School days per term and for the year, the year being their sum.
+    QList<int> counts;
+    for (const QString& text : textsAt(printer, 520)) {
+        if (text.startsWith(u"授業日数　 "_s))
+            counts.append(text.mid(6, text.size() - 7).toInt());
+    }
+    QCOMPARE(counts.size(), 4);
+    QVERIFY(counts[0] > 60);
+    QCOMPARE(counts[3], counts[0] + counts[1] + counts[2]);
+    QCOMPARE(textAt(printer, 7320, 10440 - 510 + 190)->text, u"年　間　実績"_s);
+}
+
+void TestReports::termChartFrameCellsAndMonths()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    addRecord(state, QDate(2026, 9, 2), u"学国算社理　　総"_s, u"13333003"_s);
+    addRecord(state, QDate(2026, 9, 3), u"体体体体体　　　"_s, u"03333300"_s);
+    state.objDayHead->objNextDay()->objNextDay()->setBoolNowPlanning(true); // 3 September withdrawn
+
+    // Term 1 runs 6 April – 13 July: 15 rows.
+    const RecordingPrinter term1 =
+        record(state, [](AppState& s, PrinterFacility& p) { subPrintSeasonTimeChart(s, p, 1); });
+    QCOMPARE(lastHorizontalFrameY(term1), 7362);
+    QCOMPARE(term1.findText(seasonChartTitle(state, 1))->settings.fontSize, 16);
+    // Month numbers in each month's second row (row top + 36); separators at
+    // the top of a month's first row, 100 higher when the second row's
+    // Tuesday is after the 10th; none above April.
+    QCOMPARE(textsAt(term1, 396), (QStringList{u"月"_s, u" 4"_s, u" 5"_s, u" 6"_s, u" 7"_s}));
+    QCOMPARE(textAt(term1, 396, 2772 + 306 + 36)->text, u" 4"_s);
+    QCOMPARE(textAt(term1, 396, 2772 + 5 * 306 + 36)->text, u" 5"_s);
+    QVERIFY(hasLine(term1, {360, 2772 + 4 * 306 - 100}, {756, 2772 + 4 * 306 - 100}, 1));   // May, 12 May
+    QVERIFY(hasLine(term1, {360, 2772 + 8 * 306}, {756, 2772 + 8 * 306}, 1));               // June, 9 June
+    QVERIFY(hasLine(term1, {360, 2772 + 13 * 306 - 100}, {756, 2772 + 13 * 306 - 100}, 1)); // July
+    int separators = 0;
+    for (const PrintItem& line : term1.lines())
+        separators += line.from.x() == 360 && line.to.x() == 756 ? 1 : 0;
+    QCOMPARE(separators, 3);
+
+    // Term 2 starts on Tuesday 1 September: Monday 31 August is struck through.
+    const RecordingPrinter term2 =
+        record(state, [](AppState& s, PrinterFacility& p) { subPrintSeasonTimeChart(s, p, 2); });
+    const int row0 = 2772;
+    QVERIFY(hasLine(term2, {1152, row0}, {1152 + 2916, row0 + 306}, 1));
+    QVERIFY(!textAt(term2, 1152 + 36, row0 + 36));
+    QCOMPARE(textAt(term2, 1152 + 2916 + 36, row0 + 36)->text, u" 1"_s);
+    QCOMPARE(textAt(term2, 792, row0 + 36)->text, u" 4"_s); // four school days
+    // The held record of 2 September: slot 1 in the ０ column, the empty slot blank.
+    const int wednesday = 1152 + 2 * 2916;
+    QCOMPARE(textAt(term2, wednesday + 324 + 36, row0 + 36)->text, u"学"_s);
+    QCOMPARE(textAt(term2, wednesday + 5 * 324 + 36, row0 + 36)->text, u"理"_s);
+    QVERIFY(!textAt(term2, wednesday + 6 * 324 + 36, row0 + 36));
+    QCOMPARE(textAt(term2, wednesday + 8 * 324 + 36, row0 + 36)->text, u"総"_s);
+    // The withdrawn record of 3 September shows its date only.
+    QVERIFY(!textAt(term2, 1152 + 3 * 2916 + 324 + 36, row0 + 36));
+    // Monday 21 September (敬老の日) and Wednesday 23 September are holidays:
+    // ☆ in all eight periods, the date still shown, not counted.
+    const int row3 = row0 + 3 * 306;
+    for (int period = 1; period <= 8; ++period)
+        QCOMPARE(textAt(term2, 1152 + period * 324 + 36, row3 + 36)->text, u"☆"_s);
+    QCOMPARE(textAt(term2, 1152 + 36, row3 + 36)->text, u"21"_s);
+    QVERIFY(textAt(term2, 792, row3 + 36)->text.toInt() <= 3);
+}
+
+void TestReports::augustNumberInItsFirstRow()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    setDate(state, &AppState::dateSummerEnd, QDate(2026, 8, 24)); // term 2 from Tuesday 25 August
+    const RecordingPrinter printer =
+        record(state, [](AppState& s, PrinterFacility& p) { subPrintSeasonTotal(s, p, 2); });
+    // August has one row, numbered at its top; September's separator above
+    // its first row (8 September is not after the 10th).
+    QCOMPARE(textAt(printer, 608, 3306)->text, u" 8"_s);
+    QCOMPARE(textAt(printer, 608, 3306 + 2 * 323)->text, u" 9"_s);
+    QVERIFY(hasLine(printer, {570, 3306 + 323}, {988, 3306 + 323}, 1));
+}
+
+void TestReports::termHoursReportFrameAndTotals()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    addRecord(state, QDate(2026, 4, 7), u"国算体　　　　　"_s, u"23400000"_s);
+    // A Saturday counts in its week.
+    addRecord(state, QDate(2026, 4, 11), u"国　　　　　　　"_s, u"10000000"_s);
+    // A record of the year before on the same day of the year belongs to no week of this year.
+    addRecord(state, QDate(2025, 4, 7), u"国国国国国国国国"_s, u"44444444"_s);
+    const RecordingPrinter printer =
+        record(state, [](AppState& s, PrinterFacility& p) { subPrintSeasonTotal(s, p, 1); });
+    QCOMPARE(lastHorizontalFrameY(printer), 9158);
+    QCOMPARE(textAt(printer, 608, 9519)->text.left(5), u"授業日数　"_s);
+    QCOMPARE(textAt(printer, 608, 9519)->settings.fontSize, 12);
+
+    // Week of 6 April: 国 3 units, 算 3, 体 4; the subtotals follow.
+    const int y = 3306 + 95;
+    QCOMPARE(textAt(printer, 1406 + 38, y)->text, u" 1.0"_s);
+    QCOMPARE(textAt(printer, 1406 + 2 * 560 + 38, y)->text, u" 1.0"_s);
+    QCOMPARE(textAt(printer, 1406 + 8 * 560 + 38, y)->text, u" 1.1"_s);
+    QCOMPARE(textAt(printer, 1406 + 11 * 560 + 38, y)->text, u"  3.1"_s);   // 教科小計, width 5
+    QCOMPARE(textAt(printer, 1406 + 19 * 560 + 138, y)->text, u"   3.1"_s); // 総授業時数, width 6
+    QCOMPARE(textAt(printer, 1406 + 38, y)->settings.fontSize, 9);
+    // The next week has no records: zeros, and its school days still counted.
+    QCOMPARE(textAt(printer, 1406 + 38, y + 323)->text, u" 0.0"_s);
+    QCOMPARE(textAt(printer, 1026, 3306 + 323 + 38)->text, u" 5"_s);
+}
+
+void TestReports::differenceColours()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    VelaSeasonTotal& plan = *state.objYearPlan->season(1);
+    plan.setKokugo(3);
+    plan.setSyakai(2);
+    plan.computeSubtotals();
+    state.objYearPlan->calculate();
+    addRecord(state, QDate(2026, 4, 7), u"国社算　　　　　"_s, u"22200000"_s); // 国 2, 社 2, 算 2
+    const RecordingPrinter printer =
+        record(state, [](AppState& s, PrinterFacility& p) { subPrintSeasonTotal(s, p, 1); });
+    const int block = 3306 + 15 * 323;
+    const auto figure = [&](int column, int offset) {
+        return textAt(printer, 1406 + 560 * column + 10, block + offset);
+    };
+    // Plan and actual in black; differences red below, blue above, black at zero.
+    QCOMPARE(figure(0, 95)->text, u"  1.0"_s);
+    QCOMPARE(figure(0, 95)->settings.color, QColor(Qt::black));
+    QCOMPARE(figure(0, 418)->settings.color, QColor(Qt::black));
+    QCOMPARE(figure(0, 741)->text, u" -0.1"_s);
+    QCOMPARE(figure(0, 741)->settings.color, QColor(255, 0, 0));
+    QCOMPARE(figure(1, 741)->settings.color, QColor(Qt::black));
+    QCOMPARE(figure(2, 741)->text, u"  0.2"_s);
+    QCOMPARE(figure(2, 741)->settings.color, QColor(0, 0, 255));
+    QCOMPARE(figure(11, 741)->settings.color, QColor(0, 0, 255)); // 教科小計 5 − 6 … +1
+    QCOMPARE(printer.settings().color, QColor(Qt::black));
+
+    // The year rows of the annual report compare the whole year.
+    const RecordingPrinter year = record(state, subPrintYear);
+    int reds = 0;
+    for (const PrintItem& item : year.texts())
+        reds += item.settings.color == QColor(255, 0, 0) ? 1 : 0;
+    QCOMPARE(reds, 2); // 国 in term 1 and in the year
+}
+
+void TestReports::weekPlanCells()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    auto monday = state.objWeekA->objFirstDay();
+    monday->setStrSubject(u"算児国ク　　体"_s); // shorter than eight slots
+    monday->setStrCredit(u"33040000"_s);
+    auto tuesday = monday->objNextDay();
+    tuesday->setStrSubject(u"英"_s);
+    tuesday->setStrCredit(u"x"_s);
+    const RecordingPrinter printer =
+        record(state, [](AppState& s, PrinterFacility& p) { subPrintWeekPlan(s, p, 0); });
+    QCOMPARE(printer.page().orientation, PrinterFacility::Orientation::Portrait);
+    QCOMPARE(printer.texts().front().settings.fontName, u"ＭＳ ゴシック"_s);
+    QCOMPARE(printer.texts().front().text, u"３年２組   時 間 割 A"_s);
+    // 算 with length 3: name in large type, ４５分 below.
+    QCOMPARE(textAt(printer, 2120, 2800)->text, u"算数"_s);
+    QCOMPARE(textAt(printer, 2120, 2800)->settings.fontSize, 32);
+    QCOMPARE(textAt(printer, 2500, 3900)->text, u"４５分"_s);
+    QCOMPARE(textAt(printer, 2500, 3900)->settings.fontSize, 10);
+    // 児: no name, its length all the same.
+    QVERIFY(!textAt(printer, 2120, 2800 + 1650));
+    QCOMPARE(textAt(printer, 2500, 3900 + 1650)->text, u"４５分"_s);
+    // 国 with length 0: nothing at all.
+    QVERIFY(!textAt(printer, 2120, 2800 + 2 * 1650));
+    QVERIFY(!textAt(printer, 2500, 3900 + 2 * 1650));
+    QCOMPARE(textAt(printer, 2120, 2800 + 3 * 1650)->text, u"ｸﾗﾌﾞ"_s);
+    QCOMPARE(textAt(printer, 2500, 3900 + 3 * 1650)->text, u"６０分"_s);
+    // A length that is not a digit prints as it is, without a name.
+    QVERIFY(!textAt(printer, 2120 + 1450, 2800));
+    QCOMPARE(textAt(printer, 2500 + 1450, 3900)->text, u"x"_s);
+    // Nothing right of the grid; the frame drawn last, 8 pixels wide.
+    for (const PrintItem& item : printer.texts())
+        QVERIFY(item.from.x() < 9250);
+    QVERIFY(hasLine(printer, {1300, 1800}, {1300, 15700}, 8));
+    QVERIFY(hasLine(printer, {2000, 1800}, {2000, 15700}, 5));
+    QCOMPARE(printer.documentsEnded(), 1);
+
+    const RecordingPrinter planB =
+        record(state, [](AppState& s, PrinterFacility& p) { subPrintWeekPlan(s, p, 1); });
+    QCOMPARE(planB.texts().front().text, u"３年２組   時 間 割 B"_s);
+    QCOMPARE(textAt(planB, 2120, 2800 + 1650)->text, u"体育"_s);
+}
+
+void TestReports::dispatchByOptionIndex()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    const QStringList firstTexts{
+        yearTitle(state),           seasonChartTitle(state, 1), seasonTotalTitle(state, 1),
+        seasonChartTitle(state, 2), seasonTotalTitle(state, 2), seasonChartTitle(state, 3),
+        seasonTotalTitle(state, 3), weekPlanTitle(state, 0),    weekPlanTitle(state, 1)};
+    for (int index = 0; index < ReportCount; ++index) {
+        RecordingPrinter printer;
+        QVERIFY(printReport(state, printer, index));
+        QVERIFY(printer.findText(firstTexts[index]));
+        QCOMPARE(printer.documentsEnded(), 1);
+    }
+    RecordingPrinter none;
+    QVERIFY(!printReport(state, none, ReportCount));
+    QVERIFY(!printReport(state, none, -1));
+    QVERIFY(none.page().items.isEmpty());
+    QCOMPARE(reportCaption(1), u"1学期の時間割表"_s);
+    QCOMPARE(reportCaption(4), u"２学期の時間集計表"_s);
+    QCOMPARE(reportCaption(8), u"週間時間割計画表B"_s);
+
+    // A class year whose calendar was never set prints its frames without rows.
+    AppState bare;
+    bare.intYear = 2026;
+    for (int index = 0; index < ReportCount; ++index) {
+        RecordingPrinter printer;
+        QVERIFY(printReport(bare, printer, index));
+        QCOMPARE(printer.documentsEnded(), 1);
+    }
+
+    // A plan without terms prints zeros.
+    state.objYearPlan->setObjFirstSeason(nullptr);
+    RecordingPrinter zeroPlan;
+    QVERIFY(printReport(state, zeroPlan, 2));
+    const int block = 3306 + 15 * 323;
+    QCOMPARE(textAt(zeroPlan, 1406 + 10, block + 95)->text, u"  0.0"_s);
+}
+
+void TestReports::largePageIsScaledToFit()
+{
+    QCOMPARE(fitScale({1000, 1000}, {2000, 2000}), 1.0);
+    QCOMPARE(fitScale({4000, 1000}, {2000, 2000}), 0.5);
+    QCOMPARE(fitScale({1000, 8000}, {2000, 2000}), 0.25);
+
+    // A square reaching 2 inches right and down on an image of 1 × 1 inch at
+    // 96 dpi: shrunk to the image, its far sides on the last pixels.
+    RecordedPage page;
+    PrintSettings settings;
+    settings.drawWidth = 8;
+    for (const auto& [from, to] :
+         {std::pair{QPoint(100, 100), QPoint(2780, 100)}, std::pair{QPoint(2780, 100), QPoint(2780, 2780)},
+          std::pair{QPoint(2780, 2780), QPoint(100, 2780)}, std::pair{QPoint(100, 2780), QPoint(100, 100)}})
+        page.items.append({PrintItem::Kind::Line, from, to, QString(), settings});
+    QImage image(96, 96, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::white);
+    renderPage(page, image);
+    const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    QVERIFY(dark(48, 3));
+    QVERIFY(dark(48, 95));
+    QVERIFY(dark(3, 48));
+    QVERIFY(dark(95, 48));
+    QVERIFY(!dark(48, 48));
+}
+
+void TestReports::sampleYearReportsAsPdf_data()
+{
+    QTest::addColumn<int>("index");
+    for (int index = 0; index < ReportCount; ++index)
+        QTest::newRow(qPrintable(reportCaption(index))) << index;
+}
+
+void TestReports::sampleYearReportsAsPdf()
+{
+    QFETCH(int, index);
+    const QString pdfinfo = QStandardPaths::findExecutable(u"pdfinfo"_s);
+    const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+    if (pdfinfo.isEmpty() || pdftotext.isEmpty())
+        QSKIP("pdfinfo and pdftotext (poppler-utils) are needed to read the PDF back");
+
+    AppState state;
+    test::ScriptedPrompts prompts;
+    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    subLoadFile(state, prompts);
+    QCOMPARE(state.intYear, 2026);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"report.pdf"_s);
+    {
+        QPdfWriter writer(file);
+        PainterPrinter printer(writer);
+        QVERIFY(printReport(state, printer, index));
+    }
+    QProcess info;
+    info.start(pdfinfo, {file});
+    QVERIFY(info.waitForFinished());
+    QVERIFY(
+        QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
+
+    QProcess text;
+    text.start(pdftotext, {u"-enc"_s, u"UTF-8"_s, file, u"-"_s});
+    QVERIFY(text.waitForFinished());
+    RecordingPrinter recorded;
+    printReport(state, recorded, index);
+    const QString title = recorded.texts().front().text;
+    QVERIFY2(withoutSpaces(QString::fromUtf8(text.readAllStandardOutput())).contains(withoutSpaces(title)),
+             qPrintable(title));
+}
+
+QTEST_MAIN(TestReports)
+#include "tst_reports.moc"

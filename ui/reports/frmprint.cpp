@@ -1,0 +1,178 @@
+#include "ui/reports/frmprint.h"
+
+#include "core/appstate.h"
+#include "reports/painterprinter.h"
+#include "reports/pdfexport.h"
+#include "reports/printerfacility.h"
+#include "reports/reportprocedures.h"
+#include "storage/prompts.h"
+#include "ui/reports/printprompts.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace lunaplan {
+
+namespace {
+
+QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// Without any printer installed Qt falls back to a PDF printer without a file
+// name, which the printer dialog lets the user fill in.
+bool hasPrinter(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return printer.isValid();
+}
+
+// Draws the report on a printer of Qt (paper or preview), in colour for the
+// red and blue differences.
+void printOn(QPrinter& target, AppState& state, int index)
+{
+    target.setColorMode(QPrinter::Color);
+    target.setDocName(reportCaption(index));
+    PainterPrinter printer(target);
+    printReport(state, printer, index);
+}
+
+} // namespace
+
+frmPrint::frmPrint(AppState& state, Prompts& prompts, PrintPrompts& printPrompts, QPrinter& printer,
+                   QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_state(state)
+    , m_prompts(prompts)
+    , m_printPrompts(printPrompts)
+    , m_printer(printer)
+    , m_guard(prompts)
+    , m_optionGroup(new QButtonGroup(this))
+{
+    setObjectName(u"frmPrint"_s);
+    setWindowTitle(u"印刷する表を選んでください"_s);
+
+    auto* layout = new QVBoxLayout(this);
+    for (int index = 0; index < ReportCount; ++index) {
+        auto* option = new QRadioButton(reportCaption(index), this);
+        option->setObjectName(u"optPrint%1"_s.arg(index));
+        m_optionGroup->addButton(option, index);
+        m_options.append(option);
+        layout->addWidget(option);
+    }
+    m_options.front()->setChecked(true);
+
+    m_cmdPreview = makeButton(u"プレビュー"_s, u"cmdPreview"_s, this);
+    m_cmdPdf = makeButton(u"PDF保存"_s, u"cmdPdf"_s, this);
+    m_cmdPrint = makeButton(u"印刷"_s, u"cmdPrint"_s, this);
+    m_cmdPrintClose = makeButton(u"閉じる"_s, u"cmdPrintClose"_s, this);
+    auto* extraRow = new QHBoxLayout;
+    extraRow->addWidget(m_cmdPreview);
+    extraRow->addWidget(m_cmdPdf);
+    auto* mainRow = new QHBoxLayout;
+    mainRow->addWidget(m_cmdPrint);
+    mainRow->addWidget(m_cmdPrintClose);
+    layout->addSpacing(8);
+    layout->addLayout(extraRow);
+    layout->addLayout(mainRow);
+    // Wide enough for the whole caption in the title bar.
+    const int captionWidth = fontMetrics().horizontalAdvance(windowTitle()) + 120;
+    setFixedSize(std::max(sizeHint().width(), captionWidth), sizeHint().height());
+
+    connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::cmdPrint_Click);
+    connect(m_cmdPrintClose, &QPushButton::clicked, this, &frmPrint::cmdPrintClose_Click);
+    connect(m_cmdPreview, &QPushButton::clicked, this, &frmPrint::cmdPreview_Click);
+    connect(m_cmdPdf, &QPushButton::clicked, this, &frmPrint::cmdPdf_Click);
+}
+
+frmPrint::~frmPrint() = default;
+
+QString frmPrint::noDataMessage()
+{
+    return u"印刷するデータがありません。"_s;
+}
+
+void frmPrint::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void frmPrint::Form_Activate()
+{
+    m_cmdPrint->setFocus();
+}
+
+int frmPrint::selectedReport() const
+{
+    return m_optionGroup->checkedId();
+}
+
+int frmPrint::reportToPrint()
+{
+    if (m_state.intYear == 0) {
+        m_prompts.message(noDataMessage(), applicationTitle(), Prompts::Icon::None);
+        return -1;
+    }
+    return selectedReport();
+}
+
+void frmPrint::cmdPrint_Click()
+{
+    m_guard.run(u"印刷できませんでした。"_s, [this] {
+        const int index = reportToPrint();
+        if (index < 0 || !m_printPrompts.choosePrinter(m_printer))
+            return;
+        if (!hasPrinter(m_printer))
+            throw PrintError(u"プリンターが見つかりません。プリンターを設定するか、"
+                             u"「PDF保存」で PDF ファイルに書き出してください。"_s);
+        printOn(m_printer, m_state, index);
+    });
+}
+
+void frmPrint::cmdPreview_Click()
+{
+    m_guard.run(u"プレビューを表示できませんでした。"_s, [this] {
+        const int index = reportToPrint();
+        if (index < 0)
+            return;
+        m_printPrompts.preview(m_printer, [this, index](QPrinter& target) {
+            // Drawn inside the preview's own event: nothing may escape from here.
+            m_guard.run(u"プレビューを表示できませんでした。"_s, [&] { printOn(target, m_state, index); });
+        });
+    });
+}
+
+void frmPrint::cmdPdf_Click()
+{
+    m_guard.run(u"PDF に保存できませんでした。"_s, [this] {
+        const int index = reportToPrint();
+        if (index < 0)
+            return;
+        const QString fileName = m_prompts.saveFileName(u"PDF に保存"_s, u"PDF ファイル (*.pdf)|*.pdf"_s);
+        if (!fileName.isEmpty())
+            writeReportPdf(m_state, index, fileName);
+    });
+}
+
+void frmPrint::cmdPrintClose_Click()
+{
+    hide();
+}
+
+} // namespace lunaplan

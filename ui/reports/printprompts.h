@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+
+class QPrinter;
+
+namespace lunaplan {
+
+// The printing dialogs: the printer dialog and the print preview. Kept apart
+// from Prompts so that the layers below need no printing support; the program
+// passes the Qt one, tests a scripted one.
+class PrintPrompts {
+public:
+    virtual ~PrintPrompts() = default;
+
+    // The printer dialog for the printer (its choices are kept in it); false
+    // when the user cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // A print preview of what paint draws on the printer, from which the user
+    // may also print.
+    virtual void preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
+
+protected:
+    PrintPrompts() = default;
+    PrintPrompts(const PrintPrompts&) = default;
+    PrintPrompts& operator=(const PrintPrompts&) = default;
+};
+
+} // namespace lunaplan
