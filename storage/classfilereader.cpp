@@ -6,7 +6,6 @@
 #include "storage/cp932.h"
 
 #include <limits>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -250,16 +249,27 @@ void applyClassFile(AppState& state, const ClassFileData& data)
     for (int n = 1; n <= 3; ++n)
         static_cast<TotalsRecord&>(*plan->season(n)) = data.planTerms[static_cast<std::size_t>(n - 1)];
     plan->calculate(); // checked by parseClassFile
-    std::vector<std::shared_ptr<VelaDayTime>> days;
-    days.reserve(static_cast<std::size_t>(data.days.size()));
+    // The file's days make the whole list: one school year in memory, never
+    // mixed with days of another year. The file is in date order, so each day
+    // goes to the tail at once; a day out of order still takes its place (and
+    // replaces a day of its date) as appendDay puts it.
+    auto head = std::make_shared<VelaDayTime>();
+    VelaDayTime* tail = head.get();
     for (const ClassFileDay& d : data.days) {
         auto day = makeRecordedDay(d.dateThisDay, d.strSubject, d.strCredit);
         day->setStrComment(d.strComment);
         day->setBoolNowPlanning(d.boolNowPlanning);
-        days.push_back(std::move(day));
+        if (tail == head.get() || d.dateThisDay > tail->dateThisDay()) {
+            tail->setObjNextDay(day);
+            tail = day.get();
+            continue;
+        }
+        VelaDayTime* const inserted = day.get();
+        const bool replacesTail = d.dateThisDay == tail->dateThisDay();
+        head->appendDay(std::move(day));
+        if (replacesTail)
+            tail = inserted;
     }
-    if (!state.objDayHead)
-        state.objDayHead = std::make_shared<VelaDayTime>();
 
     state.boolCalendarReady = false;
     state.intYear = data.intYear;
@@ -284,9 +294,7 @@ void applyClassFile(AppState& state, const ClassFileData& data)
     state.strWeekCreditA = std::move(creditA);
     state.strWeekCreditB = std::move(creditB);
     state.objYearPlan = std::move(plan);
-    // Added to the current list, which is not emptied: a day of the same date replaces the old one.
-    for (auto& day : days)
-        state.objDayHead->appendDay(std::move(day));
+    state.objDayHead = std::move(head);
 }
 
 } // namespace lunaplan

@@ -213,7 +213,8 @@ private Q_SLOTS:
     void writesFixturesExactly();
     void layoutWithFourteenHolidays();
     void readsFixtures();
-    void loadAddsDaysToTheList();
+    void loadReplacesTheDayList();
+    void loadOrdersDaysOfAnUnorderedFile();
     void saveLoadSaveIsByteIdentical_data();
     void saveLoadSaveIsByteIdentical();
     void lfLineEndsAreRead();
@@ -420,22 +421,57 @@ void TestClassFile::readsFixtures()
     QCOMPARE(fresh.objYearPlan->SouJisuu(), 0);
 }
 
-void TestClassFile::loadAddsDaysToTheList()
+// The file's days replace the whole list. Kept days of another school year
+// would be written with their month and day only and come back as the file's
+// year, overwriting its own record of that date.
+void TestClassFile::loadReplacesTheDayList()
 {
     AppState state;
-    auto kept = makeRecordedDay(QDate(2003, 5, 7), u"体体体体体体体体"_s, u"13333300"_s);
-    auto replaced = makeRecordedDay(QDate(2003, 4, 21), u"算算算算算算算算"_s, u"13333300"_s);
-    state.objDayHead->appendDay(replaced);
-    state.objDayHead->appendDay(kept);
+    auto foreign = makeRecordedDay(QDate(2010, 4, 21), u"算算算算算算算算"_s, u"13333300"_s);
+    state.objDayHead->appendDay(foreign);
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2003, 5, 7), u"体体体体体体体体"_s, u"13333300"_s));
     state.strFileName = fixture(u"two-days.vl2"_s);
     test::ScriptedPrompts prompts;
     subLoadFile(state, prompts);
-    const QList<const VelaDayTime*> days = recordedDays(state);
-    QCOMPARE(days.size(), 3);
-    QCOMPARE(days[0]->dateThisDay(), QDate(2003, 4, 21));
-    QCOMPARE(days[0]->strSubject(), u"国学国算理音　　"_s); // the file's record replaced the old one
-    QCOMPARE(days[1], kept.get());
-    QCOMPARE(days[2]->dateThisDay(), QDate(2004, 2, 12));
+    const auto dates = [](const AppState& s) {
+        QList<QDate> list;
+        for (const VelaDayTime* d : recordedDays(s))
+            list.append(d->dateThisDay());
+        return list;
+    };
+    QCOMPARE(dates(state), (QList<QDate>{QDate(2003, 4, 21), QDate(2004, 2, 12)}));
+
+    state.strFileName = m_dir.filePath(u"again.vl2"_s);
+    subSaveFile(state, prompts);
+    AppState reread;
+    reread.strFileName = state.strFileName;
+    subLoadFile(reread, prompts);
+    QCOMPARE(dates(reread), dates(state));
+    QCOMPARE(recordedDays(reread).first()->strSubject(), u"国学国算理音　　"_s);
+}
+
+// A file's days out of date order, or a date twice, end up as appendDay puts
+// them: in date order, the later record of a date in place of the earlier.
+void TestClassFile::loadOrdersDaysOfAnUnorderedFile()
+{
+    QList<QByteArray> lines = crlfLines(readBytes(fixture(u"two-days.vl2"_s)));
+    lines += {" 4", " 21", sjis(u"体体体体体体体体"_s), "13333300", "", "False"};
+    lines += {" 5", " 7", sjis(u"音音音音音音音音"_s), "13333300", "", "True"};
+    lines += {" 3", " 1", sjis(u"図図図図図図図図"_s), "13333300", "", "False"};
+    lines += {" 3", " 1", sjis(u"理理理理理理理理"_s), "13333300", "", "False"}; // replaces the last day
+    lines += {" 3", " 2", sjis(u"社社社社社社社社"_s), "13333300", "", "False"};
+    const QString path = m_dir.filePath(u"unordered.vl2"_s);
+    writeBytes(path, joinCrlf(lines));
+    AppState state;
+    state.strFileName = path;
+    test::ScriptedPrompts prompts;
+    subLoadFile(state, prompts);
+    QStringList days;
+    for (const VelaDayTime* d : recordedDays(state))
+        days.append(d->dateThisDay().toString(Qt::ISODate) + u' ' + d->strSubject().left(1));
+    QCOMPARE(days, (QStringList{u"2003-04-21 体"_s, u"2003-05-07 音"_s, u"2004-02-12 国"_s,
+                                u"2004-03-01 理"_s, u"2004-03-02 社"_s}));
+    QVERIFY(recordedDays(state)[1]->boolNowPlanning());
 }
 
 void TestClassFile::saveLoadSaveIsByteIdentical_data()

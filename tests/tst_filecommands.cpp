@@ -56,6 +56,7 @@ private Q_SLOTS:
     void openReadsAFile();
     void openDamagedFileChangesNothing();
     void openCancelled();
+    void openAfterCloseHoldsOnlyTheFilesDays();
     void exitAnsweredNoStoresGeometry();
     void exitWithFailedSaveStaysOpen();
     void backupNames_data();
@@ -292,6 +293,23 @@ void TestFileCommands::openCancelled()
     m_window->fileCommands()->mnuFileOpen_Click();
     QCOMPARE(m_prompts->shown.size(), 1);
     QCOMPARE(m_state->intYear, 2026);
+}
+
+// A day registered after Close (or in a class never saved) belongs to another
+// school year than the file: opening the file must not keep it.
+void TestFileCommands::openAfterCloseHoldsOnlyTheFilesDays()
+{
+    addRecord();
+    m_prompts->answers.enqueue(Prompts::Answer::No);
+    m_window->fileCommands()->mnuFileClose_Click();
+    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 4, 21), u"体体体体体体　　"_s, u"33333300"_s));
+    m_prompts->fileNames.enqueue(QStringLiteral(LUNAPLAN_FIXTURES_DIR "/two-days.vl2"));
+    m_window->fileCommands()->mnuFileOpen_Click();
+    QCOMPARE(m_state->intYear, 2003);
+    QList<QDate> dates;
+    for (auto day = m_state->objDayHead->objNextDay(); day; day = day->objNextDay())
+        dates.append(day->dateThisDay());
+    QCOMPARE(dates, (QList<QDate>{QDate(2003, 4, 21), QDate(2004, 2, 12)}));
 }
 
 void TestFileCommands::exitAnsweredNoStoresGeometry()
