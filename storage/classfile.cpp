@@ -4,12 +4,14 @@
 #include "core/errors.h"
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
+#include "storage/fileerrors.h"
 #include "storage/prompts.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
@@ -17,16 +19,15 @@ namespace lunaplan {
 
 namespace {
 
-int fileErrorNumber(const QFileDevice& file)
+// A refusal of the file system as FileError, its reason in Japanese. The
+// system's error number is taken right after the failing call (errno is
+// cleared before it), so that the reason says what really happened.
+[[noreturn]] void throwFileError(const QFileDevice& file, int systemError, FileAccess access,
+                                 const QString& fileName, const QString& what)
 {
-    switch (file.error()) {
-    case QFileDevice::ResourceError: // no space left, too many open files
-        return FileError::DiskFull;
-    case QFileDevice::PermissionsError:
-        return FileError::AccessDenied;
-    default:
-        return FileError::PathAccess;
-    }
+    throw FileError(
+        fileErrorNumber(systemError, file.error(), access),
+        u"ファイル「%1」を%2: %3"_s.arg(fileName, what, fileErrorReason(systemError, file.error(), access)));
 }
 
 void writeAtomically(const QString& fileName, const QByteArray& bytes)
@@ -35,23 +36,25 @@ void writeAtomically(const QString& fileName, const QByteArray& bytes)
     // target only when everything has been written and flushed.
     QSaveFile file(fileName);
     const auto fail = [&](const QString& what) {
-        const FileError error(fileErrorNumber(file),
-                              u"ファイル「%1」を%2: %3"_s.arg(fileName, what, file.errorString()));
+        const int systemError = errno;
         file.cancelWriting();
-        throw error;
+        throwFileError(file, systemError, FileAccess::Write, fileName, what);
     };
     // Unbuffered: QSaveFile::commit() does not notice a failure of its own
     // final flush and would put a cut-off file in place. Without a buffer each
     // write reaches the system at once, and a short write is retried so that
     // the failure that caused it is reported with its reason.
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(u"保存のために開けませんでした"_s);
     for (qsizetype done = 0; done < bytes.size();) {
+        errno = 0;
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0)
             fail(u"書き込めませんでした"_s);
         done += static_cast<qsizetype>(written);
     }
+    errno = 0;
     if (!file.commit())
         fail(u"保存できませんでした"_s);
 }
@@ -59,12 +62,12 @@ void writeAtomically(const QString& fileName, const QByteArray& bytes)
 QByteArray readForParsing(const QString& fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int number = file.exists() ? fileErrorNumber(file) : FileError::NotFound;
-        throw FileError(number, u"ファイル「%1」を開けませんでした: %2"_s.arg(fileName, file.errorString()));
-    }
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throwFileError(file, errno, FileAccess::Read, fileName, u"開けませんでした"_s);
     // One byte more than the reader accepts, so that it can refuse a larger file.
     QByteArray bytes;
+    errno = 0;
     while (bytes.size() <= classfile::MaxBytes) {
         const QByteArray chunk = file.read(std::min<qint64>(1 << 20, classfile::MaxBytes + 1 - bytes.size()));
         if (chunk.isEmpty())
@@ -72,8 +75,7 @@ QByteArray readForParsing(const QString& fileName)
         bytes += chunk;
     }
     if (file.error() != QFileDevice::NoError)
-        throw FileError(fileErrorNumber(file),
-                        u"ファイル「%1」を読めませんでした: %2"_s.arg(fileName, file.errorString()));
+        throwFileError(file, errno, FileAccess::Read, fileName, u"読めませんでした"_s);
     return bytes;
 }
 
@@ -86,7 +88,7 @@ QString noDataToSaveMessage()
 
 QString notAClassFileMessage()
 {
-    return u"「Soraplan2002」のデータファイルではありません"_s;
+    return u"「Lunaplan2002」のデータファイルではありません"_s;
 }
 
 void subSaveFile(AppState& state, Prompts& prompts)

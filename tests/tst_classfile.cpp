@@ -8,6 +8,7 @@
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
 #include "storage/cp932.h"
+#include "storage/fileerrors.h"
 #include "tests/support/scriptedprompts.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <tuple>
@@ -237,6 +239,8 @@ private Q_SLOTS:
     void damagedFileChangesNothing_data();
     void damagedFileChangesNothing();
     void missingFileChangesNothing();
+    void fileErrorReasons_data();
+    void fileErrorReasons();
     void largestFiles();
     void corpusIsReadSafely_data();
     void corpusIsReadSafely();
@@ -694,7 +698,7 @@ void TestClassFile::failedWriteKeepsThePreviousFile()
 
     QVERIFY2(number != 0, "the failed write was not reported");
     QVERIFY2(description.contains(path), qPrintable(description));
-    QVERIFY2(description.contains(u"File too large"_s), qPrintable(description)); // the system's reason
+    QCOMPARE(description, u"ファイル「%1」を書き込めませんでした: ファイルが大きすぎます"_s.arg(path));
     QCOMPARE(readBytes(path), previous);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"class.vl2"_s});
     QVERIFY(prompts.shown.isEmpty());
@@ -709,7 +713,10 @@ void TestClassFile::saveToAMissingFolderFails()
         subSaveFile(state, prompts);
         QFAIL("saved into a folder that does not exist");
     } catch (const FileError& e) {
-        QVERIFY2(e.description().contains(state.strFileName), qPrintable(e.description()));
+        QCOMPARE(e.description(),
+                 u"ファイル「%1」を保存のために開けませんでした: 保存先のフォルダーが見つかりません"_s.arg(
+                     state.strFileName));
+        QCOMPARE(e.number(), FileError::PathAccess);
     }
     QCOMPARE(state.strFileName, m_dir.filePath(u"no-such-folder/class.vl2"_s));
 }
@@ -760,7 +767,7 @@ void TestClassFile::notAClassFile()
     test::ScriptedPrompts prompts;
     subLoadFile(state, prompts);
     QCOMPARE(prompts.shown.size(), 1);
-    QCOMPARE(prompts.shown[0].text, u"「Soraplan2002」のデータファイルではありません"_s);
+    QCOMPARE(prompts.shown[0].text, u"「Lunaplan2002」のデータファイルではありません"_s);
     QCOMPARE(prompts.shown[0].title, applicationTitle());
     QCOMPARE(prompts.shown[0].icon, Prompts::Icon::None);
     QCOMPARE(state.strFileName, QString());
@@ -878,10 +885,62 @@ void TestClassFile::missingFileChangesNothing()
         QFAIL("a missing file was read");
     } catch (const FileError& e) {
         QCOMPARE(e.number(), FileError::NotFound);
-        QVERIFY2(e.description().contains(m_dir.filePath(u"missing.vl2"_s)), qPrintable(e.description()));
+        QCOMPARE(e.description(), u"ファイル「%1」を開けませんでした: ファイルが見つかりません"_s.arg(
+                                      m_dir.filePath(u"missing.vl2"_s)));
     }
     QCOMPARE(state.strFileName, QString());
     QVERIFY(Snapshot(state) == before);
+
+    // A folder in place of the file is refused just as well, in Japanese.
+    state.strFileName = m_dir.path();
+    try {
+        subLoadFile(state, prompts);
+        QFAIL("a folder was read as a file");
+    } catch (const FileError& e) {
+        QVERIFY2(e.description().startsWith(u"ファイル「%1」を"_s.arg(m_dir.path())),
+                 qPrintable(e.description()));
+        QVERIFY2(!e.description().contains(u"directory"_s, Qt::CaseInsensitive), qPrintable(e.description()));
+    }
+    QVERIFY(Snapshot(state) == before);
+}
+
+// What the teacher reads when the system refuses, in Japanese whatever the
+// system's language; a number the table does not know falls back on Qt's kind.
+void TestClassFile::fileErrorReasons_data()
+{
+    QTest::addColumn<int>("systemError");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("writing");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<int>("number");
+    QTest::newRow("no permission to write") << EACCES << int(QFileDevice::OpenError) << true
+                                            << u"書き込みの権限がありません"_s << FileError::AccessDenied;
+    QTest::newRow("no permission to read") << EACCES << int(QFileDevice::OpenError) << false
+                                           << u"読み込みの権限がありません"_s << FileError::AccessDenied;
+    QTest::newRow("disk full") << ENOSPC << int(QFileDevice::ResourceError) << true
+                               << u"ディスクがいっぱいです"_s << FileError::DiskFull;
+    QTest::newRow("read-only place") << EROFS << int(QFileDevice::OpenError) << true
+                                     << u"読み取り専用の場所には書き込めません"_s << FileError::AccessDenied;
+    QTest::newRow("file not found") << ENOENT << int(QFileDevice::OpenError) << false
+                                    << u"ファイルが見つかりません"_s << FileError::NotFound;
+    QTest::newRow("unknown number, write error")
+        << 0 << int(QFileDevice::WriteError) << true << u"書き込み中にエラーが発生しました"_s
+        << FileError::PathAccess;
+    QTest::newRow("unknown number, full disk")
+        << 0 << int(QFileDevice::ResourceError) << true << u"ディスクがいっぱいです"_s << FileError::DiskFull;
+}
+
+void TestClassFile::fileErrorReasons()
+{
+    QFETCH(int, systemError);
+    QFETCH(int, kind);
+    QFETCH(bool, writing);
+    QFETCH(QString, reason);
+    QFETCH(int, number);
+    const auto fileKind = static_cast<QFileDevice::FileError>(kind);
+    const FileAccess access = writing ? FileAccess::Write : FileAccess::Read;
+    QCOMPARE(fileErrorReason(systemError, fileKind, access), reason);
+    QCOMPARE(fileErrorNumber(systemError, fileKind, access), number);
 }
 
 // 200 holidays and a full year of days fit; a file of more than 3,001 lines

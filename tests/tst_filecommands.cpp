@@ -283,7 +283,7 @@ void TestFileCommands::openDamagedFileChangesNothing()
     other.close();
     m_prompts->fileNames.enqueue(other.fileName());
     m_window->fileCommands()->mnuFileOpen_Click();
-    QCOMPARE(m_prompts->messages().last(), u"「Soraplan2002」のデータファイルではありません"_s);
+    QCOMPARE(m_prompts->messages().last(), u"「Lunaplan2002」のデータファイルではありません"_s);
     QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
 }
 
