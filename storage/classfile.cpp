@@ -22,23 +22,26 @@ namespace {
 // A refusal of the file system as FileError, its reason in Japanese. The
 // system's error number is taken right after the failing call (errno is
 // cleared before it), so that the reason says what really happened.
-[[noreturn]] void throwFileError(const QFileDevice& file, int systemError, FileAccess access,
+[[noreturn]] void throwFileError(int systemError, QFileDevice::FileError kind, FileAccess access,
                                  const QString& fileName, const QString& what)
 {
     throw FileError(
-        fileErrorNumber(systemError, file.error(), access),
-        u"ファイル「%1」を%2: %3"_s.arg(fileName, what, fileErrorReason(systemError, file.error(), access)));
+        fileErrorNumber(systemError, kind, access),
+        u"ファイル「%1」を%2: %3"_s.arg(fileName, what, fileErrorReason(systemError, kind, access)));
 }
 
-void writeAtomically(const QString& fileName, const QByteArray& bytes)
+} // namespace
+
+void writeFileAtomically(const QString& fileName, const QByteArray& bytes)
 {
     // The bytes go to a temporary file beside the target, which replaces the
     // target only when everything has been written and flushed.
     QSaveFile file(fileName);
     const auto fail = [&](const QString& what) {
         const int systemError = errno;
+        const QFileDevice::FileError kind = file.error();
         file.cancelWriting();
-        throwFileError(file, systemError, FileAccess::Write, fileName, what);
+        throwFileError(systemError, kind, FileAccess::Write, fileName, what);
     };
     // Unbuffered: QSaveFile::commit() does not notice a failure of its own
     // final flush and would put a cut-off file in place. Without a buffer each
@@ -59,12 +62,14 @@ void writeAtomically(const QString& fileName, const QByteArray& bytes)
         fail(u"保存できませんでした"_s);
 }
 
+namespace {
+
 QByteArray readForParsing(const QString& fileName)
 {
     QFile file(fileName);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throwFileError(file, errno, FileAccess::Read, fileName, u"開けませんでした"_s);
+        throwFileError(errno, file.error(), FileAccess::Read, fileName, u"開けませんでした"_s);
     // One byte more than the reader accepts, so that it can refuse a larger file.
     QByteArray bytes;
     errno = 0;
@@ -75,7 +80,7 @@ QByteArray readForParsing(const QString& fileName)
         bytes += chunk;
     }
     if (file.error() != QFileDevice::NoError)
-        throwFileError(file, errno, FileAccess::Read, fileName, u"読めませんでした"_s);
+        throwFileError(errno, file.error(), FileAccess::Read, fileName, u"読めませんでした"_s);
     return bytes;
 }
 
@@ -102,7 +107,7 @@ void subSaveFile(AppState& state, Prompts& prompts)
     // February that the school year in the state does not have, a list longer
     // than a file may be): the FormatError names the line.
     parseClassFile(bytes);
-    writeAtomically(state.strFileName, bytes);
+    writeFileAtomically(state.strFileName, bytes);
 }
 
 void subLoadFile(AppState& state, Prompts& prompts)

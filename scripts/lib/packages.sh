@@ -32,4 +32,4 @@ ensure_packages() {
 
 # Packages to build Lunaplan and run its tests.
 LUNAPLAN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libbenchmark-dev
-                         fonts-ipafont-mincho fonts-ipafont-gothic)
+                         fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n)

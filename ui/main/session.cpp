@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "ui/common/japanesefonts.h"
+#include "ui/common/japanesetranslation.h"
 #include "ui/common/openclassfile.h"
 #include "ui/common/qtprompts.h"
 #include "ui/main/frmmain.h"
@@ -16,6 +17,9 @@ void prepareApplication()
     QApplication::setOrganizationName(QStringLiteral("Lunaplan"));
     QApplication::setApplicationName(QStringLiteral("Lunaplan"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    // The interface is Japanese whatever the desktop's language, standard dialogs included.
+    if (auto* application = QCoreApplication::instance())
+        installQtJapaneseTranslation(*application);
     installJapaneseFontSubstitutions();
     QApplication::setFont(interfaceFont());
 }

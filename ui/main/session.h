@@ -33,7 +33,7 @@ private:
     std::unique_ptr<frmMain> m_window;
 };
 
-// Font names and the interface font, before any window is made.
+// Qt's Japanese translation, font names and the interface font, before any window is made.
 void prepareApplication();
 
 } // namespace lunaplan
