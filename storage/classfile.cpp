@@ -70,15 +70,25 @@ QByteArray readForParsing(const QString& fileName)
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throwFileError(errno, file.error(), FileAccess::Read, fileName, u"開けませんでした"_s);
-    // One byte more than the reader accepts, so that it can refuse a larger file.
-    QByteArray bytes;
+    // One byte more than the reader accepts, so that it can refuse a larger
+    // file. The buffer starts at the file's size (one read for a regular
+    // file) and grows while a file that reports no size goes on.
+    constexpr qsizetype limit = classfile::MaxBytes + 1;
+    QByteArray bytes(std::clamp<qint64>(file.size() + 1, 4096, limit), Qt::Uninitialized);
+    qsizetype used = 0;
     errno = 0;
-    while (bytes.size() <= classfile::MaxBytes) {
-        const QByteArray chunk = file.read(std::min<qint64>(1 << 20, classfile::MaxBytes + 1 - bytes.size()));
-        if (chunk.isEmpty())
+    for (;;) {
+        if (used == bytes.size()) {
+            if (used == limit)
+                break;
+            bytes.resize(std::min(limit, 2 * used));
+        }
+        const qint64 got = file.read(bytes.data() + used, bytes.size() - used);
+        if (got <= 0)
             break;
-        bytes += chunk;
+        used += static_cast<qsizetype>(got);
     }
+    bytes.truncate(used);
     if (file.error() != QFileDevice::NoError)
         throwFileError(errno, file.error(), FileAccess::Read, fileName, u"読めませんでした"_s);
     return bytes;

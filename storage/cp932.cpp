@@ -61,7 +61,7 @@ Cp932Codec::~Cp932Codec()
     iconv_close(handle(m_fromUnicode));
 }
 
-std::optional<QString> Cp932Codec::decode(QByteArrayView bytes)
+std::optional<QString> Cp932Codec::decode(QByteArrayView bytes, qsizetype* invalidAt)
 {
     // Bytes below 0x80 are ASCII in code page 932 (0x5C is the backslash).
     if (isAscii(bytes))
@@ -75,8 +75,12 @@ std::optional<QString> Cp932Codec::decode(QByteArrayView bytes)
     char* out = reinterpret_cast<char*>(text.data());
     size_t outLeft = static_cast<size_t>(text.size()) * sizeof(char16_t);
     iconv(handle(m_toUnicode), nullptr, nullptr, nullptr, nullptr);
-    if (iconv(handle(m_toUnicode), &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1))
-        return std::nullopt; // EILSEQ or EINVAL; E2BIG cannot happen, see above
+    if (iconv(handle(m_toUnicode), &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1)) {
+        // EILSEQ or EINVAL (E2BIG cannot happen, see above): `in` stopped at the byte at fault.
+        if (invalidAt)
+            *invalidAt = static_cast<qsizetype>(in - bytes.data());
+        return std::nullopt;
+    }
     text.truncate(text.size() - static_cast<qsizetype>(outLeft / sizeof(char16_t)));
     return text;
 }

@@ -824,6 +824,11 @@ void TestClassFile::damagedFileChangesNothing_data()
         << days << 86 << QByteArray("\x8d\x91\x81") << 0
         << u"86行目: コードページ932（Shift_JIS）の文字ではないバイトがあります"_s;
     *row("flag other than True") << days << 182 << QByteArray("true") << 0 << QString();
+    *row("invalid bytes in a number line")
+        << fresh << 3 << QByteArray("\x8d\x91\x80") << 0 << u"3行目: 数値ではありません"_s;
+    *row("lead byte at the end of the last line")
+        << days << 188 << QByteArray("False\x81") << 0
+        << u"188行目: コードページ932（Shift_JIS）の文字ではないバイトがあります"_s;
     // Files cut short, or with a line too many.
     *row("last plan line missing") << fresh << 0 << QByteArray() << 1
                                    << u"176行目: ファイルが途中で終わっています"_s;
