@@ -6,6 +6,7 @@
 #include "storage/cp932.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -105,10 +106,27 @@ public:
         const int number = lineNumber();
         if (atUndecodable())
             throw FormatError(number, u"コードページ932（Shift_JIS）の文字ではないバイトがあります"_s);
-        return take().toString();
+        const QStringView line = take();
+        if (line.isEmpty())
+            return {};
+        // The days repeat a few texts (the lengths, the subjects of a weekday,
+        // a comment): a line equal to a recent one shares its string.
+        for (std::size_t i = 0; i < m_recent.size(); ++i) {
+            const QString& recent = m_recent[(m_newest + m_recent.size() - i) % m_recent.size()];
+            if (recent.size() == line.size() && recent == line)
+                return recent;
+        }
+        m_newest = (m_newest + 1) % m_recent.size();
+        return m_recent[m_newest] = line.toString();
     }
 
-    bool flag() { return fncStoB(text()); }
+    bool flag()
+    {
+        const int number = lineNumber();
+        if (atUndecodable())
+            throw FormatError(number, u"コードページ932（Shift_JIS）の文字ではないバイトがあります"_s);
+        return fncStoB(take());
+    }
 
     qint64 number()
     {
@@ -179,6 +197,8 @@ private:
     const qsizetype m_count;
     qsizetype m_next = 0;
     qsizetype m_pos = 0;
+    std::array<QString, 8> m_recent;
+    std::size_t m_newest = 0;
 };
 
 // The school years whose dates the file can hold (the year after, too).

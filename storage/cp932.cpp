@@ -43,22 +43,15 @@ bool isAscii(QByteArrayView bytes)
 
 } // namespace
 
-Cp932Codec::Cp932Codec()
-    : m_toUnicode(openConverter(Utf16Name, "CP932"))
-    , m_fromUnicode(nullptr)
-{
-    try {
-        m_fromUnicode = openConverter("CP932", Utf16Name);
-    } catch (...) {
-        iconv_close(handle(m_toUnicode));
-        throw;
-    }
-}
+// Each direction is opened when first used: a file is only read or only written.
+Cp932Codec::Cp932Codec() = default;
 
 Cp932Codec::~Cp932Codec()
 {
-    iconv_close(handle(m_toUnicode));
-    iconv_close(handle(m_fromUnicode));
+    if (m_toUnicode)
+        iconv_close(handle(m_toUnicode));
+    if (m_fromUnicode)
+        iconv_close(handle(m_fromUnicode));
 }
 
 std::optional<QString> Cp932Codec::decode(QByteArrayView bytes, qsizetype* invalidAt)
@@ -69,6 +62,8 @@ std::optional<QString> Cp932Codec::decode(QByteArrayView bytes, qsizetype* inval
 
     // Every character of the code page is one UTF-16 unit and takes at least
     // one byte, so the text never has more units than the input has bytes.
+    if (!m_toUnicode)
+        m_toUnicode = openConverter(Utf16Name, "CP932");
     QString text(bytes.size(), Qt::Uninitialized);
     char* in = const_cast<char*>(bytes.data());
     size_t inLeft = static_cast<size_t>(bytes.size());
@@ -89,6 +84,8 @@ void Cp932Codec::encode(QStringView text, QByteArray& out)
 {
     if (text.isEmpty())
         return;
+    if (!m_fromUnicode)
+        m_fromUnicode = openConverter("CP932", Utf16Name);
     const qsizetype start = out.size();
     // Two bytes per UTF-16 unit at most; a replacement never takes more than
     // the one or two units it stands for.

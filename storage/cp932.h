@@ -35,8 +35,8 @@ public:
     QByteArray encode(QStringView text);
 
 private:
-    void* m_toUnicode;
-    void* m_fromUnicode;
+    void* m_toUnicode = nullptr;
+    void* m_fromUnicode = nullptr;
 };
 
 } // namespace lunaplan
