@@ -30,8 +30,6 @@ namespace {
         u"ファイル「%1」を%2: %3"_s.arg(fileName, what, fileErrorReason(systemError, kind, access)));
 }
 
-} // namespace
-
 void writeFileAtomically(const QString& fileName, const QByteArray& bytes)
 {
     // The bytes go to a temporary file beside the target, which replaces the
@@ -61,8 +59,6 @@ void writeFileAtomically(const QString& fileName, const QByteArray& bytes)
     if (!file.commit())
         fail(u"保存できませんでした"_s);
 }
-
-namespace {
 
 QByteArray readForParsing(const QString& fileName)
 {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 namespace lunaplan {
@@ -25,12 +24,6 @@ void subSaveFile(AppState& state, Prompts& prompts);
 // line) strFileName becomes empty, nothing else changes, and the error is
 // passed on. A successful read clears boolCalendarReady.
 void subLoadFile(AppState& state, Prompts& prompts);
-
-// Writes the bytes to a temporary file beside fileName, which takes the name
-// only once everything is written and flushed: on any failure the previous
-// file stays as it was. Throws FileError (the description names the file and
-// the reason).
-void writeFileAtomically(const QString& fileName, const QByteArray& bytes);
 
 // The messages these show.
 QString noDataToSaveMessage();

@@ -1,7 +1,6 @@
 #include "ui/main/filecommands.h"
 
 #include "core/appstate.h"
-#include "core/errors.h"
 #include "storage/classfile.h"
 #include "storage/prompts.h"
 #include "ui/common/monthview.h"
@@ -14,6 +13,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSaveFile>
 
 namespace lunaplan {
 
@@ -165,17 +165,29 @@ bool makeBackupCopy(const QString& path)
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
+    // The copy goes to a temporary file beside the backup and takes its name
+    // only when complete, so a failed copy leaves the older backup whole.
+    // Unbuffered, as a class file is saved: each write reports its own failure.
+    QSaveFile copy(backup);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    // The copy takes the backup's name only when complete, so a failed copy
-    // leaves the older backup whole.
-    try {
-        writeFileAtomically(backup, bytes);
-    } catch (const FileError&) {
-        return false;
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = source.read(chunk.data(), chunk.size());
+        if (got == 0)
+            return copy.commit();
+        qint64 done = 0;
+        while (got > 0 && done < got) {
+            const qint64 written = copy.write(chunk.constData() + done, got - done);
+            if (written <= 0)
+                break;
+            done += written;
+        }
+        if (got < 0 || done < got) {
+            copy.cancelWriting();
+            return false;
+        }
     }
-    return true;
 }
 
 } // namespace lunaplan
