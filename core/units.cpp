@@ -15,9 +15,9 @@ qint16 checkedUnits(qint64 units)
     return static_cast<qint16>(units);
 }
 
-QString fncCreditToStr(qint16 units)
+QString fncCreditToStr(int units)
 {
-    const int magnitude = std::abs(static_cast<int>(units));
+    const qint64 magnitude = std::abs(qint64{units}); // the smallest int has no int magnitude
     const QString text = QString::number(magnitude / 3) + u'.' + QString::number(magnitude % 3);
     return units < 0 ? u'-' + text : text;
 }
@@ -89,8 +89,15 @@ QDate fncMakeDate(QStringView yearText, QStringView monthText, QStringView dayTe
     const std::optional<int> day = parseInteger(dayText);
     if (!year || !month || !day)
         throw ConversionError();
-    const int calendarYear = *month <= 3 ? *year + 1 : *year;
-    const QDate date(calendarYear, *month, *day);
+    return fncMakeDate(*year, *month, *day);
+}
+
+QDate fncMakeDate(int year, int month, int day)
+{
+    // The largest year has no following calendar year to put January to March in.
+    if (month <= 3 && year == std::numeric_limits<int>::max())
+        throw ConversionError(QStringLiteral("日付ではありません。"));
+    const QDate date(month <= 3 ? year + 1 : year, month, day);
     if (!date.isValid())
         throw ConversionError(QStringLiteral("日付ではありません。"));
     return date;

@@ -13,7 +13,9 @@ namespace lunaplan {
 qint16 checkedUnits(qint64 units);
 
 // Unit count to the lessons.remainder notation: 97 gives "32.1", -4 gives "-1.1".
-QString fncCreditToStr(qint16 units);
+// Takes an int so that a difference of two counts (plan and actual), which
+// may leave 16 bits, is written as it is rather than wrapped around.
+QString fncCreditToStr(int units);
 
 // Lessons.remainder text (or a plain number of lessons) to a unit count:
 // "32.1" gives 97, "32" gives 96, "1.5" gives 8, "32." and "3.25" give 0.
@@ -28,6 +30,8 @@ bool fncStoB(QStringView text);
 // text: months 1 to 3 (and a month text that is not a number) belong to the
 // following calendar year. Throws ConversionError when the texts make no date.
 QDate fncMakeDate(QStringView yearText, QStringView monthText, QStringView dayText);
+// The same for numbers already read: month/day in the school year of `year`.
+QDate fncMakeDate(int year, int month, int day);
 
 // A whole decimal number with optional surrounding spaces and sign; nothing
 // when the text is anything else or does not fit 32 bits.

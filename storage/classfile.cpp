@@ -5,11 +5,13 @@
 #include "storage/atomicfile.h"
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
+#include "storage/fileerrors.h"
 #include "storage/prompts.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
@@ -20,21 +22,30 @@ namespace {
 QByteArray readForParsing(const QString& fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int number = file.exists() ? fileErrorNumber(file) : FileError::NotFound;
-        throw FileError(number, u"ファイル「%1」を開けませんでした: %2"_s.arg(fileName, file.errorString()));
-    }
-    // One byte more than the reader accepts, so that it can refuse a larger file.
-    QByteArray bytes;
-    while (bytes.size() <= classfile::MaxBytes) {
-        const QByteArray chunk = file.read(std::min<qint64>(1 << 20, classfile::MaxBytes + 1 - bytes.size()));
-        if (chunk.isEmpty())
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throwFileError(errno, file.error(), FileAccess::Read, fileName, u"開けませんでした"_s);
+    // One byte more than the reader accepts, so that it can refuse a larger
+    // file. The buffer starts at the file's size (one read for a regular
+    // file) and grows while a file that reports no size goes on.
+    constexpr qsizetype limit = classfile::MaxBytes + 1;
+    QByteArray bytes(std::clamp<qint64>(file.size() + 1, 4096, limit), Qt::Uninitialized);
+    qsizetype used = 0;
+    errno = 0;
+    for (;;) {
+        if (used == bytes.size()) {
+            if (used == limit)
+                break;
+            bytes.resize(std::min(limit, 2 * used));
+        }
+        const qint64 got = file.read(bytes.data() + used, bytes.size() - used);
+        if (got <= 0)
             break;
-        bytes += chunk;
+        used += static_cast<qsizetype>(got);
     }
+    bytes.truncate(used);
     if (file.error() != QFileDevice::NoError)
-        throw FileError(fileErrorNumber(file),
-                        u"ファイル「%1」を読めませんでした: %2"_s.arg(fileName, file.errorString()));
+        throwFileError(errno, file.error(), FileAccess::Read, fileName, u"読めませんでした"_s);
     return bytes;
 }
 
@@ -47,7 +58,7 @@ QString noDataToSaveMessage()
 
 QString notAClassFileMessage()
 {
-    return u"「Soraplan2002」のデータファイルではありません"_s;
+    return u"「Lunaplan2002」のデータファイルではありません"_s;
 }
 
 void subSaveFile(AppState& state, Prompts& prompts)

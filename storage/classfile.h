@@ -11,14 +11,14 @@ class Prompts;
 // or no class (intYear 0) it shows "まだ保存するデータがありません。" and writes
 // nothing. The file is replaced atomically: on any failure the previous file
 // stays as it was. Throws FileError (open, write or rename failed; the
-// description names the file and the system's reason) or FormatError when the
+// description names the file and the reason in Japanese) or FormatError when the
 // state holds something the file cannot carry back (the description names the
 // line; nothing is written).
 void subSaveFile(AppState& state, Prompts& prompts);
 
 // Reads the class data file state.strFileName into the state. A file whose
 // first line is not the magic (an empty file too) is reported with
-// "「Soraplan2002」のデータファイルではありません" and empties strFileName.
+// "「Lunaplan2002」のデータファイルではありません" and empties strFileName.
 // The whole file is read and checked before the state changes: on FileError
 // (cannot open or read) or FormatError (damaged; the description names the
 // line) strFileName becomes empty, nothing else changes, and the error is

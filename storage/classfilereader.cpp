@@ -5,8 +5,9 @@
 #include "core/units.h"
 #include "storage/cp932.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -29,88 +30,113 @@ int lineNumberAt(QByteArrayView bytes, qsizetype offset)
     return 1 + static_cast<int>(bytes.first(offset).count('\n'));
 }
 
-// The lines without their line ends (CR LF or LF). A line end after the last
-// line does not start another one.
-QList<QByteArrayView> splitLines(QByteArrayView bytes)
+// The number of lines; a line end after the last line does not start another one.
+qsizetype lineCount(QByteArrayView bytes)
 {
-    QList<QByteArrayView> lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
-        if (end < 0)
-            end = bytes.size();
-        QByteArrayView line = bytes.sliced(start, end - start);
-        // Also on a last line without LF: a file cut between CR and LF.
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (lines.size() == classfile::MaxLines)
-            throw FormatError(classfile::MaxLines + 1,
-                              u"行数が多すぎます（%1行まで）"_s.arg(classfile::MaxLines));
-        lines.append(line);
-        start = next;
-    }
-    return lines;
+    const auto ends = std::count(bytes.begin(), bytes.end(), '\n');
+    return static_cast<qsizetype>(ends) + (bytes.endsWith('\n') ? 0 : 1);
 }
 
 // A number line: spaces, an optional sign, digits, spaces.
-std::optional<qint64> parseNumber(QByteArrayView line)
+std::optional<qint64> parseNumber(QStringView line)
 {
     qsizetype i = 0;
     const qsizetype n = line.size();
-    while (i < n && line[i] == ' ')
+    while (i < n && line[i] == u' ')
         ++i;
     bool negative = false;
-    if (i < n && (line[i] == '+' || line[i] == '-')) {
-        negative = line[i] == '-';
+    if (i < n && (line[i] == u'+' || line[i] == u'-')) {
+        negative = line[i] == u'-';
         ++i;
     }
     const qsizetype firstDigit = i;
     qint64 value = 0;
-    for (; i < n && line[i] >= '0' && line[i] <= '9'; ++i) {
+    for (; i < n && line[i] >= u'0' && line[i] <= u'9'; ++i) {
         // Saturate far above any Integer; the range check follows.
         if (value < 1'000'000'000)
-            value = value * 10 + (line[i] - '0');
+            value = value * 10 + (line[i].unicode() - u'0');
     }
     if (i == firstDigit)
         return std::nullopt;
-    while (i < n && line[i] == ' ')
+    while (i < n && line[i] == u' ')
         ++i;
     if (i != n)
         return std::nullopt;
     return negative ? -value : value;
 }
 
+// The whole file decoded at once. Code page 932 has no state and never uses
+// CR or LF inside a character, so this is the text of every line. When some
+// bytes are not code page 932, the text holds the lines before the first
+// line with such bytes.
+struct DecodedFile {
+    QString text;
+    qsizetype decodedLines = 0;
+};
+
+DecodedFile decodeFile(QByteArrayView bytes, qsizetype lines)
+{
+    Cp932Codec codec;
+    qsizetype invalidAt = 0;
+    if (std::optional<QString> text = codec.decode(bytes, &invalidAt))
+        return {std::move(*text), lines};
+    const qsizetype lineStart = bytes.first(invalidAt).lastIndexOf('\n') + 1;
+    // The lines before decode: decoding stopped further on.
+    return {codec.decode(bytes.first(lineStart)).value_or(QString()), lineNumberAt(bytes, invalidAt) - 1};
+}
+
+// Reads the lines of a decoded file one after the other, without their line
+// ends (CR LF or LF).
 class Reader {
 public:
-    explicit Reader(const QList<QByteArrayView>& lines)
-        : m_lines(lines)
+    // `lines` lines in all; the line after the decoded ones, if any, holds
+    // bytes that are not code page 932.
+    Reader(const DecodedFile& file, qsizetype lines)
+        : m_text(file.text)
+        , m_decoded(file.decodedLines)
+        , m_count(lines)
     {}
 
-    bool atEnd() const { return m_next == m_lines.size(); }
+    bool atEnd() const { return m_next == m_count; }
     // The number of the line read next (from 1).
     int lineNumber() const { return static_cast<int>(m_next) + 1; }
 
     QString text()
     {
         const int number = lineNumber();
-        const std::optional<QString> decoded = m_codec.decode(take());
-        if (!decoded)
+        if (atUndecodable())
             throw FormatError(number, u"コードページ932（Shift_JIS）の文字ではないバイトがあります"_s);
-        return *decoded;
+        const QStringView line = take();
+        if (line.isEmpty())
+            return {};
+        // The days repeat a few texts (the lengths, the subjects of a weekday,
+        // a comment): a line equal to a recent one shares its string.
+        for (std::size_t i = 0; i < m_recent.size(); ++i) {
+            const QString& recent = m_recent[(m_newest + m_recent.size() - i) % m_recent.size()];
+            if (recent.size() == line.size() && recent == line)
+                return recent;
+        }
+        m_newest = (m_newest + 1) % m_recent.size();
+        return m_recent[m_newest] = line.toString();
     }
 
-    bool flag() { return fncStoB(text()); }
+    bool flag()
+    {
+        const int number = lineNumber();
+        if (atUndecodable())
+            throw FormatError(number, u"コードページ932（Shift_JIS）の文字ではないバイトがあります"_s);
+        return fncStoB(take());
+    }
 
     qint64 number()
     {
         const int number = lineNumber();
-        const std::optional<qint64> value = parseNumber(take());
+        // Bytes that are not code page 932 are not digits either.
+        const std::optional<qint64> value = atUndecodable() ? std::nullopt : parseNumber(take());
         if (!value)
             throw FormatError(number, u"数値ではありません"_s);
         return *value;
     }
-
     qint16 integer(qint64 min = std::numeric_limits<qint16>::min(),
                    qint64 max = std::numeric_limits<qint16>::max())
     {
@@ -133,7 +159,7 @@ public:
         if (day < 1 || day > 31)
             throw FormatError(dayLine, u"日付ではありません"_s);
         try {
-            return fncMakeDate(QString::number(year), QString::number(month), QString::number(day));
+            return fncMakeDate(year, static_cast<int>(month), static_cast<int>(day));
         } catch (const ConversionError&) {
             throw FormatError(dayLine, u"日付ではありません"_s);
         }
@@ -148,16 +174,31 @@ public:
     }
 
 private:
-    QByteArrayView take()
+    bool atUndecodable() const { return m_next == m_decoded && m_next < m_count; }
+
+    QStringView take()
     {
         if (atEnd())
             throw FormatError(lineNumber(), u"ファイルが途中で終わっています"_s);
-        return m_lines[m_next++];
+        ++m_next;
+        qsizetype end = m_text.indexOf(u'\n', m_pos);
+        if (end < 0)
+            end = m_text.size();
+        QStringView line = m_text.sliced(m_pos, end - m_pos);
+        m_pos = std::min(end + 1, m_text.size());
+        // Also on a last line without LF: a file cut between CR and LF.
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        return line;
     }
 
-    const QList<QByteArrayView>& m_lines;
+    const QStringView m_text;
+    const qsizetype m_decoded;
+    const qsizetype m_count;
     qsizetype m_next = 0;
-    Cp932Codec m_codec;
+    qsizetype m_pos = 0;
+    std::array<QString, 8> m_recent;
+    std::size_t m_newest = 0;
 };
 
 // The school years whose dates the file can hold (the year after, too).
@@ -174,8 +215,12 @@ std::optional<ClassFileData> parseClassFile(QByteArrayView bytes)
     if (bytes.size() > classfile::MaxBytes)
         throw FormatError(lineNumberAt(bytes, classfile::MaxBytes),
                           u"ファイルが大きすぎます（%1 MiBまで）"_s.arg(classfile::MaxBytes / (1024 * 1024)));
-    const QList<QByteArrayView> lines = splitLines(bytes);
-    Reader r(lines);
+    const qsizetype lines = lineCount(bytes);
+    if (lines > classfile::MaxLines)
+        throw FormatError(classfile::MaxLines + 1,
+                          u"行数が多すぎます（%1行まで）"_s.arg(classfile::MaxLines));
+    const DecodedFile decoded = decodeFile(bytes, lines);
+    Reader r(decoded, lines);
     r.text(); // the magic, checked above
 
     ClassFileData data;
@@ -212,6 +257,7 @@ std::optional<ClassFileData> parseClassFile(QByteArrayView bytes)
     } catch (const OverflowError&) {
         throw FormatError(planLine, u"計画時数の合計が大きすぎます"_s);
     }
+    data.days.reserve((lines - r.lineNumber() + 1) / 6);
     while (!r.atEnd()) {
         ClassFileDay day;
         day.dateThisDay = r.date(data.intYear);
@@ -250,16 +296,27 @@ void applyClassFile(AppState& state, const ClassFileData& data)
     for (int n = 1; n <= 3; ++n)
         static_cast<TotalsRecord&>(*plan->season(n)) = data.planTerms[static_cast<std::size_t>(n - 1)];
     plan->calculate(); // checked by parseClassFile
-    std::vector<std::shared_ptr<VelaDayTime>> days;
-    days.reserve(static_cast<std::size_t>(data.days.size()));
+    // The file's days make the whole list: one school year in memory, never
+    // mixed with days of another year. The file is in date order, so each day
+    // goes to the tail at once; a day out of order still takes its place (and
+    // replaces a day of its date) as appendDay puts it.
+    auto head = std::make_shared<VelaDayTime>();
+    VelaDayTime* tail = head.get();
     for (const ClassFileDay& d : data.days) {
         auto day = makeRecordedDay(d.dateThisDay, d.strSubject, d.strCredit);
         day->setStrComment(d.strComment);
         day->setBoolNowPlanning(d.boolNowPlanning);
-        days.push_back(std::move(day));
+        if (tail == head.get() || d.dateThisDay > tail->dateThisDay()) {
+            tail->setObjNextDay(day);
+            tail = day.get();
+            continue;
+        }
+        VelaDayTime* const inserted = day.get();
+        const bool replacesTail = d.dateThisDay == tail->dateThisDay();
+        head->appendDay(std::move(day));
+        if (replacesTail)
+            tail = inserted;
     }
-    if (!state.objDayHead)
-        state.objDayHead = std::make_shared<VelaDayTime>();
 
     state.boolCalendarReady = false;
     state.intYear = data.intYear;
@@ -284,9 +341,7 @@ void applyClassFile(AppState& state, const ClassFileData& data)
     state.strWeekCreditA = std::move(creditA);
     state.strWeekCreditB = std::move(creditB);
     state.objYearPlan = std::move(plan);
-    // Added to the current list, which is not emptied: a day of the same date replaces the old one.
-    for (auto& day : days)
-        state.objDayHead->appendDay(std::move(day));
+    state.objDayHead = std::move(head);
 }
 
 } // namespace lunaplan

@@ -20,8 +20,9 @@ std::optional<ClassFileData> parseClassFile(QByteArrayView bytes);
 
 // Puts a file's content into the state: class identity, calendar, holiday
 // entries 0 to the count, base hours (into the existing objYearBase), new
-// template weeks with their frames, a new plan summed with calculate, and the
-// days added to the current list through appendDay. Clears boolCalendarReady.
+// template weeks with their frames, a new plan summed with calculate, and a
+// new day list that holds the file's days and nothing else (a day of a date
+// met twice replaces the earlier one). Clears boolCalendarReady.
 // The data must come from parseClassFile; nothing here can fail half-way
 // except for lack of memory, and that only before the state is touched.
 void applyClassFile(AppState& state, const ClassFileData& data);

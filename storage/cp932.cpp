@@ -43,25 +43,18 @@ bool isAscii(QByteArrayView bytes)
 
 } // namespace
 
-Cp932Codec::Cp932Codec()
-    : m_toUnicode(openConverter(Utf16Name, "CP932"))
-    , m_fromUnicode(nullptr)
-{
-    try {
-        m_fromUnicode = openConverter("CP932", Utf16Name);
-    } catch (...) {
-        iconv_close(handle(m_toUnicode));
-        throw;
-    }
-}
+// Each direction is opened when first used: a file is only read or only written.
+Cp932Codec::Cp932Codec() = default;
 
 Cp932Codec::~Cp932Codec()
 {
-    iconv_close(handle(m_toUnicode));
-    iconv_close(handle(m_fromUnicode));
+    if (m_toUnicode)
+        iconv_close(handle(m_toUnicode));
+    if (m_fromUnicode)
+        iconv_close(handle(m_fromUnicode));
 }
 
-std::optional<QString> Cp932Codec::decode(QByteArrayView bytes)
+std::optional<QString> Cp932Codec::decode(QByteArrayView bytes, qsizetype* invalidAt)
 {
     // Bytes below 0x80 are ASCII in code page 932 (0x5C is the backslash).
     if (isAscii(bytes))
@@ -69,14 +62,20 @@ std::optional<QString> Cp932Codec::decode(QByteArrayView bytes)
 
     // Every character of the code page is one UTF-16 unit and takes at least
     // one byte, so the text never has more units than the input has bytes.
+    if (!m_toUnicode)
+        m_toUnicode = openConverter(Utf16Name, "CP932");
     QString text(bytes.size(), Qt::Uninitialized);
     char* in = const_cast<char*>(bytes.data());
     size_t inLeft = static_cast<size_t>(bytes.size());
     char* out = reinterpret_cast<char*>(text.data());
     size_t outLeft = static_cast<size_t>(text.size()) * sizeof(char16_t);
     iconv(handle(m_toUnicode), nullptr, nullptr, nullptr, nullptr);
-    if (iconv(handle(m_toUnicode), &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1))
-        return std::nullopt; // EILSEQ or EINVAL; E2BIG cannot happen, see above
+    if (iconv(handle(m_toUnicode), &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1)) {
+        // EILSEQ or EINVAL (E2BIG cannot happen, see above): `in` stopped at the byte at fault.
+        if (invalidAt)
+            *invalidAt = static_cast<qsizetype>(in - bytes.data());
+        return std::nullopt;
+    }
     text.truncate(text.size() - static_cast<qsizetype>(outLeft / sizeof(char16_t)));
     return text;
 }
@@ -85,6 +84,8 @@ void Cp932Codec::encode(QStringView text, QByteArray& out)
 {
     if (text.isEmpty())
         return;
+    if (!m_fromUnicode)
+        m_fromUnicode = openConverter("CP932", Utf16Name);
     const qsizetype start = out.size();
     // Two bytes per UTF-16 unit at most; a replacement never takes more than
     // the one or two units it stands for.

@@ -25,8 +25,9 @@ public:
     Cp932Codec& operator=(const Cp932Codec&) = delete;
 
     // The text of the bytes; nothing when they are not valid code page 932
-    // (an unknown byte, a lead byte without its trail byte).
-    std::optional<QString> decode(QByteArrayView bytes);
+    // (an unknown byte, a lead byte without its trail byte), and then, when
+    // invalidAt is given, it receives the offset of the first byte at fault.
+    std::optional<QString> decode(QByteArrayView bytes, qsizetype* invalidAt = nullptr);
 
     // Appends the bytes of the text to out. Each character that the code page
     // cannot hold (a lone surrogate included) becomes ReplacementCharacter.
@@ -34,8 +35,8 @@ public:
     QByteArray encode(QStringView text);
 
 private:
-    void* m_toUnicode;
-    void* m_fromUnicode;
+    void* m_toUnicode = nullptr;
+    void* m_fromUnicode = nullptr;
 };
 
 } // namespace lunaplan

@@ -8,6 +8,7 @@
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
 #include "storage/cp932.h"
+#include "storage/fileerrors.h"
 #include "tests/support/scriptedprompts.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <tuple>
@@ -213,7 +215,8 @@ private Q_SLOTS:
     void writesFixturesExactly();
     void layoutWithFourteenHolidays();
     void readsFixtures();
-    void loadAddsDaysToTheList();
+    void loadReplacesTheDayList();
+    void loadOrdersDaysOfAnUnorderedFile();
     void saveLoadSaveIsByteIdentical_data();
     void saveLoadSaveIsByteIdentical();
     void lfLineEndsAreRead();
@@ -236,6 +239,8 @@ private Q_SLOTS:
     void damagedFileChangesNothing_data();
     void damagedFileChangesNothing();
     void missingFileChangesNothing();
+    void fileErrorReasons_data();
+    void fileErrorReasons();
     void largestFiles();
     void corpusIsReadSafely_data();
     void corpusIsReadSafely();
@@ -420,22 +425,57 @@ void TestClassFile::readsFixtures()
     QCOMPARE(fresh.objYearPlan->SouJisuu(), 0);
 }
 
-void TestClassFile::loadAddsDaysToTheList()
+// The file's days replace the whole list. Kept days of another school year
+// would be written with their month and day only and come back as the file's
+// year, overwriting its own record of that date.
+void TestClassFile::loadReplacesTheDayList()
 {
     AppState state;
-    auto kept = makeRecordedDay(QDate(2003, 5, 7), u"体体体体体体体体"_s, u"13333300"_s);
-    auto replaced = makeRecordedDay(QDate(2003, 4, 21), u"算算算算算算算算"_s, u"13333300"_s);
-    state.objDayHead->appendDay(replaced);
-    state.objDayHead->appendDay(kept);
+    auto foreign = makeRecordedDay(QDate(2010, 4, 21), u"算算算算算算算算"_s, u"13333300"_s);
+    state.objDayHead->appendDay(foreign);
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2003, 5, 7), u"体体体体体体体体"_s, u"13333300"_s));
     state.strFileName = fixture(u"two-days.vl2"_s);
     test::ScriptedPrompts prompts;
     subLoadFile(state, prompts);
-    const QList<const VelaDayTime*> days = recordedDays(state);
-    QCOMPARE(days.size(), 3);
-    QCOMPARE(days[0]->dateThisDay(), QDate(2003, 4, 21));
-    QCOMPARE(days[0]->strSubject(), u"国学国算理音　　"_s); // the file's record replaced the old one
-    QCOMPARE(days[1], kept.get());
-    QCOMPARE(days[2]->dateThisDay(), QDate(2004, 2, 12));
+    const auto dates = [](const AppState& s) {
+        QList<QDate> list;
+        for (const VelaDayTime* d : recordedDays(s))
+            list.append(d->dateThisDay());
+        return list;
+    };
+    QCOMPARE(dates(state), (QList<QDate>{QDate(2003, 4, 21), QDate(2004, 2, 12)}));
+
+    state.strFileName = m_dir.filePath(u"again.vl2"_s);
+    subSaveFile(state, prompts);
+    AppState reread;
+    reread.strFileName = state.strFileName;
+    subLoadFile(reread, prompts);
+    QCOMPARE(dates(reread), dates(state));
+    QCOMPARE(recordedDays(reread).first()->strSubject(), u"国学国算理音　　"_s);
+}
+
+// A file's days out of date order, or a date twice, end up as appendDay puts
+// them: in date order, the later record of a date in place of the earlier.
+void TestClassFile::loadOrdersDaysOfAnUnorderedFile()
+{
+    QList<QByteArray> lines = crlfLines(readBytes(fixture(u"two-days.vl2"_s)));
+    lines += {" 4", " 21", sjis(u"体体体体体体体体"_s), "13333300", "", "False"};
+    lines += {" 5", " 7", sjis(u"音音音音音音音音"_s), "13333300", "", "True"};
+    lines += {" 3", " 1", sjis(u"図図図図図図図図"_s), "13333300", "", "False"};
+    lines += {" 3", " 1", sjis(u"理理理理理理理理"_s), "13333300", "", "False"}; // replaces the last day
+    lines += {" 3", " 2", sjis(u"社社社社社社社社"_s), "13333300", "", "False"};
+    const QString path = m_dir.filePath(u"unordered.vl2"_s);
+    writeBytes(path, joinCrlf(lines));
+    AppState state;
+    state.strFileName = path;
+    test::ScriptedPrompts prompts;
+    subLoadFile(state, prompts);
+    QStringList days;
+    for (const VelaDayTime* d : recordedDays(state))
+        days.append(d->dateThisDay().toString(Qt::ISODate) + u' ' + d->strSubject().left(1));
+    QCOMPARE(days, (QStringList{u"2003-04-21 体"_s, u"2003-05-07 音"_s, u"2004-02-12 国"_s,
+                                u"2004-03-01 理"_s, u"2004-03-02 社"_s}));
+    QVERIFY(recordedDays(state)[1]->boolNowPlanning());
 }
 
 void TestClassFile::saveLoadSaveIsByteIdentical_data()
@@ -658,7 +698,7 @@ void TestClassFile::failedWriteKeepsThePreviousFile()
 
     QVERIFY2(number != 0, "the failed write was not reported");
     QVERIFY2(description.contains(path), qPrintable(description));
-    QVERIFY2(description.contains(u"File too large"_s), qPrintable(description)); // the system's reason
+    QCOMPARE(description, u"ファイル「%1」を書き込めませんでした: ファイルが大きすぎます"_s.arg(path));
     QCOMPARE(readBytes(path), previous);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"class.vl2"_s});
     QVERIFY(prompts.shown.isEmpty());
@@ -673,7 +713,10 @@ void TestClassFile::saveToAMissingFolderFails()
         subSaveFile(state, prompts);
         QFAIL("saved into a folder that does not exist");
     } catch (const FileError& e) {
-        QVERIFY2(e.description().contains(state.strFileName), qPrintable(e.description()));
+        QCOMPARE(e.description(),
+                 u"ファイル「%1」を保存のために開けませんでした: 保存先のフォルダーが見つかりません"_s.arg(
+                     state.strFileName));
+        QCOMPARE(e.number(), FileError::PathAccess);
     }
     QCOMPARE(state.strFileName, m_dir.filePath(u"no-such-folder/class.vl2"_s));
 }
@@ -724,7 +767,7 @@ void TestClassFile::notAClassFile()
     test::ScriptedPrompts prompts;
     subLoadFile(state, prompts);
     QCOMPARE(prompts.shown.size(), 1);
-    QCOMPARE(prompts.shown[0].text, u"「Soraplan2002」のデータファイルではありません"_s);
+    QCOMPARE(prompts.shown[0].text, u"「Lunaplan2002」のデータファイルではありません"_s);
     QCOMPARE(prompts.shown[0].title, applicationTitle());
     QCOMPARE(prompts.shown[0].icon, Prompts::Icon::None);
     QCOMPARE(state.strFileName, QString());
@@ -781,6 +824,11 @@ void TestClassFile::damagedFileChangesNothing_data()
         << days << 86 << QByteArray("\x8d\x91\x81") << 0
         << u"86行目: コードページ932（Shift_JIS）の文字ではないバイトがあります"_s;
     *row("flag other than True") << days << 182 << QByteArray("true") << 0 << QString();
+    *row("invalid bytes in a number line")
+        << fresh << 3 << QByteArray("\x8d\x91\x80") << 0 << u"3行目: 数値ではありません"_s;
+    *row("lead byte at the end of the last line")
+        << days << 188 << QByteArray("False\x81") << 0
+        << u"188行目: コードページ932（Shift_JIS）の文字ではないバイトがあります"_s;
     // Files cut short, or with a line too many.
     *row("last plan line missing") << fresh << 0 << QByteArray() << 1
                                    << u"176行目: ファイルが途中で終わっています"_s;
@@ -842,10 +890,62 @@ void TestClassFile::missingFileChangesNothing()
         QFAIL("a missing file was read");
     } catch (const FileError& e) {
         QCOMPARE(e.number(), FileError::NotFound);
-        QVERIFY2(e.description().contains(m_dir.filePath(u"missing.vl2"_s)), qPrintable(e.description()));
+        QCOMPARE(e.description(), u"ファイル「%1」を開けませんでした: ファイルが見つかりません"_s.arg(
+                                      m_dir.filePath(u"missing.vl2"_s)));
     }
     QCOMPARE(state.strFileName, QString());
     QVERIFY(Snapshot(state) == before);
+
+    // A folder in place of the file is refused just as well, in Japanese.
+    state.strFileName = m_dir.path();
+    try {
+        subLoadFile(state, prompts);
+        QFAIL("a folder was read as a file");
+    } catch (const FileError& e) {
+        QVERIFY2(e.description().startsWith(u"ファイル「%1」を"_s.arg(m_dir.path())),
+                 qPrintable(e.description()));
+        QVERIFY2(!e.description().contains(u"directory"_s, Qt::CaseInsensitive), qPrintable(e.description()));
+    }
+    QVERIFY(Snapshot(state) == before);
+}
+
+// What the teacher reads when the system refuses, in Japanese whatever the
+// system's language; a number the table does not know falls back on Qt's kind.
+void TestClassFile::fileErrorReasons_data()
+{
+    QTest::addColumn<int>("systemError");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("writing");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<int>("number");
+    QTest::newRow("no permission to write") << EACCES << int(QFileDevice::OpenError) << true
+                                            << u"書き込みの権限がありません"_s << FileError::AccessDenied;
+    QTest::newRow("no permission to read") << EACCES << int(QFileDevice::OpenError) << false
+                                           << u"読み込みの権限がありません"_s << FileError::AccessDenied;
+    QTest::newRow("disk full") << ENOSPC << int(QFileDevice::ResourceError) << true
+                               << u"ディスクがいっぱいです"_s << FileError::DiskFull;
+    QTest::newRow("read-only place") << EROFS << int(QFileDevice::OpenError) << true
+                                     << u"読み取り専用の場所には書き込めません"_s << FileError::AccessDenied;
+    QTest::newRow("file not found") << ENOENT << int(QFileDevice::OpenError) << false
+                                    << u"ファイルが見つかりません"_s << FileError::NotFound;
+    QTest::newRow("unknown number, write error")
+        << 0 << int(QFileDevice::WriteError) << true << u"書き込み中にエラーが発生しました"_s
+        << FileError::PathAccess;
+    QTest::newRow("unknown number, full disk")
+        << 0 << int(QFileDevice::ResourceError) << true << u"ディスクがいっぱいです"_s << FileError::DiskFull;
+}
+
+void TestClassFile::fileErrorReasons()
+{
+    QFETCH(int, systemError);
+    QFETCH(int, kind);
+    QFETCH(bool, writing);
+    QFETCH(QString, reason);
+    QFETCH(int, number);
+    const auto fileKind = static_cast<QFileDevice::FileError>(kind);
+    const FileAccess access = writing ? FileAccess::Write : FileAccess::Read;
+    QCOMPARE(fileErrorReason(systemError, fileKind, access), reason);
+    QCOMPARE(fileErrorNumber(systemError, fileKind, access), number);
 }
 
 // 200 holidays and a full year of days fit; a file of more than 3,001 lines

@@ -6,6 +6,7 @@
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
 #include "ui/common/monthview.h"
+#include "ui/common/windowlist.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 
@@ -14,11 +15,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 using namespace lunaplan;
 using namespace Qt::StringLiterals;
@@ -49,13 +53,18 @@ private Q_SLOTS:
     void closeWithoutClassAsksNothing();
     void closeAnsweredNo();
     void closeYesWithoutFileRunsSaveAs();
+    void saveQuestionCancelled_data();
+    void saveQuestionCancelled();
+    void exitWithCancelledSaveAsStaysOpen();
     void closeYesWithFileSaves();
     void saveAsNewAndExistingFile();
     void saveAsBacksUpInTheFilesFolder();
+    void failedBackupKeepsTheOlderOne();
     void failedSaveKeepsClassAndName();
     void openReadsAFile();
     void openDamagedFileChangesNothing();
     void openCancelled();
+    void openAfterCloseHoldsOnlyTheFilesDays();
     void exitAnsweredNoStoresGeometry();
     void exitWithFailedSaveStaysOpen();
     void backupNames_data();
@@ -127,8 +136,9 @@ void TestFileCommands::closeAnsweredNo()
     addRecord();
     m_state->strFileName = path(u"class.vl2"_s);
     m_prompts->answers.enqueue(Prompts::Answer::No);
-    m_window->fileCommands()->mnuFileClose_Click();
+    QVERIFY(m_window->fileCommands()->mnuFileClose_Click());
     QCOMPARE(m_prompts->shown.size(), 1);
+    QCOMPARE(m_prompts->shown[0].kind, u"yesnocancel"_s);
     QCOMPARE(m_prompts->shown[0].text, u"閉じる前にファイルを保存しますか。"_s);
     QCOMPARE(m_prompts->shown[0].title, u"Lunaplan"_s);
     QVERIFY(!QFile::exists(path(u"class.vl2"_s)));
@@ -149,22 +159,87 @@ void TestFileCommands::closeYesWithoutFileRunsSaveAs()
     addRecord();
     m_prompts->answers.enqueue(Prompts::Answer::Yes);
     m_prompts->fileNames.enqueue(QString()); // the save dialog is cancelled
-    m_window->fileCommands()->mnuFileClose_Click();
+    QVERIFY(!m_window->fileCommands()->mnuFileClose_Click());
     QCOMPARE(m_prompts->shown.size(), 2);
     QCOMPARE(m_prompts->shown[1].kind, u"save"_s);
     QCOMPARE(m_prompts->shown[1].text, u"ファイル名を付けて保存"_s);
     QCOMPARE(m_prompts->lastFilter, u"「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2"_s);
     QVERIFY(QDir(m_dir.path()).entryList({u"*.vl2"_s}).isEmpty());
-    QVERIFY(!hasRecords(*m_state)); // reset all the same
+    // The teacher asked to save and nothing was saved: the class stays.
+    QVERIFY(hasRecords(*m_state));
 
     // Answered with a name, the class is saved there before it is reset.
-    addRecord();
     m_prompts->answers.enqueue(Prompts::Answer::Yes);
     m_prompts->fileNames.enqueue(path(u"new.vl2"_s));
-    m_window->fileCommands()->mnuFileClose_Click();
+    QVERIFY(m_window->fileCommands()->mnuFileClose_Click());
     QVERIFY(QFile::exists(path(u"new.vl2"_s)));
     QVERIFY(!hasRecords(*m_state));
     QVERIFY(m_state->strFileName.isEmpty());
+}
+
+// キャンセル of the save question leaves everything as it was, whether the
+// question came from Close, Exit or the window's close box.
+void TestFileCommands::saveQuestionCancelled_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("close") << u"close"_s << u"閉じる前にファイルを保存しますか。"_s;
+    QTest::newRow("exit") << u"exit"_s << u"終了前にファイルを保存しますか。"_s;
+    QTest::newRow("close box") << u"close box"_s << u"終了前にファイルを保存しますか。"_s;
+}
+
+void TestFileCommands::saveQuestionCancelled()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, question);
+    addRecord();
+    m_state->strFileName = path(u"class.vl2"_s);
+    m_window->fileCommands()->showOpenOrSave();
+    auto* other = new QWidget;
+    m_window->windowList().track(other);
+    other->show();
+    const QPointer<QWidget> watchOther(other);
+
+    m_prompts->answers.enqueue(Prompts::Answer::Cancel);
+    FileCommands& commands = *m_window->fileCommands();
+    if (command == u"close")
+        QVERIFY(!commands.mnuFileClose_Click());
+    else if (command == u"exit")
+        QVERIFY(!commands.mnuFileExit_Click());
+    else
+        QVERIFY(!m_window->close());
+    QCOMPARE(m_prompts->shown.size(), 1);
+    QCOMPARE(m_prompts->shown[0].kind, u"yesnocancel"_s);
+    QCOMPARE(m_prompts->shown[0].text, question);
+    QVERIFY(!QFile::exists(path(u"class.vl2"_s)));
+    QVERIFY(hasRecords(*m_state));
+    QCOMPARE(m_state->intYear, 2026);
+    QCOMPARE(m_state->strFileName, path(u"class.vl2"_s));
+    QVERIFY(commands.mnuFileSave()->isVisible());
+    QVERIFY(m_window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!watchOther.isNull());
+    QVERIFY(other->isVisible());
+    QVERIFY(!m_settings->contains(u"Settings/MainLeft"_s));
+}
+
+// Exit answered はい on a class without a file: cancelling Save As must not
+// end the program and throw the class away.
+void TestFileCommands::exitWithCancelledSaveAsStaysOpen()
+{
+    addRecord();
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    m_prompts->fileNames.enqueue(QString());
+    QVERIFY(!m_window->fileCommands()->mnuFileExit_Click());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_state->intYear, 2026);
+    QVERIFY(hasRecords(*m_state));
+
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    m_prompts->fileNames.enqueue(path(u"saved.vl2"_s));
+    QVERIFY(m_window->fileCommands()->mnuFileExit_Click());
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(QFile::exists(path(u"saved.vl2"_s)));
 }
 
 void TestFileCommands::closeYesWithFileSaves()
@@ -214,6 +289,38 @@ void TestFileCommands::saveAsBacksUpInTheFilesFolder()
     QVERIFY(!QFile::exists(path(u"my.bak"_s)));
 }
 
+// The older backup is replaced only by a complete copy: here the copy fails
+// half-way (the file size limit of the process, as a full disk would).
+void TestFileCommands::failedBackupKeepsTheOlderOne()
+{
+    const QString file = path(u"big.vl2"_s);
+    QFile big(file);
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    QCOMPARE(big.write(QByteArray(64 * 1024, 'x')), 64 * 1024);
+    big.close();
+    QFile older(path(u"big.bak"_s));
+    QVERIFY(older.open(QIODevice::WriteOnly));
+    older.write("older backup");
+    older.close();
+
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool copied = makeBackupCopy(file);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!copied);
+    QCOMPARE(contents(path(u"big.bak"_s)), QByteArray("older backup"));
+    QCOMPARE(QDir(m_dir.path()).entryList({u"big*"_s}, QDir::Files | QDir::Hidden),
+             (QStringList{u"big.bak"_s, u"big.vl2"_s}));
+    QVERIFY(makeBackupCopy(file));
+    QCOMPARE(contents(path(u"big.bak"_s)), contents(file));
+}
+
 void TestFileCommands::failedSaveKeepsClassAndName()
 {
     addRecord();
@@ -227,7 +334,7 @@ void TestFileCommands::failedSaveKeepsClassAndName()
     // Close: the save fails, so the class is not thrown away.
     m_state->strFileName = path(u"no such folder/class.vl2"_s);
     m_prompts->answers.enqueue(Prompts::Answer::Yes);
-    m_window->fileCommands()->mnuFileClose_Click();
+    QVERIFY(!m_window->fileCommands()->mnuFileClose_Click());
     QVERIFY(hasRecords(*m_state));
     QCOMPARE(m_state->strFileName, path(u"no such folder/class.vl2"_s));
 }
@@ -282,7 +389,7 @@ void TestFileCommands::openDamagedFileChangesNothing()
     other.close();
     m_prompts->fileNames.enqueue(other.fileName());
     m_window->fileCommands()->mnuFileOpen_Click();
-    QCOMPARE(m_prompts->messages().last(), u"「Soraplan2002」のデータファイルではありません"_s);
+    QCOMPARE(m_prompts->messages().last(), u"「Lunaplan2002」のデータファイルではありません"_s);
     QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
 }
 
@@ -292,6 +399,23 @@ void TestFileCommands::openCancelled()
     m_window->fileCommands()->mnuFileOpen_Click();
     QCOMPARE(m_prompts->shown.size(), 1);
     QCOMPARE(m_state->intYear, 2026);
+}
+
+// A day registered after Close (or in a class never saved) belongs to another
+// school year than the file: opening the file must not keep it.
+void TestFileCommands::openAfterCloseHoldsOnlyTheFilesDays()
+{
+    addRecord();
+    m_prompts->answers.enqueue(Prompts::Answer::No);
+    m_window->fileCommands()->mnuFileClose_Click();
+    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 4, 21), u"体体体体体体　　"_s, u"33333300"_s));
+    m_prompts->fileNames.enqueue(QStringLiteral(LUNAPLAN_FIXTURES_DIR "/two-days.vl2"));
+    m_window->fileCommands()->mnuFileOpen_Click();
+    QCOMPARE(m_state->intYear, 2003);
+    QList<QDate> dates;
+    for (auto day = m_state->objDayHead->objNextDay(); day; day = day->objNextDay())
+        dates.append(day->dateThisDay());
+    QCOMPARE(dates, (QList<QDate>{QDate(2003, 4, 21), QDate(2004, 2, 12)}));
 }
 
 void TestFileCommands::exitAnsweredNoStoresGeometry()
@@ -317,7 +441,7 @@ void TestFileCommands::exitWithFailedSaveStaysOpen()
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_state->intYear, 2026);
 
-    // The close box asks after the other windows are gone; a failed save keeps the window too.
+    // The close box asks the same; a failed save keeps the window too.
     m_prompts->answers.enqueue(Prompts::Answer::Yes);
     QVERIFY(!m_window->close());
     QVERIFY(m_window->isVisible());

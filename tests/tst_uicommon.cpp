@@ -4,6 +4,7 @@
 #include "tests/support/scriptedprompts.h"
 #include "ui/common/handlerguard.h"
 #include "ui/common/japanesefonts.h"
+#include "ui/common/japanesetranslation.h"
 #include "ui/common/qtprompts.h"
 #include "ui/common/subjecticons.h"
 #include "ui/common/twips.h"
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -93,6 +95,7 @@ class TestUiCommon : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void twipsToPixels_data();
     void twipsToPixels();
     void twipsPlacement();
@@ -111,6 +114,13 @@ private Q_SLOTS:
     void windowListStopsAtRefusal();
     void handlerGuardStopsFaults();
 };
+
+// The program loads Qt's Japanese translation at start; so do these tests,
+// which check the standard buttons and dialogs in Japanese.
+void TestUiCommon::initTestCase()
+{
+    QVERIFY(installQtJapaneseTranslation(*QCoreApplication::instance()));
+}
 
 void TestUiCommon::twipsToPixels_data()
 {
@@ -258,12 +268,13 @@ void TestUiCommon::questions()
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::Critical;
-    int buttons = 0;
+    QStringList buttons;
     onNextDialog<QMessageBox>([&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
-        buttons = static_cast<int>(box->buttons().size());
+        for (const QAbstractButton* button : box->buttons())
+            buttons.append(QString(button->text()).remove(QRegularExpression(u"\\(&.\\)|&"_s)));
         QTest::keyClick(box, Qt::Key(key));
     });
     const QString question = u"終了前にファイルを保存しますか。"_s;
@@ -273,7 +284,12 @@ void TestUiCommon::questions()
     QCOMPARE(title, u"Lunaplan"_s);
     QCOMPARE(text, question);
     QCOMPARE(icon, QMessageBox::NoIcon);
-    QCOMPARE(buttons, withCancel ? 3 : 2);
+    buttons.sort();
+    QStringList expected{u"はい"_s, u"いいえ"_s};
+    if (withCancel)
+        expected.append(u"キャンセル"_s);
+    expected.sort();
+    QCOMPARE(buttons, expected);
 }
 
 void TestUiCommon::messageBox()
@@ -297,14 +313,23 @@ void TestUiCommon::fileDialogs()
 
     QString title;
     QStringList filters;
+    QStringList labels;
     onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
+        for (const auto label :
+             {QFileDialog::LookIn, QFileDialog::FileName, QFileDialog::Accept, QFileDialog::Reject})
+            labels.append(dialog->labelText(label));
         dialog->reject();
     });
     QCOMPARE(prompts.openFileName(u"開く"_s, filter), QString());
     QCOMPARE(title, u"開く"_s);
     QCOMPARE(filters, QStringList{u"「Lunaplan2002」のﾌｧｲﾙ (*.vl2)"_s});
+    // Qt's own texts of the dialog read in Japanese.
+    for (const QString& label : labels) {
+        QVERIFY2(!label.isEmpty(), qPrintable(labels.join(u" / "_s)));
+        QVERIFY2(!label.contains(QRegularExpression(u"[A-Za-z]{3}"_s)), qPrintable(labels.join(u" / "_s)));
+    }
 
     // A name typed without an extension is saved with the filter's one.
     onNextDialog<QFileDialog>([&](QFileDialog* dialog) {

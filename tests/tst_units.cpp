@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace lunaplan;
 using namespace Qt::StringLiterals;
 
@@ -47,13 +49,18 @@ void TestUnits::creditToStr_data()
     QTest::newRow("minus 1.2") << -5 << u"-1.2"_s;
     QTest::newRow("largest") << 32767 << u"10922.1"_s;
     QTest::newRow("smallest") << -32768 << u"-10922.2"_s;
+    // Differences of two counts leave 16 bits and are written all the same.
+    QTest::newRow("30000 - (-30000)") << 60000 << u"20000.0"_s;
+    QTest::newRow("-30000 - 30000") << -60000 << u"-20000.0"_s;
+    QTest::newRow("32767 - (-32768)") << 65535 << u"21845.0"_s;
+    QTest::newRow("smallest int") << std::numeric_limits<int>::min() << u"-715827882.2"_s;
 }
 
 void TestUnits::creditToStr()
 {
     QFETCH(int, units);
     QFETCH(QString, text);
-    QCOMPARE(fncCreditToStr(static_cast<qint16>(units)), text);
+    QCOMPARE(fncCreditToStr(units), text);
 }
 
 void TestUnits::strToCredit_data()
@@ -107,7 +114,7 @@ void TestUnits::strToCreditRejects()
 void TestUnits::creditRoundTrip()
 {
     for (int units = -300; units <= 300; ++units)
-        QCOMPARE(fncStrToCredit(fncCreditToStr(static_cast<qint16>(units))), units);
+        QCOMPARE(fncStrToCredit(fncCreditToStr(units)), units);
 }
 
 void TestUnits::stoC_data()
@@ -179,6 +186,7 @@ void TestUnits::makeDateRejects_data()
     QTest::newRow("month not a number") << u"2003"_s << u"x"_s << u"1"_s;
     QTest::newRow("year not a number") << u"年"_s << u"4"_s << u"1"_s;
     QTest::newRow("empty day") << u"2003"_s << u"4"_s << QString();
+    QTest::newRow("no calendar year after the largest") << u"2147483647"_s << u"1"_s << u"1"_s;
 }
 
 void TestUnits::makeDateRejects()

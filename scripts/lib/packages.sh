@@ -40,3 +40,4 @@ LUNAPLAN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libbenchmark-dev
                          fonts-ipafont-mincho fonts-ipafont-gothic)
 # The report tests read the PDFs they write back with pdfinfo and pdftotext.
 LUNAPLAN_BUILD_PACKAGES+=(poppler-utils)
+                         fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n)

@@ -1,10 +1,8 @@
 #include "ui/main/filecommands.h"
 
 #include "core/appstate.h"
-#include "core/errors.h"
 #include "storage/classfile.h"
 #include "storage/prompts.h"
-#include "ui/common/errormessage.h"
 #include "ui/common/monthview.h"
 #include "ui/common/openclassfile.h"
 #include "ui/main/frmmain.h"
@@ -15,6 +13,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSaveFile>
 
 namespace lunaplan {
 
@@ -45,6 +44,7 @@ FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, Q
     , m_window(window)
     , m_state(state)
     , m_prompts(prompts)
+    , m_guard(prompts)
 {
     m_mnuFile = menuBar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
@@ -75,9 +75,14 @@ bool FileCommands::askToSave(const QString& question)
 {
     if (m_state.intYear == 0)
         return true;
-    if (m_prompts.askYesNo(question, applicationTitle()) != Prompts::Answer::Yes)
+    switch (m_prompts.askYesNoCancel(question, applicationTitle())) {
+    case Prompts::Answer::Yes:
+        return m_state.strFileName.isEmpty() ? mnuFileSaveAs_Click() : mnuFileSave_Click();
+    case Prompts::Answer::No:
         return true;
-    return m_state.strFileName.isEmpty() ? mnuFileSaveAs_Click() : mnuFileSave_Click();
+    default:
+        return false; // キャンセル
+    }
 }
 
 void FileCommands::mnuFileOpen_Click()
@@ -85,45 +90,45 @@ void FileCommands::mnuFileOpen_Click()
     const QString name = m_prompts.openFileName(QStringLiteral("開く"), fileFilter());
     if (name.isEmpty())
         return;
-    if (!openClassFile(m_state, m_prompts, name))
-        return;
-    showOpenOrSave();
-    m_window.Form_Activate();
+    // openClassFile reports a file it cannot read with its own message.
+    m_guard.run(QStringLiteral("「%1」を開けませんでした。").arg(QFileInfo(name).fileName()), [&] {
+        if (!openClassFile(m_state, m_prompts, name))
+            return;
+        showOpenOrSave();
+        m_window.Form_Activate();
+    });
 }
 
-void FileCommands::mnuFileClose_Click()
+bool FileCommands::mnuFileClose_Click()
 {
     if (!askToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
-        return; // the save failed: the class stays as it is
+        return false;
     m_state.strFileName.clear();
     showOpenOrSave();
-    m_state.subInitClassData();
-    m_state.subInitYearPlan();
+    return m_guard.run(QStringLiteral("ファイルを閉じられませんでした。"), [&] {
+        m_state.subInitClassData();
+        m_state.subInitYearPlan();
 
-    const int year = m_window.shownSchoolYear();
-    MonthView* calendar = m_window.MonthView1();
-    calendar->setCurrentDate(QDate(year, 7, 1));
-    calendar->setCurrentDate(QDate(year, 4, 1));
-    m_window.subDispHoliday();
-    m_window.MonthView1_DateClick(QDate(year, 4, 1));
+        const int year = m_window.shownSchoolYear();
+        MonthView* calendar = m_window.MonthView1();
+        calendar->setCurrentDate(QDate(year, 7, 1));
+        calendar->setCurrentDate(QDate(year, 4, 1));
+        m_window.subDispHoliday();
+        m_window.MonthView1_DateClick(QDate(year, 4, 1));
+    });
 }
 
 bool FileCommands::mnuFileSave_Click()
 {
-    try {
-        subSaveFile(m_state, m_prompts);
-    } catch (const LunaError& error) {
-        showError(m_prompts, QStringLiteral("ファイルを保存できませんでした。"), error);
-        return false;
-    }
-    return true;
+    return m_guard.run(QStringLiteral("ファイルを保存できませんでした。"),
+                       [&] { subSaveFile(m_state, m_prompts); });
 }
 
 bool FileCommands::mnuFileSaveAs_Click()
 {
     const QString name = m_prompts.saveFileName(QStringLiteral("ファイル名を付けて保存"), fileFilter());
     if (name.isEmpty())
-        return true;
+        return false;
     const QString previous = m_state.strFileName;
     m_state.strFileName = name;
     makeBackupCopy(name);
@@ -157,8 +162,32 @@ bool makeBackupCopy(const QString& path)
     const QString backup = backupPathFor(path);
     if (QFileInfo(backup).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
         return false; // the file is itself named .bak
-    QFile::remove(backup);
-    return QFile::copy(path, backup);
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    // The copy goes to a temporary file beside the backup and takes its name
+    // only when complete, so a failed copy leaves the older backup whole.
+    // Unbuffered, as a class file is saved: each write reports its own failure.
+    QSaveFile copy(backup);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = source.read(chunk.data(), chunk.size());
+        if (got == 0)
+            return copy.commit();
+        qint64 done = 0;
+        while (got > 0 && done < got) {
+            const qint64 written = copy.write(chunk.constData() + done, got - done);
+            if (written <= 0)
+                break;
+            done += written;
+        }
+        if (got < 0 || done < got) {
+            copy.cancelWriting();
+            return false;
+        }
+    }
 }
 
 } // namespace lunaplan

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/handlerguard.h"
+
 #include <QObject>
 #include <QString>
 
@@ -22,13 +24,16 @@ public:
     FileCommands(frmMain& window, AppState& state, Prompts& prompts, QMenuBar* menuBar);
 
     void mnuFileOpen_Click();
-    void mnuFileClose_Click();
-    // Save and save as return false only when saving failed (a cancelled
-    // dialog is no failure).
+    // Asks whether to save, then gives up the class (its days, timetables and
+    // plan). True when the class was closed; キャンセル, or a save the
+    // teacher asked for that did not happen, keeps everything as it was.
+    bool mnuFileClose_Click();
+    // True when the class was saved (false when saving failed or the save
+    // dialog was cancelled).
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     // Asks whether to save, gives up the class and closes the main window;
-    // false when a failed save keeps the program open.
+    // false when the program must not end (キャンセル, or no save happened).
     bool mnuFileExit_Click();
 
     // Offers Save while the class has a file, Open while it has none.
@@ -42,12 +47,14 @@ public:
     QAction* mnuFileExit() const { return m_exit; }
 
 private:
-    // The save question of close and exit; false when the save failed.
+    // The save question of close and exit (はい, いいえ, キャンセル): true
+    // when the class may be given up, that is いいえ, or はい and it was saved.
     bool askToSave(const QString& question);
 
     frmMain& m_window;
     AppState& m_state;
     Prompts& m_prompts;
+    HandlerGuard m_guard;
     QMenu* m_mnuFile = nullptr;
     QAction* m_open = nullptr;
     QAction* m_close = nullptr;
@@ -60,8 +67,9 @@ private:
 // to its first dot, with the extension "bak", in the file's own folder.
 QString backupPathFor(const QString& path);
 
-// Copies an existing file to its backup, replacing an older backup; false
-// (and nothing changed) when there is no file or the copy fails.
+// Copies an existing file to its backup. An older backup is replaced only
+// once the new copy is complete; false (and nothing changed) when there is no
+// file or the copy fails.
 bool makeBackupCopy(const QString& path);
 
 } // namespace lunaplan

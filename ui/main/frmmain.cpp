@@ -228,12 +228,14 @@ void frmMain::changeEvent(QEvent* event)
 void frmMain::closeEvent(QCloseEvent* event)
 {
     m_closing = true;
-    Form_Unload();
+    // The save question comes before anything closes: キャンセル, or a save
+    // that did not happen, leaves this window and the others as they were.
     if (!Form_Terminate()) {
         m_closing = false;
         event->ignore();
         return;
     }
+    Form_Unload();
     event->accept();
 }
 

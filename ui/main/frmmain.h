@@ -36,7 +36,7 @@ public:
     // Closes the other windows and stores the geometry.
     void Form_Unload();
     // Asks whether to save (unless the class was already given up); false when
-    // a failed save means the program must not end.
+    // the program must not end (キャンセル, or a save that did not happen).
     bool Form_Terminate();
 
     // Shows the week of a date picked on the calendar. When the date has no

@@ -3,39 +3,17 @@
 #include "core/appstate.h"
 #include "desktop/desktopidentity.h"
 #include "ui/common/japanesefonts.h"
+#include "ui/common/japanesetranslation.h"
 #include "ui/common/openclassfile.h"
 #include "ui/common/qtprompts.h"
 #include "ui/main/frmmain.h"
 #include "ui/reports/qtprintprompts.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QPrinter>
 #include <QSettings>
-#include <QTranslator>
 
 namespace lunaplan {
-
-namespace {
-
-// Qt's own texts (standard buttons, file dialogs) in Japanese, whatever the
-// system's language: the whole interface is Japanese. Installed once.
-void installQtTranslation()
-{
-    const QString name = QStringLiteral("lunaplan-qtbase-ja");
-    QCoreApplication* const app = QCoreApplication::instance();
-    if (app->findChild<QTranslator*>(name))
-        return;
-    auto* translator = new QTranslator(app);
-    translator->setObjectName(name);
-    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
-}
-
-} // namespace
 
 void prepareApplication()
 {
@@ -43,7 +21,9 @@ void prepareApplication()
     QApplication::setApplicationName(QStringLiteral("Lunaplan"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     applyDesktopIdentity();
-    installQtTranslation();
+    // The interface is Japanese whatever the desktop's language, standard dialogs included.
+    if (auto* application = QCoreApplication::instance())
+        installQtJapaneseTranslation(*application);
     installJapaneseFontSubstitutions();
     QApplication::setFont(interfaceFont());
 }
