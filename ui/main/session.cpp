@@ -27,8 +27,10 @@ Session::Session(const QString& fileName)
     , m_window(std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings))
 {
     m_prompts->setParentWindow(m_window.get());
-    if (!fileName.isEmpty())
-        openClassFile(*m_state, *m_prompts, fileName);
+    // A class file named at start is what the teacher wants to see: no start
+    // page then (unless it could not be read).
+    if (!fileName.isEmpty() && openClassFile(*m_state, *m_prompts, fileName))
+        m_state->boolShowWizard = false;
 }
 
 Session::~Session() = default;
