@@ -86,6 +86,7 @@ private Q_SLOTS:
     void classPageControls();
     void classPageShowsTheStoredClass();
     void classPageFirstRun();
+    void closingFromTheTitleBarRefreshesTheMainWindow();
     void yearOutsideTheListIsKept();
     void yearQuestion_data();
     void yearQuestion();
@@ -387,6 +388,17 @@ void TestWizard::classPageFirstRun()
     QVERIFY(wizard().page(WizardPageId::Calendar));
     // The main window shows the new class at once.
     QCOMPARE(main().statusPanel()->text(), QString::number(year) + u"年　4年2組　　担任：山田花子"_s);
+}
+
+void TestWizard::closingFromTheTitleBarRefreshesTheMainWindow()
+{
+    test::setUpClass2026(*m_state);
+    auto* page = open<frmWiz2>(WizardPageId::Class);
+    page->cboWiz1Class(0)->setCurrentIndex(5);
+    Q_EMIT page->cboWiz1Class(0)->activated(5);
+    QCOMPARE(m_state->intGrade, 6);
+    page->close();
+    QVERIFY(main().statusPanel()->text().startsWith(u"2026年　6年2組"_s));
 }
 
 void TestWizard::yearOutsideTheListIsKept()
