@@ -1,5 +1,10 @@
 #include "core/appstate.h"
 
+#include "core/errors.h"
+#include "core/nationalholidays.h"
+
+#include <utility>
+
 namespace lunaplan {
 
 namespace {
@@ -92,7 +97,41 @@ bool AppState::fncIsWorkDay(QDate d) const
         if (intHolidayDay[static_cast<std::size_t>(i)] == n)
             return false;
     }
-    return true;
+    // Compared by day of the year like the holiday list.
+    return !legalDaysOffCache().dayNumbers.contains(static_cast<qint16>(n));
+}
+
+const QList<QDate>& AppState::legalDaysOff() const
+{
+    return legalDaysOffCache().dates;
+}
+
+const AppState::LegalDaysOff& AppState::legalDaysOffCache() const
+{
+    // Derived again only when the year or an equinox day changed: the rule
+    // runs for every day a calendar shows.
+    const int year = intYear;
+    const EquinoxDays computed = equinoxDays(year);
+    const int autumn = dateAutumnEquinox.month() == 9 ? dateAutumnEquinox.day() : computed.autumn;
+    const int vernal = dateVernalEquinox.month() == 3 ? dateVernalEquinox.day() : computed.vernal;
+    if (m_legalDaysOff.year == year && m_legalDaysOff.autumn == autumn && m_legalDaysOff.vernal == vernal)
+        return m_legalDaysOff;
+
+    LegalDaysOff derived{year, autumn, vernal, {}, {}};
+    if (year > 0) {
+        HolidayPeriodDays days;
+        days.autumnEquinox = autumn;
+        days.vernalEquinox = vernal;
+        try {
+            derived.dates = additionalLegalHolidays(year, days);
+        } catch (const ConversionError&) {
+            // A year without such a date has no days to add.
+        }
+        for (const QDate& date : std::as_const(derived.dates))
+            derived.dayNumbers.append(dayNumber(date));
+    }
+    m_legalDaysOff = std::move(derived);
+    return m_legalDaysOff;
 }
 
 bool AppState::addHoliday(QDate date)

@@ -5,6 +5,7 @@
 #include "core/velayeartotal.h"
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -105,8 +106,16 @@ public:
     // Fresh base hours and plan.
     void subInitYearPlan();
 
-    // The school-day rule: holiday periods, Sundays, Saturdays, holiday list.
+    // The school-day rule: holiday periods, Sundays, Saturdays, holiday list,
+    // and the legal days off below.
     bool fncIsWorkDay(QDate d) const;
+
+    // Days off by law that the fourteen national-holiday entries cannot hold
+    // (元日, 山の日, citizen's holidays such as 22 September 2026 …), derived
+    // from intYear and the equinox days; never stored in the holiday list, so
+    // they cannot be clicked away and do not follow a change of year. Empty
+    // while no class is set up.
+    const QList<QDate>& legalDaysOff() const;
 
     // Appends a holiday the teacher chose; false (nothing written) when the
     // list already holds MaxHolidayCount entries.
@@ -122,6 +131,18 @@ public:
     // The twelve calendar dates in the order the data file stores them.
     static const std::array<CalendarField, 12>& calendarFields();
     void setCalendarDate(const CalendarField& field, QDate date);
+
+private:
+    // legalDaysOff for the year and equinox days it was derived from.
+    struct LegalDaysOff {
+        int year = 0;
+        int autumn = 0;
+        int vernal = 0;
+        QList<QDate> dates;
+        QList<qint16> dayNumbers;
+    };
+    const LegalDaysOff& legalDaysOffCache() const;
+    mutable LegalDaysOff m_legalDaysOff;
 };
 
 // Day of the year of a date as the state stores it; 0 for the zero date.

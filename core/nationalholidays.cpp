@@ -4,6 +4,8 @@
 #include "core/errors.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <set>
 
 namespace lunaplan {
@@ -128,7 +130,48 @@ std::set<QDate> nationalHolidaySet(int year, const std::array<QDate, 14>& raw)
     return set;
 }
 
+// Equinox days as published in the official gazette, by calendar year.
+constexpr int FirstPublishedYear = 2000;
+constexpr std::array<int, 28> PublishedAutumnEquinox{23, 23, 23, 23, 23, 23, 23, 23, 23, 23, 23, 23, 22, 23,
+                                                     23, 23, 22, 23, 23, 23, 22, 23, 23, 23, 22, 23, 23, 23};
+constexpr std::array<int, 28> PublishedVernalEquinox{20, 20, 21, 21, 20, 20, 21, 21, 20, 20, 21, 21, 20, 20,
+                                                     21, 21, 20, 20, 21, 21, 20, 20, 21, 21, 20, 20, 20, 21};
+
+// The usual approximation of the equinox day for 1980 to 2099; base is the
+// fractional day in 1980 (23.2488 for September, 20.8431 for March).
+std::optional<int> approximateEquinox(int calendarYear, double base)
+{
+    if (calendarYear < 1980 || calendarYear > 2099)
+        return std::nullopt;
+    const int years = calendarYear - 1980;
+    return static_cast<int>(std::floor(base + 0.242194 * years)) - years / 4;
+}
+
+int equinoxDay(int calendarYear, const std::array<int, 28>& published, double base, int fallback)
+{
+    const int index = calendarYear - FirstPublishedYear;
+    if (index >= 0 && index < static_cast<int>(published.size()))
+        return published[static_cast<std::size_t>(index)];
+    return approximateEquinox(calendarYear, base).value_or(fallback);
+}
+
 } // namespace
+
+EquinoxDays equinoxDays(int schoolYear)
+{
+    const EquinoxDays fallback;
+    return {equinoxDay(schoolYear, PublishedAutumnEquinox, 23.2488, fallback.autumn),
+            equinoxDay(schoolYear + 1, PublishedVernalEquinox, 20.8431, fallback.vernal)};
+}
+
+HolidayPeriodDays defaultHolidayPeriodDays(int schoolYear)
+{
+    const EquinoxDays equinoxes = equinoxDays(schoolYear);
+    HolidayPeriodDays days;
+    days.autumnEquinox = equinoxes.autumn;
+    days.vernalEquinox = equinoxes.vernal;
+    return days;
+}
 
 SchoolCalendar computeSchoolCalendar(int year, const HolidayPeriodDays& days)
 {

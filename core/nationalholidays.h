@@ -44,6 +44,21 @@ struct SchoolCalendar {
     std::array<QDate, 14> holidays;
 };
 
+// The equinox holidays of a school year: the day of September of that year
+// and the day of March of the following year. Published days where they are
+// published, the usual astronomical approximation for 1980 to 2099, and the
+// class page's design-time days (23, 20) outside those years.
+struct EquinoxDays {
+    int autumn = 23;
+    int vernal = 20;
+
+    friend bool operator==(const EquinoxDays&, const EquinoxDays&) = default;
+};
+EquinoxDays equinoxDays(int schoolYear);
+
+// The class page's design-time holiday periods with the equinox days of the year.
+HolidayPeriodDays defaultHolidayPeriodDays(int schoolYear);
+
 // Computes the calendar of a school year as the holiday law stands for it.
 // Throws ConversionError when a chosen day makes no date.
 SchoolCalendar computeSchoolCalendar(int year, const HolidayPeriodDays& days);

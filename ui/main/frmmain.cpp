@@ -1,12 +1,14 @@
 #include "ui/main/frmmain.h"
 
 #include "core/appstate.h"
+#include "core/schoolcalendar.h"
 #include "core/weekview.h"
 #include "ui/common/monthview.h"
 #include "ui/common/twips.h"
 #include "ui/common/windowlist.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/recordingframe.h"
+#include "ui/wizard/wizard.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -73,6 +75,7 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     statusBar()->setFixedHeight(twipsToPixels(StatusHeight));
 
     m_fileCommands = new FileCommands(*this, state, prompts, menuBar());
+    m_wizard = std::make_unique<Wizard>(*this, state, prompts);
 
     applyFixedSize();
     Form_Load();
@@ -130,6 +133,9 @@ void frmMain::Form_Activate()
     m_fileCommands->showOpenOrSave();
     subDispYearAtStatus();
     m_recording->closeLengthChoice();
+    // The start page, once per run (not when a class file was named at start).
+    if (m_state.boolShowWizard)
+        m_wizard->goTo(nullptr, WizardPageId::Start);
 }
 
 void frmMain::MonthView1_DateClick(QDate date)
@@ -172,10 +178,7 @@ void frmMain::Option1_Click(int)
 void frmMain::subDispHoliday()
 {
     m_guard.run(QStringLiteral("登校日を表示できませんでした。"), [&] {
-        QSet<QDate> holidays;
-        for (int i = 0; i < m_state.intHolidayCount && i < AppState::HolidaySlots; ++i)
-            holidays.insert(m_state.dateHoliday[static_cast<std::size_t>(i)]);
-        m_monthView->setHolidays(holidays);
+        m_monthView->setHolidays(holidayMarks(m_state));
         const int count = m_monthView->visibleDayCount();
         for (int i = 1; i <= count; ++i) {
             const QDate day = m_monthView->visibleDay(i);

@@ -18,6 +18,7 @@ class MonthView;
 class Prompts;
 class RecordingFrame;
 class WindowList;
+class Wizard;
 
 // The main window: the month calendar at the left, the recording area at the
 // right, the menu bar and a status line with the class. Every other window is
@@ -56,6 +57,8 @@ public:
     WindowList& windowList() const { return *m_windows; }
     // Runs the window's handlers that call the core: a fault is shown and the window goes on.
     const HandlerGuard& guard() const { return m_guard; }
+    // The setup wizard's pages (the 設定 menu enters the chain here).
+    Wizard& wizard() const { return *m_wizard; }
     // Whether the window is being closed (its close event is running).
     bool isClosing() const { return m_closing; }
     // The school year the calendar shows.
@@ -81,6 +84,8 @@ private:
     RecordingFrame* m_recording = nullptr;
     FileCommands* m_fileCommands = nullptr;
     QLabel* m_statusPanel = nullptr;
+    // Declared before the window list: the pages go before the wizard they navigate with.
+    std::unique_ptr<Wizard> m_wizard;
     std::unique_ptr<WindowList> m_windows;
     bool m_closing = false;
     bool m_shownOnce = false;

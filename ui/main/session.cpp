@@ -38,8 +38,10 @@ Session::Session(const QString& fileName)
 {
     m_prompts->setParentWindow(m_window.get());
     m_printPrompts->setParentWindow(m_window.get());
-    if (!fileName.isEmpty())
-        openClassFile(*m_state, *m_prompts, fileName);
+    // A class file named at start is what the teacher wants to see: no start
+    // page then (unless it could not be read).
+    if (!fileName.isEmpty() && openClassFile(*m_state, *m_prompts, fileName))
+        m_state->boolShowWizard = false;
 }
 
 Session::~Session() = default;

@@ -21,8 +21,9 @@ class frmMain;
 // released in reverse.
 class Session {
 public:
-    // Builds everything and opens the class file, if one is named (a file that
-    // cannot be read gives its message and the program starts empty).
+    // Builds everything and opens the class file, if one is named; then the
+    // wizard's start page is skipped. A file that cannot be read gives its
+    // message and the program starts empty, with the start page.
     explicit Session(const QString& fileName = QString());
     ~Session();
     Session(const Session&) = delete;

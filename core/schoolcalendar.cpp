@@ -1,0 +1,138 @@
+#include "core/schoolcalendar.h"
+
+#include "core/appstate.h"
+#include "core/units.h"
+#include "core/veladaytime.h"
+
+#include <array>
+
+namespace lunaplan {
+
+namespace {
+
+constexpr int FirstListedYear = 2002;
+constexpr int YearsAhead = 5;
+
+struct Era {
+    int firstYear;
+    const char16_t* name;
+};
+
+// By the school year's April: 令和元年度 is 2019 although the era began in May.
+constexpr std::array<Era, 3> Eras{{{2019, u"令和"}, {1989, u"平成"}, {1926, u"昭和"}}};
+
+std::size_t slot(int index)
+{
+    return static_cast<std::size_t>(index);
+}
+
+} // namespace
+
+QList<int> schoolYearChoices(QDate today)
+{
+    QList<int> years;
+    for (int year = FirstListedYear; year <= schoolYearOf(today) + YearsAhead; ++year)
+        years.append(year);
+    return years;
+}
+
+QString schoolYearText(int year)
+{
+    for (const Era& era : Eras) {
+        if (year >= era.firstYear) {
+            const int eraYear = year - era.firstYear + 1;
+            const QString number = eraYear == 1 ? QStringLiteral("元") : QString::number(eraYear);
+            return QString::fromUtf16(era.name) + number + u"年度(" + QString::number(year) + u"年度)";
+        }
+    }
+    return QString::number(year) + u"年度";
+}
+
+TermRange termRange(int schoolYear, int term)
+{
+    switch (term) {
+    case 1:
+        return {QDate(schoolYear, 4, 1), QDate(schoolYear, 7, 31)};
+    case 2:
+        return {QDate(schoolYear, 8, 1), QDate(schoolYear, 12, 31)};
+    default:
+        return {QDate(schoolYear + 1, 1, 1), QDate(schoolYear + 1, 3, 31)};
+    }
+}
+
+void subCountWorkDays(AppState& state, int schoolYear)
+{
+    std::array<qint16, 3> counts{};
+    for (int term = 1; term <= 3; ++term) {
+        const TermRange range = termRange(schoolYear, term);
+        for (QDate d = range.first; d.isValid() && d <= range.last; d = d.addDays(1)) {
+            if (state.fncIsWorkDay(d))
+                ++counts[slot(term - 1)];
+        }
+    }
+    state.intWorkDays1 = counts[0];
+    state.intWorkDays2 = counts[1];
+    state.intWorkDays3 = counts[2];
+    state.intWorkDaysYear = static_cast<qint16>(counts[0] + counts[1] + counts[2]);
+}
+
+HolidayClick toggleSpecialHoliday(AppState& state, QDate date)
+{
+    if (!state.fncIsWorkDay(date)) {
+        const qint16 n = dayNumber(date);
+        for (int g = AppState::NationalHolidayCount; g < state.intHolidayCount; ++g) {
+            if (state.intHolidayDay[slot(g)] == n) {
+                state.removeHoliday(g);
+                return HolidayClick::MadeSchoolDay;
+            }
+        }
+        return HolidayClick::Unchanged;
+    }
+    if (heldRecordFor(*state.objDayHead, date))
+        return HolidayClick::HeldLessons;
+    return state.addHoliday(date) ? HolidayClick::MadeHoliday : HolidayClick::ListFull;
+}
+
+QSet<QDate> holidayMarks(const AppState& state)
+{
+    QSet<QDate> marks;
+    for (int i = 0; i < state.intHolidayCount && i < AppState::HolidaySlots; ++i)
+        marks.insert(state.dateHoliday[slot(i)]);
+    for (const QDate& date : state.legalDaysOff())
+        marks.insert(date);
+    return marks;
+}
+
+QList<QDate> moveSpecialHolidaysToYear(AppState& state, int year)
+{
+    QList<QDate> kept;
+    QList<QDate> dropped;
+    const int first = AppState::NationalHolidayCount;
+    for (int i = first; i < state.intHolidayCount && i < AppState::HolidaySlots; ++i) {
+        const QDate old = state.dateHoliday[slot(i)];
+        if (!old.isValid()) {
+            kept.append(old);
+            continue;
+        }
+        const QDate moved(old.month() <= 3 ? year + 1 : year, old.month(), old.day());
+        if (moved.isValid())
+            kept.append(moved);
+        else
+            dropped.append(old);
+    }
+    if (state.intHolidayCount < first)
+        return dropped;
+
+    for (int i = 0; i < kept.size(); ++i) {
+        state.dateHoliday[slot(first + i)] = kept[i];
+        state.intHolidayDay[slot(first + i)] = dayNumber(kept[i]);
+    }
+    state.intHolidayCount = static_cast<qint16>(first + kept.size());
+    for (int i = state.intHolidayCount; i < AppState::HolidaySlots; ++i) {
+        state.dateHoliday[slot(i)] = QDate();
+        state.intHolidayDay[slot(i)] = 0;
+    }
+    return dropped;
+}
+
+} // namespace lunaplan

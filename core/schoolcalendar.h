@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+namespace lunaplan {
+
+class AppState;
+
+// The school years the class page offers: 2002 (the first the program knew)
+// up to five years after the school year of today.
+QList<int> schoolYearChoices(QDate today);
+
+// A school year as the class page lists it, in the era of its April:
+// "平成15年度(2003年度)", "令和元年度(2019年度)".
+QString schoolYearText(int year);
+
+// The first and last day of term 1, 2 or 3 of a school year: April to July,
+// August to December, January to March.
+struct TermRange {
+    QDate first;
+    QDate last;
+};
+TermRange termRange(int schoolYear, int term);
+
+// Counts the school days of each term and of the year of `schoolYear` by the
+// school-day rule into intWorkDays1, 2, 3 and intWorkDaysYear.
+void subCountWorkDays(AppState& state, int schoolYear);
+
+// What a click on a day of the calendar page did.
+enum class HolidayClick {
+    MadeHoliday,   // a school day became a special holiday
+    MadeSchoolDay, // a special holiday was taken out of the list
+    Unchanged,     // a day off by rule (weekend, holiday period, national holiday)
+    HeldLessons,   // refused: the day holds registered lessons
+    ListFull,      // refused: the holiday list has no room left
+};
+
+// Turns a school day into a special holiday (appended to the list) or a
+// special holiday back into a school day (later entries move down). Days off
+// by any other rule stay as they are.
+HolidayClick toggleSpecialHoliday(AppState& state, QDate date);
+
+// Days drawn in red on the calendars besides Sundays: the holiday list in use
+// and the legal days off.
+QSet<QDate> holidayMarks(const AppState& state);
+
+// Moves the special holidays (entries 14 on) to the same month and day of
+// school year `year`, keeping their order. A day that the new year lacks
+// (29 February) is taken out of the list; the dropped dates are returned.
+// The unused entries after the list are cleared, so that every stored entry
+// makes a date in the new year.
+QList<QDate> moveSpecialHolidaysToYear(AppState& state, int year);
+
+} // namespace lunaplan

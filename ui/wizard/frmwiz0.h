@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/common/handlerguard.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace lunaplan {
+
+class AppState;
+class Prompts;
+class WizardNavigator;
+
+// The wizard's start page: set up a new class year or open a class file.
+class frmWiz0 : public QWidget {
+    Q_OBJECT
+
+public:
+    frmWiz0(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent = nullptr);
+
+    // The start page is shown once per run: it clears boolShowWizard.
+    void Form_Activate();
+    // New class: on to the class page. Existing file: asks for it and reads it.
+    void cmdWiz0Next_Click();
+    // Leaves the wizard; nothing changes.
+    void Command1_Click();
+
+    QRadioButton* optWiz0NewOrOld(int index) const { return m_options[index == 0 ? 0 : 1]; }
+    QPushButton* cmdWiz0Next() const { return m_next; }
+    QPushButton* Command1() const { return m_end; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    AppState& m_state;
+    WizardNavigator& m_navigator;
+    HandlerGuard m_guard;
+    QRadioButton* m_options[2];
+    QPushButton* m_next;
+    QPushButton* m_end;
+};
+
+} // namespace lunaplan

@@ -1,0 +1,430 @@
+#include "ui/wizard/frmwiz2.h"
+
+#include "core/appstate.h"
+#include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
+#include "storage/prompts.h"
+#include "ui/common/twips.h"
+#include "ui/wizard/pagecommon.h"
+#include "ui/wizard/wizardnavigator.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStringList>
+
+namespace lunaplan {
+
+namespace {
+
+constexpr int RowHeight = 480;
+constexpr int BoxHeight = 360;
+constexpr int FirstHolidayRow = 2820;
+
+// A holiday-day box: its list of days and its design-time day.
+struct DayBox {
+    int index;
+    int first;
+    int last;
+    int initial;
+};
+constexpr std::array<DayBox, 8> DayBoxes{{
+    {0, 2, 12, 4},   // end of the spring holiday, April
+    {1, 18, 27, 20}, // start of the summer holiday, July
+    {5, 17, 31, 31}, // end of the summer holiday, August
+    {2, 18, 27, 25}, // start of the winter holiday, December
+    {8, 2, 29, 7},   // end of the winter holiday, January
+    {3, 15, 29, 19}, // start of the spring holiday, March
+    {4, 21, 23, 23}, // autumn equinox, September
+    {7, 20, 21, 20}, // vernal equinox, March
+}};
+
+QString yearChangeQuestion()
+{
+    return QStringLiteral(
+        "学級計画・授業計画の年度が、実績を登録している年度と食い違っています。"
+        "実績を破棄してもいいときは「はい」を押してください（保存済みのファイルには影響ありません）。"
+        "「いいえ」を押すと実績はそのままですが、設定した計画はキャンセルとなります。");
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int width)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    placeInTwips(label, x, y + 30, width, 300);
+    return label;
+}
+
+QComboBox* makeBox(QWidget* parent, const QString& name, int x, int y, int width)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    placeInTwips(box, x, y, width, BoxHeight);
+    return box;
+}
+
+void addLine(QWidget* parent, const QString& name, int y)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    placeInTwips(line, 240, y, 6720, 30);
+}
+
+// Selects a day in a day box; a day outside its list (from a class file) is
+// added in order, so that the stored day is shown and kept.
+void selectDay(QComboBox* box, int day)
+{
+    const QString text = QString::number(day);
+    int index = box->findText(text);
+    if (index < 0) {
+        index = 0;
+        while (index < box->count() && box->itemText(index).toInt() < day)
+            ++index;
+        box->insertItem(index, text);
+    }
+    box->setCurrentIndex(index);
+}
+
+QString monthDayText(QDate date)
+{
+    return QStringLiteral("%1月%2日").arg(date.month()).arg(date.day());
+}
+
+} // namespace
+
+frmWiz2::frmWiz2(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_navigator(navigator)
+    , m_guard(prompts)
+{
+    setUpWizardPage(this, QStringLiteral("frmWiz2"), 7200, 7440);
+    buildUpperHalf();
+    buildHolidayRows();
+
+    m_before =
+        makeNavigationButton(this, QStringLiteral("cmdWiz2Before"), QStringLiteral("前へ"), 2400, 6780);
+    m_next = makeNavigationButton(this, QStringLiteral("cmdWiz2Next"), QStringLiteral("次へ"), 3840, 6780);
+    m_cancel =
+        makeNavigationButton(this, QStringLiteral("cmdWiz2Cancel"), QStringLiteral("設定の終了"), 5400, 6780);
+    connect(m_before, &QPushButton::clicked, this, &frmWiz2::cmdWiz2Before_Click);
+    connect(m_next, &QPushButton::clicked, this, &frmWiz2::cmdWiz2Next_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &frmWiz2::cmdWiz2Cancel_Click);
+
+    resetToDesignTime();
+}
+
+void frmWiz2::buildUpperHalf()
+{
+    makeLabel(this, QStringLiteral("lblWiz1Comment"), QStringLiteral("新しいクラスの設定をします。"), 240,
+              240, 6000);
+    makeLabel(this, QStringLiteral("lblWiz1Year"), QStringLiteral("年度"), 480, 720, 900);
+    m_year = makeBox(this, QStringLiteral("cboWiz1Year"), 1440, 720, 3120);
+    connect(m_year, &QComboBox::activated, this, &frmWiz2::cboWiz1Year_Click);
+
+    makeLabel(this, QStringLiteral("lblWiz1Class"), QStringLiteral("クラス"), 480, 1200, 900);
+    m_class[0] = makeBox(this, QStringLiteral("cboWiz1Class_0"), 1440, 1200, 855);
+    makeLabel(this, QStringLiteral("lblWiz1Rank"), QStringLiteral("学年"), 2370, 1200, 600);
+    m_class[1] = makeBox(this, QStringLiteral("cboWiz1Class_1"), 3060, 1200, 855);
+    makeLabel(this, QStringLiteral("lblWiz1Kumi"), QStringLiteral("組"), 3990, 1200, 450);
+    for (int grade = 1; grade <= 6; ++grade)
+        m_class[0]->addItem(QString::number(grade));
+    // Class names other than numbers are common, so the class box takes typed text.
+    m_class[1]->setEditable(true);
+    m_class[1]->setInsertPolicy(QComboBox::NoInsert);
+    for (int number = 1; number <= 12; ++number)
+        m_class[1]->addItem(QString::number(number));
+    for (int i = 0; i < 2; ++i)
+        connect(m_class[static_cast<std::size_t>(i)], &QComboBox::activated, this,
+                [this, i] { cboWiz1Class_Click(i); });
+
+    makeLabel(this, QStringLiteral("lblWiz1Teacher"), QStringLiteral("担任"), 480, 1680, 900);
+    m_teacher = new QLineEdit(this);
+    m_teacher->setObjectName(QStringLiteral("txtWiz1Teacher"));
+    placeInTwips(m_teacher, 1440, 1680, 3120, BoxHeight);
+    m_teacher->installEventFilter(this);
+
+    addLine(this, QStringLiteral("lineClass"), 2190);
+}
+
+void frmWiz2::buildHolidayRows()
+{
+    makeLabel(this, QStringLiteral("lblWiz2Comment"), QStringLiteral("休日の設定をします。"), 240, 2340,
+              6000);
+
+    struct Row {
+        int label;
+        const char16_t* name;
+        int y;
+    };
+    const Row rows[] = {
+        {0, u"春休み（年度始め）", FirstHolidayRow},
+        {1, u"夏休み", FirstHolidayRow + RowHeight},
+        {2, u"冬休み", FirstHolidayRow + 2 * RowHeight},
+        {3, u"春休み（年度末）", FirstHolidayRow + 3 * RowHeight},
+        {4, u"秋分の日", FirstHolidayRow + 4 * RowHeight + 180},
+        {7, u"春分の日", FirstHolidayRow + 5 * RowHeight + 180},
+    };
+    for (const Row& row : rows)
+        makeLabel(this, QStringLiteral("lblWiz2Holiday_%1").arg(row.label), QString::fromUtf16(row.name), 480,
+                  row.y, 2280);
+
+    // Month labels: index, text, row, column (0 before the first box, 1 before the second).
+    struct MonthLabel {
+        int index;
+        const char16_t* text;
+        int row;
+        int column;
+    };
+    const MonthLabel monthLabels[] = {
+        {9, u"4／1", 0, 0},     {10, u"7／", 1, 0},       {11, u"12／", 2, 0},    {12, u"3／", 3, 0},
+        {13, u"9／", 4, 0},     {16, u"3／", 5, 0},       {17, u"～　4／", 0, 1}, {18, u"～　8／", 1, 1},
+        {19, u"～　1／", 2, 1}, {20, u"～　3／31", 3, 1},
+    };
+    for (const MonthLabel& label : monthLabels)
+        makeLabel(this, QStringLiteral("lblWiz2Holiday_%1").arg(label.index), QString::fromUtf16(label.text),
+                  label.column == 0 ? 2880 : 4440, rows[label.row].y, label.column == 0 ? 600 : 1200);
+
+    // Box index, row, column.
+    const int boxPlaces[9][2] = {{0, 1}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {1, 1}, {-1, -1}, {5, 0}, {2, 1}};
+    for (const DayBox& box : DayBoxes) {
+        const int* place = boxPlaces[box.index];
+        QComboBox* combo = makeBox(this, QStringLiteral("cboWiz2Holiday_%1").arg(box.index),
+                                   place[1] == 0 ? 3480 : 5340, rows[place[0]].y - 30, 855);
+        for (int day = box.first; day <= box.last; ++day)
+            combo->addItem(QString::number(day));
+        m_holiday[static_cast<std::size_t>(box.index)] = combo;
+    }
+
+    addLine(this, QStringLiteral("lineVacations"), rows[4].y - 210);
+    addLine(this, QStringLiteral("lineEquinoxes"), rows[5].y + RowHeight + 30);
+    auto* saturdays = makeLabel(this, QStringLiteral("lblWiz2Holiday_8"),
+                                QStringLiteral("土曜日の扱い ... Ver2.0以降では完全週休二日としました。"),
+                                480, rows[5].y + RowHeight + 150, 6480);
+    saturdays->setWordWrap(true);
+}
+
+QComboBox* frmWiz2::cboWiz2Holiday(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_holiday.size())
+               ? m_holiday[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
+void frmWiz2::resetToDesignTime()
+{
+    m_year->clear();
+    for (const int year : schoolYearChoices(QDate::currentDate()))
+        m_year->addItem(schoolYearText(year), year);
+    m_year->setCurrentIndex(-1);
+    m_class[0]->setCurrentIndex(-1);
+    m_class[1]->setCurrentIndex(-1);
+    m_class[1]->setEditText(QString());
+    m_teacher->clear();
+    for (const DayBox& box : DayBoxes) {
+        QComboBox* combo = m_holiday[static_cast<std::size_t>(box.index)];
+        // Drop days that an earlier class file added to the list.
+        for (int i = combo->count() - 1; i >= 0; --i) {
+            const int day = combo->itemText(i).toInt();
+            if (day < box.first || day > box.last)
+                combo->removeItem(i);
+        }
+        selectDay(combo, box.initial);
+    }
+}
+
+void frmWiz2::selectYear(int year)
+{
+    int index = m_year->findData(year);
+    if (index < 0) {
+        // A stored year outside the list is shown (and kept) all the same.
+        index = 0;
+        while (index < m_year->count() && m_year->itemData(index).toInt() < year)
+            ++index;
+        m_year->insertItem(index, schoolYearText(year), year);
+    }
+    m_year->setCurrentIndex(index);
+}
+
+void frmWiz2::preselectEquinoxes(int year)
+{
+    const EquinoxDays days = equinoxDays(year);
+    selectDay(m_holiday[4], days.autumn);
+    selectDay(m_holiday[7], days.vernal);
+}
+
+int frmWiz2::holidayDay(int index) const
+{
+    return m_holiday[static_cast<std::size_t>(index)]->currentText().toInt();
+}
+
+void frmWiz2::Form_Activate()
+{
+    m_guard.run(QStringLiteral("学級と休日の設定を表示できませんでした。"), [this] {
+        const QScopedValueRollback<bool> busy(m_busy, true);
+        resetToDesignTime();
+        const QString teacher = m_state.strTeacher;
+        if (m_state.intYear > 0) {
+            selectYear(m_state.intYear);
+            // Handled like the teacher's choice: the grade is brought into 1 to 6.
+            cboWiz1Year_Click();
+        }
+        if (m_state.intGrade != 0)
+            m_class[0]->setCurrentIndex(m_class[0]->findText(QString::number(m_state.intGrade)));
+        if (!m_state.strClass.isEmpty())
+            m_class[1]->setEditText(m_state.strClass);
+        m_state.strTeacher = teacher;
+        m_teacher->setText(teacher);
+
+        if (m_state.dateSpringEnd.isValid()) {
+            const std::pair<int, QDate> stored[] = {
+                {0, m_state.dateSpringEnd},     {1, m_state.dateSummerStart},   {5, m_state.dateSummerEnd},
+                {2, m_state.dateWinterStart},   {8, m_state.dateWinterEnd},     {3, m_state.dateSpring2Start},
+                {4, m_state.dateAutumnEquinox}, {7, m_state.dateVernalEquinox},
+            };
+            for (const auto& [index, date] : stored) {
+                if (date.isValid())
+                    selectDay(m_holiday[static_cast<std::size_t>(index)], date.day());
+            }
+        } else {
+            // No holidays stored yet: the equinox days of the year that will be stored.
+            preselectEquinoxes(m_state.intYear > 0 ? m_state.intYear : QDate::currentDate().year());
+        }
+        m_next->setFocus();
+    });
+}
+
+void frmWiz2::cboWiz1Year_Click()
+{
+    m_guard.run(QStringLiteral("年度を設定できませんでした。"), [this] {
+        const QScopedValueRollback<bool> busy(m_busy, true);
+        m_state.boolCalendarReady = false;
+        subSetClass();
+    });
+}
+
+void frmWiz2::cboWiz1Class_Click(int)
+{
+    m_guard.run(QStringLiteral("クラスを設定できませんでした。"), [this] {
+        const QScopedValueRollback<bool> busy(m_busy, true);
+        subSetClass();
+    });
+}
+
+void frmWiz2::txtWiz1Teacher_Click()
+{
+    m_guard.run(QStringLiteral("クラスを設定できませんでした。"), [this] {
+        const QScopedValueRollback<bool> busy(m_busy, true);
+        subSetClass();
+    });
+}
+
+void frmWiz2::subSetClass()
+{
+    const int selected = m_year->currentIndex();
+    const int year = selected < 0 ? QDate::currentDate().year() : m_year->itemData(selected).toInt();
+    if (year != m_state.intYear && m_state.intYear != 0 && m_state.objDayHead->objNextDay()) {
+        switch (m_guard.prompts().askYesNoCancel(yearChangeQuestion(), applicationTitle())) {
+        case Prompts::Answer::Yes:
+            m_state.objDayHead->setObjNextDay(nullptr);
+            hide();
+            break;
+        case Prompts::Answer::No:
+            hide();
+            return;
+        default:
+            return;
+        }
+    }
+
+    const int previousYear = m_state.intYear;
+    m_state.intYear = static_cast<qint16>(year);
+    if (year != previousYear) {
+        m_state.boolCalendarReady = false;
+        const QList<QDate> dropped = moveSpecialHolidaysToYear(m_state, year);
+        if (!dropped.isEmpty()) {
+            QStringList days;
+            for (const QDate& date : dropped)
+                days.append(monthDayText(date));
+            m_guard.prompts().message(QStringLiteral("%1には%2がないため、特別な休日から外しました。")
+                                          .arg(schoolYearText(year), days.join(QStringLiteral("、"))),
+                                      applicationTitle(), Prompts::Icon::Information);
+        }
+        preselectEquinoxes(year);
+    }
+
+    if (m_state.intGrade < 1 || m_state.intGrade > 6)
+        m_state.intGrade = 1;
+    bool isNumber = false;
+    const int grade = m_class[0]->currentText().toInt(&isNumber);
+    if (isNumber && grade >= 1 && grade <= 6)
+        m_state.intGrade = static_cast<qint16>(grade);
+    const QString className = m_class[1]->currentText().trimmed();
+    if (!className.isEmpty())
+        m_state.strClass = className;
+    m_state.strTeacher = m_teacher->text();
+
+    if (year != previousYear)
+        Q_EMIT stateChanged();
+}
+
+void frmWiz2::subSetHoliday()
+{
+    HolidayPeriodDays days;
+    days.springEnd = holidayDay(0);
+    days.summerStart = holidayDay(1);
+    days.summerEnd = holidayDay(5);
+    days.winterStart = holidayDay(2);
+    days.winterEnd = holidayDay(8);
+    days.spring2Start = holidayDay(3);
+    days.autumnEquinox = holidayDay(4);
+    days.vernalEquinox = holidayDay(7);
+    lunaplan::subSetHoliday(m_state, days);
+}
+
+template <class Leave> void frmWiz2::commitAndLeave(Leave&& leave)
+{
+    m_guard.run(QStringLiteral("学級と休日の設定ができませんでした。"), [&] {
+        const QScopedValueRollback<bool> busy(m_busy, true);
+        subSetClass();
+        subSetHoliday();
+        leave();
+    });
+}
+
+void frmWiz2::cmdWiz2Before_Click()
+{
+    commitAndLeave([this] { m_navigator.goTo(this, WizardPageId::Start); });
+}
+
+void frmWiz2::cmdWiz2Next_Click()
+{
+    commitAndLeave([this] { m_navigator.goTo(this, WizardPageId::Calendar); });
+}
+
+void frmWiz2::cmdWiz2Cancel_Click()
+{
+    commitAndLeave([this] { m_navigator.close(this); });
+}
+
+void frmWiz2::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_busy)
+        Form_Activate();
+}
+
+bool frmWiz2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_teacher && event->type() == QEvent::MouseButtonPress)
+        txtWiz1Teacher_Click();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace lunaplan

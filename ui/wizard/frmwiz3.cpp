@@ -1,0 +1,196 @@
+#include "ui/wizard/frmwiz3.h"
+
+#include "core/appstate.h"
+#include "core/schoolcalendar.h"
+#include "core/weekview.h"
+#include "storage/prompts.h"
+#include "ui/common/monthview.h"
+#include "ui/wizard/dlgresultsorry.h"
+#include "ui/wizard/pagecommon.h"
+#include "ui/wizard/wizardnavigator.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lunaplan {
+
+namespace {
+
+constexpr std::array<int, 3> MonthsInARow{4, 5, 3};
+
+QString countText(int index, int days)
+{
+    static constexpr std::array<const char16_t*, 4> Prefixes{u"１学期の授業日数　", u"２学期の授業日数　",
+                                                             u"３学期の授業日数　", u"年間の授業日数　"};
+    return QString::fromUtf16(Prefixes[static_cast<std::size_t>(index)]) + QString::number(days) + u'日';
+}
+
+} // namespace
+
+frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_navigator(navigator)
+    , m_guard(prompts)
+{
+    setObjectName(QStringLiteral("frmWiz3"));
+    setWindowFlag(Qt::Window);
+    setWindowTitle(wizardCaption());
+
+    m_frame = new QGroupBox(QStringLiteral("休日の設定（休日にしたい日付をクリックしてください。"
+                                           "同じところをクリックすると取り消します。）"),
+                            this);
+    m_frame->setObjectName(QStringLiteral("fraWiz3Month"));
+    auto* grid = new QGridLayout(m_frame);
+    grid->setHorizontalSpacing(16);
+    const std::array<const char16_t*, 4> designCounts{u"１学期の授業日数　XX日", u"２学期の授業日数　XX日",
+                                                      u"３学期の授業日数　XX日", u"１年間の授業日数　XX日"};
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(QString::fromUtf16(designCounts[static_cast<std::size_t>(i)]), m_frame);
+        label->setObjectName(QStringLiteral("lblWiz3NumberOfSchoolDays_%1").arg(i));
+        m_counts[static_cast<std::size_t>(i)] = label;
+    }
+    for (int i = 0; i < 3; ++i) {
+        auto* calendar = new MonthView(m_frame);
+        calendar->setObjectName(QStringLiteral("mvWiz3Calendar_%1").arg(i));
+        calendar->setMonthGrid(1, MonthsInARow[static_cast<std::size_t>(i)]);
+        calendar->setFixedSize(calendar->sizeHint());
+        connect(calendar, &MonthView::dateClicked, this,
+                [this, i](QDate date) { mvWiz3Calendar_DateClick(i, date); });
+        m_calendars[static_cast<std::size_t>(i)] = calendar;
+        grid->addWidget(calendar, i, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        if (i < 2) {
+            grid->addWidget(m_counts[static_cast<std::size_t>(i)], i, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        } else {
+            // The year's count stands under the third term's.
+            auto* last = new QVBoxLayout;
+            last->addStretch();
+            last->addWidget(m_counts[2]);
+            last->addSpacing(12);
+            last->addWidget(m_counts[3]);
+            last->addStretch();
+            grid->addLayout(last, i, 1);
+        }
+    }
+    grid->setColumnStretch(1, 1);
+
+    m_before = makeNavigationButton(this, QStringLiteral("cmdWiz3Before"), QStringLiteral("前へ"), 0, 0);
+    m_next = makeNavigationButton(this, QStringLiteral("cmdWiz3Next"), QStringLiteral("次へ"), 0, 0);
+    m_cancel =
+        makeNavigationButton(this, QStringLiteral("cmdWiz3Cancel"), QStringLiteral("設定の終了"), 0, 0);
+    connect(m_before, &QPushButton::clicked, this, &frmWiz3::cmdWiz3Before_Click);
+    connect(m_next, &QPushButton::clicked, this, &frmWiz3::cmdWiz3Next_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &frmWiz3::cmdWiz3Cancel_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {m_before, m_next, m_cancel})
+        buttons->addWidget(button);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(m_frame);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_sorry = new dlgResultSorry(this);
+}
+
+void frmWiz3::Form_Activate()
+{
+    m_guard.run(QStringLiteral("授業日の表示ができませんでした。"), [this] {
+        m_next->setFocus();
+        m_year = calendarSchoolYear(m_state.intYear, QDate::currentDate());
+        for (int i = 0; i < 3; ++i) {
+            MonthView* calendar = m_calendars[static_cast<std::size_t>(i)];
+            const TermRange term = termRange(m_year, i + 1);
+            calendar->setMaxDate(QDate(9999, 12, 31));
+            calendar->setMinDate(term.first);
+            calendar->setMaxDate(term.last);
+            calendar->setCurrentDate(term.first);
+            calendar->setCurrentDate(term.last);
+        }
+        markSchoolDays();
+        subCountWorkDays(m_state, m_year);
+        writeCounts();
+    });
+}
+
+void frmWiz3::markSchoolDays()
+{
+    const QSet<QDate> holidays = holidayMarks(m_state);
+    for (MonthView* calendar : m_calendars) {
+        calendar->setHolidays(holidays);
+        for (int i = 1; i <= calendar->visibleDayCount(); ++i) {
+            const QDate day = calendar->visibleDay(i);
+            const bool inTerm = day >= calendar->minDate() && day <= calendar->maxDate();
+            calendar->setDayBold(day, inTerm && m_state.fncIsWorkDay(day));
+        }
+    }
+}
+
+void frmWiz3::writeCounts()
+{
+    const std::array<int, 4> counts{m_state.intWorkDays1, m_state.intWorkDays2, m_state.intWorkDays3,
+                                    m_state.intWorkDaysYear};
+    for (int i = 0; i < 4; ++i)
+        m_counts[static_cast<std::size_t>(i)]->setText(countText(i, counts[static_cast<std::size_t>(i)]));
+}
+
+void frmWiz3::mvWiz3Calendar_DateClick(int, QDate date)
+{
+    m_guard.run(QStringLiteral("休日を設定できませんでした。"), [this, date] {
+        switch (toggleSpecialHoliday(m_state, date)) {
+        case HolidayClick::HeldLessons:
+            m_sorry->show();
+            m_sorry->raise();
+            return;
+        case HolidayClick::ListFull:
+            m_guard.prompts().message(
+                QStringLiteral("休日はこれ以上登録できません（特別な休日は186日まで）。"
+                               "この日を休日にするときは、ほかの特別な休日を取り消してください。"),
+                applicationTitle(), Prompts::Icon::Information);
+            break;
+        case HolidayClick::Unchanged:
+            break;
+        case HolidayClick::MadeHoliday:
+        case HolidayClick::MadeSchoolDay:
+            // Recounted from the rule rather than adjusted by one, so the
+            // counts always agree with the bold days.
+            markSchoolDays();
+            subCountWorkDays(m_state, m_year);
+            writeCounts();
+            Q_EMIT stateChanged();
+            break;
+        }
+        m_next->setFocus();
+    });
+}
+
+void frmWiz3::cmdWiz3Before_Click()
+{
+    m_navigator.goTo(this, WizardPageId::Class);
+}
+
+void frmWiz3::cmdWiz3Next_Click()
+{
+    m_state.boolEditWeekA = true;
+    m_navigator.goTo(this, WizardPageId::Timetable);
+}
+
+void frmWiz3::cmdWiz3Cancel_Click()
+{
+    m_navigator.close(this);
+}
+
+void frmWiz3::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+} // namespace lunaplan
