@@ -18,4 +18,9 @@ void ScriptedPrintPrompts::preview(QPrinter& printer, const std::function<void(Q
     paint(printer);
 }
 
+void ScriptedPrintPrompts::pageSetup(QPrinter&, const QString& title)
+{
+    pageSetups.append(title);
+}
+
 } // namespace lunaplan::test

@@ -3,6 +3,7 @@
 #include "ui/reports/printprompts.h"
 
 #include <QQueue>
+#include <QStringList>
 
 namespace lunaplan::test {
 
@@ -13,10 +14,12 @@ class ScriptedPrintPrompts final : public PrintPrompts {
 public:
     bool choosePrinter(QPrinter& printer) override;
     void preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    void pageSetup(QPrinter& printer, const QString& title) override;
 
     QQueue<bool> printerAnswers; // true: the user pressed 印刷
     int printerDialogs = 0;
     int previews = 0;
+    QStringList pageSetups; // the titles of the page-setup dialogs shown
 };
 
 } // namespace lunaplan::test

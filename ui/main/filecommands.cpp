@@ -6,6 +6,7 @@
 #include "ui/common/monthview.h"
 #include "ui/common/openclassfile.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/menuitems.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,18 +26,6 @@ const QString& fileFilter()
     return filter;
 }
 
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
-}
-
-void addBar(QMenu* menu, const QString& name)
-{
-    menu->addSeparator()->setObjectName(name);
-}
-
 } // namespace
 
 FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, QMenuBar* menuBar)
@@ -48,13 +37,14 @@ FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, Q
 {
     m_mnuFile = menuBar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    m_open = addItem(m_mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("開く(&O)..."));
-    m_close = addItem(m_mnuFile, QStringLiteral("mnuFileClose"), QStringLiteral("閉じる(&C)"));
-    addBar(m_mnuFile, QStringLiteral("mnuFileBar0"));
-    m_save = addItem(m_mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("上書き保存(&S)"));
-    m_saveAs = addItem(m_mnuFile, QStringLiteral("mnuFileSaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
-    addBar(m_mnuFile, QStringLiteral("mnuFileBar1"));
-    m_exit = addItem(m_mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("終了(&X)"));
+    m_open = addMenuItem(m_mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("開く(&O)..."));
+    m_close = addMenuItem(m_mnuFile, QStringLiteral("mnuFileClose"), QStringLiteral("閉じる(&C)"));
+    addMenuBar(m_mnuFile, QStringLiteral("mnuFileBar0"));
+    m_save = addMenuItem(m_mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("上書き保存(&S)"));
+    m_saveAs =
+        addMenuItem(m_mnuFile, QStringLiteral("mnuFileSaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
+    addMenuBar(m_mnuFile, QStringLiteral("mnuFileBar1"));
+    m_exit = addMenuItem(m_mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("終了(&X)"));
 
     connect(m_open, &QAction::triggered, this, &FileCommands::mnuFileOpen_Click);
     connect(m_close, &QAction::triggered, this, &FileCommands::mnuFileClose_Click);

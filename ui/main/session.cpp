@@ -7,7 +7,9 @@
 #include "ui/common/openclassfile.h"
 #include "ui/common/qtprompts.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/menucommands.h"
 #include "ui/reports/qtprintprompts.h"
+#include "ui/wizard/wizard.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -38,6 +40,8 @@ Session::Session(const QString& fileName)
 {
     m_prompts->setParentWindow(m_window.get());
     m_printPrompts->setParentWindow(m_window.get());
+    // The menus beyond the file's own need the printer; the window owns them.
+    new MenuCommands(*m_window, *m_state, *m_prompts, *m_printPrompts, *m_printer, m_window->wizard());
     // A class file named at start is what the teacher wants to see: no start
     // page then (unless it could not be read).
     if (!fileName.isEmpty() && openClassFile(*m_state, *m_prompts, fileName))

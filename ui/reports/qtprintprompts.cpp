@@ -1,6 +1,7 @@
 #include "ui/reports/qtprintprompts.h"
 
 #include <QApplication>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -36,6 +37,13 @@ void QtPrintPrompts::preview(QPrinter& printer, const std::function<void(QPrinte
     dialog.setWindowTitle(u"印刷プレビュー"_s);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
+}
+
+void QtPrintPrompts::pageSetup(QPrinter& printer, const QString& title)
+{
+    QPageSetupDialog dialog(&printer, dialogParent(m_parent));
+    dialog.setWindowTitle(title);
     dialog.exec();
 }
 

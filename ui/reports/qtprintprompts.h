@@ -17,6 +17,7 @@ public:
 
     bool choosePrinter(QPrinter& printer) override;
     void preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    void pageSetup(QPrinter& printer, const QString& title) override;
 
 private:
     QPointer<QWidget> m_parent;

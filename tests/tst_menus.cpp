@@ -1,0 +1,204 @@
+// The main window's whole menu bar: every item in its place with its caption,
+// and what each command beyond the file's own opens.
+#include "core/appstate.h"
+#include "tests/support/scriptedprintprompts.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/testclass.h"
+#include "ui/common/windowlist.h"
+#include "ui/help/helpwindow.h"
+#include "ui/main/filecommands.h"
+#include "ui/main/frmmain.h"
+#include "ui/main/menucommands.h"
+#include "ui/reports/frmdisptimetable.h"
+#include "ui/reports/frmprint.h"
+#include "ui/wizard/wizard.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace lunaplan;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(lunaplan::WizardPageId)
+
+namespace {
+
+// "name caption [shortcut]" of every item of a menu; "-" for a separator.
+QStringList itemsOf(const QMenu* menu)
+{
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            items << u"- "_s + action->objectName();
+            continue;
+        }
+        QString item = action->objectName() + u' ' + action->text();
+        if (!action->shortcut().isEmpty())
+            item += u" ["_s + action->shortcut().toString() + u']';
+        items << item;
+    }
+    return items;
+}
+
+} // namespace
+
+class TestMenus : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void menuBar();
+    void newClosesThenOpensClassPage();
+    void newStopsWhenNotClosed();
+    void editItemsOpenTheirPage_data();
+    void editItemsOpenTheirPage();
+    void pageSetupPrintTotalsAndHelp();
+
+private:
+    QAction* item(const QString& name) const { return m_window->findChild<QAction*>(name); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<test::ScriptedPrompts> m_prompts;
+    std::unique_ptr<test::ScriptedPrintPrompts> m_printPrompts;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<frmMain> m_window;
+};
+
+void TestMenus::init()
+{
+    QVERIFY(m_dir.isValid());
+    m_state = std::make_unique<AppState>();
+    test::setUpClass2026(*m_state);
+    m_state->boolShowWizard = false;
+    m_prompts = std::make_unique<test::ScriptedPrompts>();
+    m_printPrompts = std::make_unique<test::ScriptedPrintPrompts>();
+    m_printer = std::make_unique<QPrinter>();
+    m_settings = std::make_unique<QSettings>(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
+    m_window = std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings);
+    new MenuCommands(*m_window, *m_state, *m_prompts, *m_printPrompts, *m_printer, m_window->wizard());
+    m_window->show();
+    m_window->Form_Activate();
+}
+
+void TestMenus::cleanup()
+{
+    if (m_window && m_window->isVisible()) {
+        m_state->intYear = 0; // nothing to ask on the way out
+        m_window->close();
+    }
+    m_window.reset();
+    m_settings.reset();
+    m_printer.reset();
+    m_printPrompts.reset();
+    m_prompts.reset();
+    m_state.reset();
+}
+
+void TestMenus::menuBar()
+{
+    QStringList menus;
+    for (const QAction* action : m_window->menuBar()->actions())
+        menus << action->menu()->objectName() + u' ' + action->text();
+    QCOMPARE(menus, (QStringList{u"mnuFile ﾌｧｲﾙ(&F)"_s, u"mnuEdit 設定(&E)"_s, u"mnuView 表示(&V)"_s,
+                                 u"mnuHelp ﾍﾙﾌﾟ(&H)"_s}));
+    QCOMPARE(itemsOf(m_window->findChild<QMenu*>(u"mnuFile"_s)),
+             (QStringList{u"mnuFileNew 新規作成(&N) [Ctrl+N]"_s, u"mnuFileOpen 開く(&O)..."_s,
+                          u"mnuFileClose 閉じる(&C)"_s, u"- mnuFileBar0"_s, u"mnuFileSave 上書き保存(&S)"_s,
+                          u"mnuFileSaveAs 名前を付けて保存(&A)..."_s, u"- mnuFileBar1"_s,
+                          u"mnuFilePageSetup ﾍﾟｰｼﾞ設定(&U)..."_s, u"mnuFilePrint 印刷(&P)..."_s,
+                          u"- mnuFileBar2"_s, u"mnuFileExit 終了(&X)"_s}));
+    QCOMPARE(
+        itemsOf(m_window->findChild<QMenu*>(u"mnuEdit"_s)),
+        (QStringList{u"mnuEditModifyHoliday 学級と休日の変更"_s, u"mnuEditModifySpecial 特別な休日の変更"_s,
+                     u"mnuEditModifyWeekA 週間時間割 A の変更"_s, u"mnuEditModifyWeekB 週間時間割 B の変更"_s,
+                     u"mnuEditModifyYear 年間授業計画の変更"_s}));
+    QCOMPARE(itemsOf(m_window->findChild<QMenu*>(u"mnuView"_s)),
+             QStringList{u"mnuViewShowTimeTable 集計表"_s});
+    QCOMPARE(itemsOf(m_window->findChild<QMenu*>(u"mnuHelp"_s)), QStringList{u"mnuHelpContents ﾍﾙﾌﾟ"_s});
+}
+
+void TestMenus::newClosesThenOpensClassPage()
+{
+    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 10), u"国算社理音体　　"_s, u"33333300"_s));
+    m_prompts->answers.enqueue(Prompts::Answer::No);
+    item(u"mnuFileNew"_s)->trigger();
+    QCOMPARE(m_prompts->shown.size(), 1);
+    QCOMPARE(m_prompts->shown.first().text, u"閉じる前にファイルを保存しますか。"_s);
+    QVERIFY(!m_state->objDayHead->objNextDay()); // the class was closed
+    QVERIFY(m_window->wizard().page(WizardPageId::Class));
+    QCOMPARE(m_window->wizard().page(WizardPageId::Class)->metaObject()->className(), "lunaplan::frmWiz2");
+}
+
+void TestMenus::newStopsWhenNotClosed()
+{
+    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 10), u"国算社理音体　　"_s, u"33333300"_s));
+    m_prompts->answers.enqueue(Prompts::Answer::Cancel);
+    item(u"mnuFileNew"_s)->trigger();
+    QVERIFY(m_state->objDayHead->objNextDay());
+    QVERIFY(!m_window->wizard().page(WizardPageId::Class));
+    QCOMPARE(m_window->windowList().windows().size(), 0);
+}
+
+void TestMenus::editItemsOpenTheirPage_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<WizardPageId>("page");
+    QTest::addColumn<bool>("editWeekA");
+    QTest::newRow("class and holidays") << u"mnuEditModifyHoliday"_s << WizardPageId::Class << false;
+    QTest::newRow("special holidays") << u"mnuEditModifySpecial"_s << WizardPageId::Calendar << false;
+    QTest::newRow("timetable A") << u"mnuEditModifyWeekA"_s << WizardPageId::Timetable << true;
+    QTest::newRow("timetable B") << u"mnuEditModifyWeekB"_s << WizardPageId::Timetable << false;
+    QTest::newRow("annual plan") << u"mnuEditModifyYear"_s << WizardPageId::Plan << false;
+}
+
+void TestMenus::editItemsOpenTheirPage()
+{
+    QFETCH(QString, name);
+    QFETCH(WizardPageId, page);
+    QFETCH(bool, editWeekA);
+    m_state->boolEditWeekA = !editWeekA; // the timetable items set the pass themselves
+    item(name)->trigger();
+    QWidget* shown = m_window->wizard().page(page);
+    QVERIFY(shown);
+    QVERIFY(shown->isVisible());
+    QCOMPARE(m_window->windowList().windows().size(), 1); // nothing else opened, main window still usable
+    QVERIFY(!shown->isModal());
+    if (page == WizardPageId::Timetable)
+        QCOMPARE(m_state->boolEditWeekA, editWeekA);
+}
+
+void TestMenus::pageSetupPrintTotalsAndHelp()
+{
+    item(u"mnuFilePageSetup"_s)->trigger();
+    QCOMPARE(m_printPrompts->pageSetups, QStringList{u"ﾍﾟｰｼﾞ設定"_s});
+
+    item(u"mnuFilePrint"_s)->trigger();
+    auto* print = m_window->windowList().find<frmPrint>();
+    QVERIFY(print && print->isVisible());
+    item(u"mnuFilePrint"_s)->trigger();
+    QCOMPARE(m_window->windowList().find<frmPrint>(), print); // one print dialog
+
+    item(u"mnuViewShowTimeTable"_s)->trigger();
+    auto* totals = m_window->windowList().find<frmDispTimeTable>();
+    QVERIFY(totals && totals->isVisible());
+
+    item(u"mnuHelpContents"_s)->trigger();
+    auto* help = m_window->windowList().find<HelpWindow>();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), u"Lunaplan ﾍﾙﾌﾟ"_s);
+    QVERIFY(m_prompts->shown.isEmpty()); // no message on the way
+}
+
+QTEST_MAIN(TestMenus)
+#include "tst_menus.moc"

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QPrinter;
+
+namespace lunaplan {
+
+class AppState;
+class PrintPrompts;
+class Prompts;
+class WizardNavigator;
+class frmMain;
+
+// The main window's commands beyond the file's own: 新規作成, page setup and
+// print in the ﾌｧｲﾙ menu, the 設定 menu that reopens the wizard's pages, 表示
+// with the totals table, and ﾍﾙﾌﾟ. Built after the file commands, whose menu
+// it completes.
+class MenuCommands : public QObject {
+    Q_OBJECT
+
+public:
+    MenuCommands(frmMain& window, AppState& state, Prompts& prompts, PrintPrompts& printPrompts,
+                 QPrinter& printer, WizardNavigator& wizard);
+
+    // Closes the class (which may ask to save) and starts the class page;
+    // nothing happens when the class was not closed.
+    void mnuFileNew_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuEditModifyHoliday_Click();
+    void mnuEditModifySpecial_Click();
+    void mnuEditModifyWeekA_Click();
+    void mnuEditModifyWeekB_Click();
+    void mnuEditModifyYear_Click();
+    void mnuViewShowTimeTable_Click();
+    void mnuHelpContents_Click();
+
+private:
+    frmMain& m_window;
+    AppState& m_state;
+    Prompts& m_prompts;
+    PrintPrompts& m_printPrompts;
+    QPrinter& m_printer;
+    WizardNavigator& m_wizard;
+};
+
+} // namespace lunaplan
