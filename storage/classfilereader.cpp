@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -37,63 +38,51 @@ qsizetype lineCount(QByteArrayView bytes)
     return static_cast<qsizetype>(ends) + (bytes.endsWith('\n') ? 0 : 1);
 }
 
-// A number line: spaces, an optional sign, digits, spaces.
-std::optional<qint64> parseNumber(QStringView line)
+// A number line: spaces, an optional sign, digits, spaces. Read from the
+// bytes: code page 932 writes these characters as ASCII, and no other byte
+// stands for one of them.
+std::optional<qint64> parseNumber(QByteArrayView line)
 {
     qsizetype i = 0;
     const qsizetype n = line.size();
-    while (i < n && line[i] == u' ')
+    while (i < n && line[i] == ' ')
         ++i;
     bool negative = false;
-    if (i < n && (line[i] == u'+' || line[i] == u'-')) {
-        negative = line[i] == u'-';
+    if (i < n && (line[i] == '+' || line[i] == '-')) {
+        negative = line[i] == '-';
         ++i;
     }
     const qsizetype firstDigit = i;
     qint64 value = 0;
-    for (; i < n && line[i] >= u'0' && line[i] <= u'9'; ++i) {
+    for (; i < n && line[i] >= '0' && line[i] <= '9'; ++i) {
         // Saturate far above any Integer; the range check follows.
         if (value < 1'000'000'000)
-            value = value * 10 + (line[i].unicode() - u'0');
+            value = value * 10 + (line[i] - '0');
     }
     if (i == firstDigit)
         return std::nullopt;
-    while (i < n && line[i] == u' ')
+    while (i < n && line[i] == ' ')
         ++i;
     if (i != n)
         return std::nullopt;
     return negative ? -value : value;
 }
 
-// The whole file decoded at once. Code page 932 has no state and never uses
-// CR or LF inside a character, so this is the text of every line. When some
-// bytes are not code page 932, the text holds the lines before the first
-// line with such bytes.
-struct DecodedFile {
-    QString text;
-    qsizetype decodedLines = 0;
-};
-
-DecodedFile decodeFile(QByteArrayView bytes, qsizetype lines)
+bool isAscii(QByteArrayView bytes)
 {
-    Cp932Codec codec;
-    qsizetype invalidAt = 0;
-    if (std::optional<QString> text = codec.decode(bytes, &invalidAt))
-        return {std::move(*text), lines};
-    const qsizetype lineStart = bytes.first(invalidAt).lastIndexOf('\n') + 1;
-    // The lines before decode: decoding stopped further on.
-    return {codec.decode(bytes.first(lineStart)).value_or(QString()), lineNumberAt(bytes, invalidAt) - 1};
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// Reads the lines of a decoded file one after the other, without their line
-// ends (CR LF or LF).
+// Reads the lines of a file one after the other, without their line ends
+// (CR LF or LF). Only the text lines are decoded, each on its own: code page
+// 932 has no state and never uses CR or LF inside a character, so a line
+// decodes alone as it would within the file.
 class Reader {
 public:
-    // `lines` lines in all; the line after the decoded ones, if any, holds
-    // bytes that are not code page 932.
-    Reader(const DecodedFile& file, qsizetype lines)
-        : m_text(file.text)
-        , m_decoded(file.decodedLines)
+    // `lines` lines in all.
+    Reader(QByteArrayView bytes, qsizetype lines)
+        : m_bytes(bytes)
         , m_count(lines)
     {}
 
@@ -104,35 +93,38 @@ public:
     QString text()
     {
         const int number = lineNumber();
-        if (atUndecodable())
-            throw FormatError(number, u"コードページ932（Shift_JIS）の文字ではないバイトがあります"_s);
-        const QStringView line = take();
+        const QByteArrayView line = take();
         if (line.isEmpty())
             return {};
         // The days repeat a few texts (the lengths, the subjects of a weekday,
-        // a comment): a line equal to a recent one shares its string.
+        // a comment): a line with the bytes of a recent one shares its string
+        // and is not decoded again.
         for (std::size_t i = 0; i < m_recent.size(); ++i) {
-            const QString& recent = m_recent[(m_newest + m_recent.size() - i) % m_recent.size()];
-            if (recent.size() == line.size() && recent == line)
-                return recent;
+            const Recent& recent = m_recent[(m_newest + m_recent.size() - i) % m_recent.size()];
+            if (recent.bytes.size() == line.size() && recent.bytes == line)
+                return recent.text;
         }
+        QString text = decode(line, number);
         m_newest = (m_newest + 1) % m_recent.size();
-        return m_recent[m_newest] = line.toString();
+        m_recent[m_newest] = {line, text};
+        return text;
     }
 
     bool flag()
     {
         const int number = lineNumber();
-        if (atUndecodable())
-            throw FormatError(number, u"コードページ932（Shift_JIS）の文字ではないバイトがあります"_s);
-        return fncStoB(take());
+        const QByteArrayView line = take();
+        if (isAscii(line)) {
+            m_scratch = QLatin1StringView(line); // keeps the scratch's buffer
+            return fncStoB(m_scratch);
+        }
+        return fncStoB(decode(line, number));
     }
 
     qint64 number()
     {
         const int number = lineNumber();
-        // Bytes that are not code page 932 are not digits either.
-        const std::optional<qint64> value = atUndecodable() ? std::nullopt : parseNumber(take());
+        const std::optional<qint64> value = parseNumber(take());
         if (!value)
             throw FormatError(number, u"数値ではありません"_s);
         return *value;
@@ -174,30 +166,45 @@ public:
     }
 
 private:
-    bool atUndecodable() const { return m_next == m_decoded && m_next < m_count; }
+    QString decode(QByteArrayView line, int number)
+    {
+        std::optional<QString> text = m_codec.decode(line);
+        if (!text)
+            throw FormatError(number, u"コードページ932（Shift_JIS）の文字ではないバイトがあります"_s);
+        return std::move(*text);
+    }
 
-    QStringView take()
+    QByteArrayView take()
     {
         if (atEnd())
             throw FormatError(lineNumber(), u"ファイルが途中で終わっています"_s);
         ++m_next;
-        qsizetype end = m_text.indexOf(u'\n', m_pos);
-        if (end < 0)
-            end = m_text.size();
-        QStringView line = m_text.sliced(m_pos, end - m_pos);
-        m_pos = std::min(end + 1, m_text.size());
+        const qsizetype left = m_bytes.size() - m_pos;
+        const char* const start = m_bytes.data() + m_pos;
+        const auto* const lf =
+            static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(left)));
+        const qsizetype length = lf ? lf - start : left;
+        QByteArrayView line(start, length);
+        m_pos = std::min(m_pos + length + 1, m_bytes.size());
         // Also on a last line without LF: a file cut between CR and LF.
-        if (line.endsWith(u'\r'))
+        if (line.endsWith('\r'))
             line.chop(1);
         return line;
     }
 
-    const QStringView m_text;
-    const qsizetype m_decoded;
+    // A recent text line: its bytes (within the file) and its text.
+    struct Recent {
+        QByteArrayView bytes;
+        QString text;
+    };
+
+    const QByteArrayView m_bytes;
     const qsizetype m_count;
     qsizetype m_next = 0;
     qsizetype m_pos = 0;
-    std::array<QString, 8> m_recent;
+    Cp932Codec m_codec;
+    QString m_scratch;
+    std::array<Recent, 8> m_recent;
     std::size_t m_newest = 0;
 };
 
@@ -219,8 +226,7 @@ std::optional<ClassFileData> parseClassFile(QByteArrayView bytes)
     if (lines > classfile::MaxLines)
         throw FormatError(classfile::MaxLines + 1,
                           u"行数が多すぎます（%1行まで）"_s.arg(classfile::MaxLines));
-    const DecodedFile decoded = decodeFile(bytes, lines);
-    Reader r(decoded, lines);
+    Reader r(bytes, lines);
     r.text(); // the magic, checked above
 
     ClassFileData data;

@@ -220,6 +220,8 @@ private Q_SLOTS:
     void saveLoadSaveIsByteIdentical_data();
     void saveLoadSaveIsByteIdentical();
     void lfLineEndsAreRead();
+    void textLinesReadEachAsItsOwn_data();
+    void textLinesReadEachAsItsOwn();
     void sampleYear();
 
     void cp932Mapping_data();
@@ -520,6 +522,32 @@ void TestClassFile::lfLineEndsAreRead()
     QVERIFY(*parseClassFile(lf) == *fromLf);
     const QByteArray withdrawn = readBytes(fixture(u"withdrawn-day.vl2"_s));
     QVERIFY(parseClassFile(withdrawn.chopped(1))->days.at(0).boolNowPlanning);
+}
+
+// Each text line has its own text, also when a line just before it has as
+// many bytes or the same bytes.
+void TestClassFile::textLinesReadEachAsItsOwn_data()
+{
+    QTest::addColumn<QString>("strClass");
+    QTest::addColumn<QString>("strTeacher");
+    QTest::newRow("as many bytes") << u"１組"_s << u"２組"_s;
+    QTest::newRow("the same bytes") << u"１組"_s << u"１組"_s;
+    QTest::newRow("ASCII then the same bytes in Japanese") << u"ab"_s << u"あ"_s;
+    QTest::newRow("half-width kana, backslash and tilde") << u"ｱｲｳ\\~"_s << u"高橋～"_s;
+    QTest::newRow("empty then a text") << QString() << u"1"_s;
+}
+
+void TestClassFile::textLinesReadEachAsItsOwn()
+{
+    QFETCH(QString, strClass);
+    QFETCH(QString, strTeacher);
+    QList<QByteArray> lines = crlfLines(readBytes(fixture(u"fresh-class.vl2"_s)));
+    lines[3] = sjis(strClass);
+    lines[4] = sjis(strTeacher);
+    const std::optional<ClassFileData> data = parseClassFile(joinCrlf(lines));
+    QVERIFY(data);
+    QCOMPARE(data->strClass, strClass);
+    QCOMPARE(data->strTeacher, strTeacher);
 }
 
 // The sample class year of the README, as the generator wrote it.
