@@ -351,6 +351,11 @@ void MonthView::relayout()
     m_boldFont = fitted(bold, u"30"_s, cellWidth - 2, row);
     m_dayFont = m_boldFont;
     m_dayFont.setBold(false);
+    // A face without a bold cut of its own (the IPA Gothic faces) is
+    // emboldened by less than a pixel at this size: a greyed number of a
+    // neighbouring month then looks plain on screen. Such a face is overstruck
+    // by a whole pixel instead.
+    m_overstrikeBold = QFontInfo(m_boldFont).styleName() == QFontInfo(m_dayFont).styleName();
     m_headingFont = fitted(font(), u"水"_s, cellWidth - 2, row);
 
     const int title = titleHeight();
@@ -451,8 +456,18 @@ void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool 
         colour = blend(colour, base, 0.45);
 
     painter.setPen(colour);
-    painter.setFont(m_bold.contains(date) ? m_boldFont : m_dayFont);
-    painter.drawText(cell, Qt::AlignCenter, QString::number(date.day()));
+    const QString number = QString::number(date.day());
+    if (!m_bold.contains(date)) {
+        painter.setFont(m_dayFont);
+        painter.drawText(cell, Qt::AlignCenter, number);
+    } else if (m_overstrikeBold) {
+        painter.setFont(m_dayFont);
+        painter.drawText(cell, Qt::AlignCenter, number);
+        painter.drawText(cell.translated(1, 0), Qt::AlignCenter, number);
+    } else {
+        painter.setFont(m_boldFont);
+        painter.drawText(cell, Qt::AlignCenter, number);
+    }
 
     if (date == today()) {
         painter.setPen(QPen(QColor(TodayFrame), 1.5));

@@ -142,6 +142,7 @@ private:
     QToolButton* m_next;
     QFont m_dayFont;
     QFont m_boldFont;
+    bool m_overstrikeBold = false;
     QFont m_headingFont;
     QFont m_titleFont;
 };
