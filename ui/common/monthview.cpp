@@ -393,14 +393,16 @@ void MonthView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
+    // Asked once per painting: the system clock reads the time zone each time.
+    const QDate todayNow = today();
     for (int index = 0; index < m_grid.monthCount(); ++index)
-        paintBlock(painter, index);
+        paintBlock(painter, index, todayNow);
     painter.setPen(palette().color(QPalette::Mid));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void MonthView::paintBlock(QPainter& painter, int index) const
+void MonthView::paintBlock(QPainter& painter, int index, QDate todayNow) const
 {
     const QDate month = m_grid.month(index);
     const QRect title = titleRect(index);
@@ -432,12 +434,13 @@ void MonthView::paintBlock(QPainter& painter, int index) const
             const MonthCell cell{index, week, day};
             const QDate date = m_grid.dateAt(cell);
             if (date.isValid())
-                paintDay(painter, date, cellRect(cell), m_grid.isNeighbourDay(date));
+                paintDay(painter, date, cellRect(cell), m_grid.isNeighbourDay(date), todayNow);
         }
     }
 }
 
-void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour) const
+void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour,
+                         QDate todayNow) const
 {
     const QColor base = palette().color(QPalette::Base);
     const bool selected = m_selectionFirst.isValid() && date >= m_selectionFirst && date <= m_selectionLast;
@@ -469,7 +472,7 @@ void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool 
         painter.drawText(cell, Qt::AlignCenter, number);
     }
 
-    if (date == today()) {
+    if (date == todayNow) {
         painter.setPen(QPen(QColor(TodayFrame), 1.5));
         painter.setBrush(Qt::NoBrush);
         painter.save();
