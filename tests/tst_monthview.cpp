@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 using namespace lunaplan;
@@ -47,6 +49,23 @@ QImage cellImage(MonthView& view, QDate date)
 }
 
 // Pixels that are clearly red (Sunday and holiday numbers, the today frame).
+// Pixels of a cell's number drawn at least half as strongly as its
+// strongest: a bold number has wider strokes, however light its colour.
+int strokePixels(const QImage& image)
+{
+    const QRgb background = image.pixel(0, 0);
+    const auto strength = [background](QRgb pixel) { return std::abs(qGray(background) - qGray(pixel)); };
+    int strongest = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            strongest = std::max(strongest, strength(image.pixel(x, y)));
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += 2 * strength(image.pixel(x, y)) >= strongest ? 1 : 0;
+    return count;
+}
+
 int redPixels(const QImage& image)
 {
     int count = 0;
@@ -74,6 +93,8 @@ private Q_SLOTS:
     void enumerationFollowsTheView();
     void wizardRows();
     void boldMarks();
+    void boldIsVisible_data();
+    void boldIsVisible();
     void selectedRange();
     void todaySundaysAndHolidays();
     void keyboard();
@@ -326,6 +347,31 @@ void TestMonthView::boldMarks()
     const QImage greyed = cellImage(view, leading);
     view.setDayBold(leading, true);
     QVERIFY(cellImage(view, leading) != greyed);
+}
+
+// On the interface font (a face without a bold cut of its own) a bold number
+// must stand out from a plain one on screen, the greyed days of the
+// neighbouring months included.
+void TestMonthView::boldIsVisible_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("day of a shown month") << QDate(2026, 12, 3);
+    QTest::newRow("greyed day of the month before") << QDate(2026, 11, 30);
+    QTest::newRow("greyed day of the month after") << QDate(2027, 3, 2);
+}
+
+void TestMonthView::boldIsVisible()
+{
+    QFETCH(QDate, date);
+    SchoolYearView f;
+    MonthView& view = f.view;
+    view.setFont(interfaceFont());
+    view.showMonthFirst(QDate(2026, 12, 1));
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const int plain = strokePixels(cellImage(view, date));
+    view.setDayBold(date, true);
+    const int bold = strokePixels(cellImage(view, date));
+    QVERIFY2(bold * 10 >= plain * 14, qPrintable(u"%1 stroke pixels plain, %2 bold"_s.arg(plain).arg(bold)));
 }
 
 void TestMonthView::selectedRange()

@@ -351,6 +351,11 @@ void MonthView::relayout()
     m_boldFont = fitted(bold, u"30"_s, cellWidth - 2, row);
     m_dayFont = m_boldFont;
     m_dayFont.setBold(false);
+    // A face without a bold cut of its own (the IPA Gothic faces) is
+    // emboldened by less than a pixel at this size: a greyed number of a
+    // neighbouring month then looks plain on screen. Such a face is overstruck
+    // by a whole pixel instead.
+    m_overstrikeBold = QFontInfo(m_boldFont).styleName() == QFontInfo(m_dayFont).styleName();
     m_headingFont = fitted(font(), u"水"_s, cellWidth - 2, row);
 
     const int title = titleHeight();
@@ -388,14 +393,16 @@ void MonthView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
+    // Asked once per painting: the system clock reads the time zone each time.
+    const QDate todayNow = today();
     for (int index = 0; index < m_grid.monthCount(); ++index)
-        paintBlock(painter, index);
+        paintBlock(painter, index, todayNow);
     painter.setPen(palette().color(QPalette::Mid));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void MonthView::paintBlock(QPainter& painter, int index) const
+void MonthView::paintBlock(QPainter& painter, int index, QDate todayNow) const
 {
     const QDate month = m_grid.month(index);
     const QRect title = titleRect(index);
@@ -427,12 +434,13 @@ void MonthView::paintBlock(QPainter& painter, int index) const
             const MonthCell cell{index, week, day};
             const QDate date = m_grid.dateAt(cell);
             if (date.isValid())
-                paintDay(painter, date, cellRect(cell), m_grid.isNeighbourDay(date));
+                paintDay(painter, date, cellRect(cell), m_grid.isNeighbourDay(date), todayNow);
         }
     }
 }
 
-void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour) const
+void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour,
+                         QDate todayNow) const
 {
     const QColor base = palette().color(QPalette::Base);
     const bool selected = m_selectionFirst.isValid() && date >= m_selectionFirst && date <= m_selectionLast;
@@ -451,10 +459,20 @@ void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool 
         colour = blend(colour, base, 0.45);
 
     painter.setPen(colour);
-    painter.setFont(m_bold.contains(date) ? m_boldFont : m_dayFont);
-    painter.drawText(cell, Qt::AlignCenter, QString::number(date.day()));
+    const QString number = QString::number(date.day());
+    if (!m_bold.contains(date)) {
+        painter.setFont(m_dayFont);
+        painter.drawText(cell, Qt::AlignCenter, number);
+    } else if (m_overstrikeBold) {
+        painter.setFont(m_dayFont);
+        painter.drawText(cell, Qt::AlignCenter, number);
+        painter.drawText(cell.translated(1, 0), Qt::AlignCenter, number);
+    } else {
+        painter.setFont(m_boldFont);
+        painter.drawText(cell, Qt::AlignCenter, number);
+    }
 
-    if (date == today()) {
+    if (date == todayNow) {
         painter.setPen(QPen(QColor(TodayFrame), 1.5));
         painter.setBrush(Qt::NoBrush);
         painter.save();

@@ -123,8 +123,8 @@ private:
     std::optional<MonthCell> cellAt(QPoint pos) const;
     int rowHeight() const;
     int titleHeight() const;
-    void paintBlock(QPainter& painter, int index) const;
-    void paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour) const;
+    void paintBlock(QPainter& painter, int index, QDate todayNow) const;
+    void paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour, QDate todayNow) const;
 
     MonthGrid m_grid;
     QDate m_min;
@@ -142,6 +142,7 @@ private:
     QToolButton* m_next;
     QFont m_dayFont;
     QFont m_boldFont;
+    bool m_overstrikeBold = false;
     QFont m_headingFont;
     QFont m_titleFont;
 };
