@@ -10,7 +10,7 @@ target_compile_definitions(lunaplan_options INTERFACE
     QT_USE_QSTRINGBUILDER
     QT_NO_KEYWORDS)
 target_compile_options(lunaplan_options INTERFACE
-    -Wall -Wextra -pedantic -Wold-style-cast -Wshadow -Wnon-virtual-dtor -Werror)
+    -Wall -Wextra -pedantic -Wold-style-cast -Wshadow -Wnon-virtual-dtor -Wconversion -Werror)
 
 # Adds a static library of the project with its include root and settings.
 function(lunaplan_add_library name)

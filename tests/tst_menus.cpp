@@ -11,15 +11,19 @@
 #include "ui/main/menucommands.h"
 #include "ui/reports/frmdisptimetable.h"
 #include "ui/reports/frmprint.h"
+#include "ui/reports/reportprinter.h"
+#include "ui/wizard/frmwiz5.h"
 #include "ui/wizard/wizard.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
 
@@ -62,6 +66,7 @@ private Q_SLOTS:
     void editItemsOpenTheirPage_data();
     void editItemsOpenTheirPage();
     void pageSetupPrintTotalsAndHelp();
+    void leavingTimetableProposesItAtOnce();
 
 private:
     QAction* item(const QString& name) const { return m_window->findChild<QAction*>(name); }
@@ -70,7 +75,7 @@ private:
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<test::ScriptedPrompts> m_prompts;
     std::unique_ptr<test::ScriptedPrintPrompts> m_printPrompts;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<ReportPrinter> m_printer;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<frmMain> m_window;
 };
@@ -83,7 +88,7 @@ void TestMenus::init()
     m_state->boolShowWizard = false;
     m_prompts = std::make_unique<test::ScriptedPrompts>();
     m_printPrompts = std::make_unique<test::ScriptedPrintPrompts>();
-    m_printer = std::make_unique<QPrinter>();
+    m_printer = std::make_unique<ReportPrinter>();
     m_settings = std::make_unique<QSettings>(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
     m_window = std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings);
     new MenuCommands(*m_window, *m_state, *m_prompts, *m_printPrompts, *m_printer, m_window->wizard());
@@ -198,6 +203,31 @@ void TestMenus::pageSetupPrintTotalsAndHelp()
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), u"Lunaplan ﾍﾙﾌﾟ"_s);
     QVERIFY(m_prompts->shown.isEmpty()); // no message on the way
+}
+
+void TestMenus::leavingTimetableProposesItAtOnce()
+{
+    // Monday 8 June 2026 is an unregistered school day, proposed from timetable A.
+    m_window->MonthView1_DateClick(QDate(2026, 6, 8));
+    auto* monday0 = m_window->findChild<QToolButton*>(u"cmdWeek_0"_s);
+    QVERIFY(!monday0->text().isEmpty());
+    QVERIFY(monday0->text() != u"体育"_s);
+
+    item(u"mnuEditModifyWeekA"_s)->trigger();
+    auto* page = qobject_cast<frmWiz5*>(m_window->wizard().page(WizardPageId::Timetable));
+    QVERIFY(page);
+    QToolButton* pe = nullptr;
+    for (auto* button : page->findChildren<QToolButton*>()) {
+        if (button->objectName().startsWith(u"cmdWiz5Subject"_s) && button->text() == u"体育"_s)
+            pe = button;
+    }
+    QVERIFY(pe);
+    QTest::mouseClick(pe, Qt::LeftButton);
+    QTest::mouseClick(page->findChild<QToolButton*>(u"cmdWiz5WeekPlan_0"_s), Qt::LeftButton);
+    QTest::mouseClick(page->findChild<QPushButton*>(u"cmdWiz5Cancel"_s), Qt::LeftButton);
+
+    QVERIFY(!page->isVisible());
+    QCOMPARE(monday0->text(), u"体育"_s); // without another date click
 }
 
 QTEST_MAIN(TestMenus)

@@ -16,6 +16,7 @@
 #include "ui/main/menucommands.h"
 #include "ui/main/recordingframe.h"
 #include "ui/reports/frmdisptimetable.h"
+#include "ui/reports/reportprinter.h"
 #include "ui/wizard/frmwiz2.h"
 #include "ui/wizard/frmwiz3.h"
 #include "ui/wizard/frmwiz4.h"
@@ -180,7 +181,7 @@ private:
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<test::ScriptedPrompts> m_prompts;
     std::unique_ptr<test::ScriptedPrintPrompts> m_printPrompts;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<ReportPrinter> m_printer;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<frmMain> m_window;
 };
@@ -192,7 +193,7 @@ void TestTeacherYear::init()
     m_state->boolShowWizard = false; // the teacher starts with 新規作成
     m_prompts = std::make_unique<test::ScriptedPrompts>();
     m_printPrompts = std::make_unique<test::ScriptedPrintPrompts>();
-    m_printer = std::make_unique<QPrinter>();
+    m_printer = std::make_unique<ReportPrinter>();
     m_settings = std::make_unique<QSettings>(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
     m_window = std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings);
     new MenuCommands(*m_window, *m_state, *m_prompts, *m_printPrompts, *m_printer, m_window->wizard());

@@ -9,6 +9,7 @@
 #include "ui/reports/frmdisptimetable.h"
 #include "ui/reports/frmprint.h"
 #include "ui/reports/printprompts.h"
+#include "ui/reports/reportprinter.h"
 #include "ui/wizard/wizardnavigator.h"
 
 #include <QMenuBar>
@@ -18,7 +19,7 @@ using namespace Qt::StringLiterals;
 namespace lunaplan {
 
 MenuCommands::MenuCommands(frmMain& window, AppState& state, Prompts& prompts, PrintPrompts& printPrompts,
-                           QPrinter& printer, WizardNavigator& wizard)
+                           ReportPrinter& printer, WizardNavigator& wizard)
     : QObject(&window)
     , m_window(window)
     , m_state(state)
@@ -79,12 +80,12 @@ void MenuCommands::mnuFileNew_Click()
 
 void MenuCommands::mnuFilePageSetup_Click()
 {
-    m_printPrompts.pageSetup(m_printer, u"ﾍﾟｰｼﾞ設定"_s);
+    m_printPrompts.pageSetup(m_printer.get(), u"ﾍﾟｰｼﾞ設定"_s);
 }
 
 void MenuCommands::mnuFilePrint_Click()
 {
-    m_window.windowList().show<frmPrint>(m_state, m_prompts, m_printPrompts, m_printer);
+    m_window.windowList().show<frmPrint>(m_state, m_prompts, m_printPrompts, m_printer.get());
 }
 
 void MenuCommands::mnuEditModifyHoliday_Click()

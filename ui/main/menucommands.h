@@ -4,13 +4,13 @@
 
 class QAction;
 class QMenu;
-class QPrinter;
 
 namespace lunaplan {
 
 class AppState;
 class PrintPrompts;
 class Prompts;
+class ReportPrinter;
 class WizardNavigator;
 class frmMain;
 
@@ -23,7 +23,7 @@ class MenuCommands : public QObject {
 
 public:
     MenuCommands(frmMain& window, AppState& state, Prompts& prompts, PrintPrompts& printPrompts,
-                 QPrinter& printer, WizardNavigator& wizard);
+                 ReportPrinter& printer, WizardNavigator& wizard);
 
     // Closes the class (which may ask to save) and starts the class page;
     // nothing happens when the class was not closed.
@@ -43,7 +43,7 @@ private:
     AppState& m_state;
     Prompts& m_prompts;
     PrintPrompts& m_printPrompts;
-    QPrinter& m_printer;
+    ReportPrinter& m_printer;
     WizardNavigator& m_wizard;
 };
 

@@ -9,10 +9,10 @@
 #include "ui/main/frmmain.h"
 #include "ui/main/menucommands.h"
 #include "ui/reports/qtprintprompts.h"
+#include "ui/reports/reportprinter.h"
 #include "ui/wizard/wizard.h"
 
 #include <QApplication>
-#include <QPrinter>
 #include <QSettings>
 
 namespace lunaplan {
@@ -34,7 +34,7 @@ Session::Session(const QString& fileName)
     : m_state(std::make_unique<AppState>())
     , m_prompts(std::make_unique<QtPrompts>())
     , m_settings(std::make_unique<QSettings>())
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_printer(std::make_unique<ReportPrinter>())
     , m_printPrompts(std::make_unique<QtPrintPrompts>())
     , m_window(std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings))
 {
@@ -49,6 +49,11 @@ Session::Session(const QString& fileName)
 }
 
 Session::~Session() = default;
+
+QPrinter& Session::printer() const
+{
+    return m_printer->get();
+}
 
 Prompts& Session::prompts() const
 {

@@ -14,6 +14,7 @@ class PrintPrompts;
 class Prompts;
 class QtPrintPrompts;
 class QtPrompts;
+class ReportPrinter;
 class frmMain;
 
 // One run of the program: the state, the prompts, the settings store, the
@@ -34,7 +35,7 @@ public:
     frmMain& window() const { return *m_window; }
     // The one printer of the program: the print dialog and page setup share
     // it, so a paper chosen once holds for every report.
-    QPrinter& printer() const { return *m_printer; }
+    QPrinter& printer() const;
     // The printer dialog and the print preview, over the main window.
     PrintPrompts& printPrompts() const;
 
@@ -42,7 +43,7 @@ private:
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<QtPrompts> m_prompts;
     std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<ReportPrinter> m_printer;
     std::unique_ptr<QtPrintPrompts> m_printPrompts;
     std::unique_ptr<frmMain> m_window;
 };
