@@ -1,4 +1,5 @@
 #include "ui/reports/frmdisptimetable.h"
+#include "ui/common/displaygrid.h"
 
 #include "core/appstate.h"
 #include "storage/atomicfile.h"
@@ -111,13 +112,7 @@ void frmDispTimeTable::buildGrid()
     m_grid->setFont(interfaceFont());
     // Row 0 and column 0 are the headings, drawn as cells so the table is one
     // 24 × 7 grid; the widget's own headers stay hidden.
-    m_grid->horizontalHeader()->hide();
-    m_grid->verticalHeader()->hide();
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->setFocusPolicy(Qt::NoFocus);
-    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    makeDisplayGrid(m_grid);
     m_grid->setWordWrap(false);
 
     // The 24 rows share the grid's height, so the whole table shows without scrolling.

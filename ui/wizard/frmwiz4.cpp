@@ -1,4 +1,5 @@
 #include "ui/wizard/frmwiz4.h"
+#include "ui/common/displaygrid.h"
 
 #include "core/appstate.h"
 #include "core/subjects.h"
@@ -135,13 +136,7 @@ void frmWiz4::buildGrid(QGroupBox* frame)
 {
     m_grid = new QTableWidget(TableRows, 2, frame);
     m_grid->setObjectName(QStringLiteral("gridWiz4YearSum"));
-    m_grid->horizontalHeader()->hide();
-    m_grid->verticalHeader()->hide();
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->setFocusPolicy(Qt::NoFocus);
-    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    makeDisplayGrid(m_grid);
     m_grid->setFrameShape(QFrame::NoFrame);
     m_grid->setShowGrid(true);
     for (int column = 0; column < 2; ++column) {
