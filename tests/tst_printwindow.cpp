@@ -81,6 +81,11 @@ void TestPrintWindow::optionsAndTheChoiceKept()
     f.window.Form_Activate();
     QCOMPARE(f.window.focusWidget(), f.window.cmdPrint());
     QVERIFY(f.prompts.shown.isEmpty());
+
+    // Escape closes it like 閉じる: hidden, the choice kept.
+    QTest::keyClick(f.window.cmdPrint(), Qt::Key_Escape);
+    QVERIFY(f.window.isHidden());
+    QCOMPARE(f.window.selectedReport(), 4);
 }
 
 void TestPrintWindow::noClassYear_data()

@@ -517,6 +517,10 @@ void TestTotalsTable::closeHidesAndShowingAgainKeepsTheWindow()
     // Shown again, it recomputes (on its activation, or at once where nothing activates it).
     QTRY_COMPARE(shown->gridTimeTable()->item(Kokugo, 2)->text(), u"8.0"_s);
     QVERIFY(shown->optSeason(0)->isChecked());
+
+    // Escape closes it like 閉じる.
+    QTest::keyClick(shown->cmdCloseTimeTable(), Qt::Key_Escape);
+    QVERIFY(shown->isHidden());
 }
 
 void TestTotalsTable::csvOfTheSampleYear()

@@ -1,10 +1,11 @@
 #include "ui/reports/frmdisptimetable.h"
-#include "ui/common/displaygrid.h"
 
 #include "core/appstate.h"
 #include "storage/atomicfile.h"
 #include "storage/prompts.h"
 #include "ui/common/activationwatch.h"
+#include "ui/common/displaygrid.h"
+#include "ui/common/escapebutton.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/twips.h"
 #include "ui/common/windowlist.h"
@@ -92,6 +93,7 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Prompts& prompts, QWidget* p
     m_cmdClose->setObjectName(u"cmdCloseTimeTable"_s);
     placeInTwips(m_cmdClose, 3240, 7080, 975, 375);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmDispTimeTable::cmdCloseTimeTable_Click);
+    pressOnEscape(this, m_cmdClose);
 
     // Right-aligned under the grid, apart from 閉じる.
     m_cmdSaveCsv = new QPushButton(u"CSV保存"_s, this);

@@ -6,6 +6,7 @@
 #include "reports/printerfacility.h"
 #include "reports/reportprocedures.h"
 #include "storage/prompts.h"
+#include "ui/common/escapebutton.h"
 #include "ui/reports/printprompts.h"
 
 #include <QButtonGroup>
@@ -95,6 +96,7 @@ frmPrint::frmPrint(AppState& state, Prompts& prompts, PrintPrompts& printPrompts
 
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::cmdPrint_Click);
     connect(m_cmdPrintClose, &QPushButton::clicked, this, &frmPrint::cmdPrintClose_Click);
+    pressOnEscape(this, m_cmdPrintClose);
     connect(m_cmdPreview, &QPushButton::clicked, this, &frmPrint::cmdPreview_Click);
     connect(m_cmdPdf, &QPushButton::clicked, this, &frmPrint::cmdPdf_Click);
 }

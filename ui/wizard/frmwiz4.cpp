@@ -1,10 +1,10 @@
 #include "ui/wizard/frmwiz4.h"
-#include "ui/common/displaygrid.h"
 
 #include "core/appstate.h"
 #include "core/subjects.h"
 #include "core/units.h"
 #include "ui/common/activationwatcher.h"
+#include "ui/common/displaygrid.h"
 #include "ui/common/placedwordslabel.h"
 #include "ui/common/twips.h"
 #include "ui/wizard/wizardnavigator.h"
