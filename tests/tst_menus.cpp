@@ -1,6 +1,7 @@
 // The main window's whole menu bar: every item in its place with its caption,
 // and what each command beyond the file's own opens.
 #include "core/appstate.h"
+#include "tests/support/programwindow.h"
 #include "tests/support/scriptedprintprompts.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
@@ -69,90 +70,74 @@ private Q_SLOTS:
     void leavingTimetableProposesItAtOnce();
 
 private:
-    QAction* item(const QString& name) const { return m_window->findChild<QAction*>(name); }
+    QAction* item(const QString& name) const { return m_program->window->findChild<QAction*>(name); }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<AppState> m_state;
-    std::unique_ptr<test::ScriptedPrompts> m_prompts;
-    std::unique_ptr<test::ScriptedPrintPrompts> m_printPrompts;
-    std::unique_ptr<ReportPrinter> m_printer;
-    std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<test::ProgramWindow> m_program;
 };
 
 void TestMenus::init()
 {
     QVERIFY(m_dir.isValid());
-    m_state = std::make_unique<AppState>();
-    test::setUpClass2026(*m_state);
-    m_state->boolShowWizard = false;
-    m_prompts = std::make_unique<test::ScriptedPrompts>();
-    m_printPrompts = std::make_unique<test::ScriptedPrintPrompts>();
-    m_printer = std::make_unique<ReportPrinter>();
-    m_settings = std::make_unique<QSettings>(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
-    m_window = std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings);
-    new MenuCommands(*m_window, *m_state, *m_prompts, *m_printPrompts, *m_printer, m_window->wizard());
-    m_window->show();
-    m_window->Form_Activate();
+    m_program = std::make_unique<test::ProgramWindow>(m_dir.filePath(u"settings.ini"_s));
+    test::setUpClass2026(m_program->state);
+    m_program->state.boolShowWizard = false;
+    m_program->window->show();
+    m_program->window->Form_Activate();
 }
 
 void TestMenus::cleanup()
 {
-    if (m_window && m_window->isVisible()) {
-        m_state->intYear = 0; // nothing to ask on the way out
-        m_window->close();
-    }
-    m_window.reset();
-    m_settings.reset();
-    m_printer.reset();
-    m_printPrompts.reset();
-    m_prompts.reset();
-    m_state.reset();
+    m_program.reset();
 }
 
 void TestMenus::menuBar()
 {
     QStringList menus;
-    for (const QAction* action : m_window->menuBar()->actions())
+    for (const QAction* action : m_program->window->menuBar()->actions())
         menus << action->menu()->objectName() + u' ' + action->text();
     QCOMPARE(menus, (QStringList{u"mnuFile ﾌｧｲﾙ(&F)"_s, u"mnuEdit 設定(&E)"_s, u"mnuView 表示(&V)"_s,
                                  u"mnuHelp ﾍﾙﾌﾟ(&H)"_s}));
-    QCOMPARE(itemsOf(m_window->findChild<QMenu*>(u"mnuFile"_s)),
+    QCOMPARE(itemsOf(m_program->window->findChild<QMenu*>(u"mnuFile"_s)),
              (QStringList{u"mnuFileNew 新規作成(&N) [Ctrl+N]"_s, u"mnuFileOpen 開く(&O)..."_s,
                           u"mnuFileClose 閉じる(&C)"_s, u"- mnuFileBar0"_s, u"mnuFileSave 上書き保存(&S)"_s,
                           u"mnuFileSaveAs 名前を付けて保存(&A)..."_s, u"- mnuFileBar1"_s,
                           u"mnuFilePageSetup ﾍﾟｰｼﾞ設定(&U)..."_s, u"mnuFilePrint 印刷(&P)..."_s,
                           u"- mnuFileBar2"_s, u"mnuFileExit 終了(&X)"_s}));
     QCOMPARE(
-        itemsOf(m_window->findChild<QMenu*>(u"mnuEdit"_s)),
+        itemsOf(m_program->window->findChild<QMenu*>(u"mnuEdit"_s)),
         (QStringList{u"mnuEditModifyHoliday 学級と休日の変更"_s, u"mnuEditModifySpecial 特別な休日の変更"_s,
                      u"mnuEditModifyWeekA 週間時間割 A の変更"_s, u"mnuEditModifyWeekB 週間時間割 B の変更"_s,
                      u"mnuEditModifyYear 年間授業計画の変更"_s}));
-    QCOMPARE(itemsOf(m_window->findChild<QMenu*>(u"mnuView"_s)),
+    QCOMPARE(itemsOf(m_program->window->findChild<QMenu*>(u"mnuView"_s)),
              QStringList{u"mnuViewShowTimeTable 集計表"_s});
-    QCOMPARE(itemsOf(m_window->findChild<QMenu*>(u"mnuHelp"_s)), QStringList{u"mnuHelpContents ﾍﾙﾌﾟ"_s});
+    QCOMPARE(itemsOf(m_program->window->findChild<QMenu*>(u"mnuHelp"_s)),
+             QStringList{u"mnuHelpContents ﾍﾙﾌﾟ"_s});
 }
 
 void TestMenus::newClosesThenOpensClassPage()
 {
-    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 10), u"国算社理音体　　"_s, u"33333300"_s));
-    m_prompts->answers.enqueue(Prompts::Answer::No);
+    m_program->state.objDayHead->appendDay(
+        makeRecordedDay(QDate(2026, 6, 10), u"国算社理音体　　"_s, u"33333300"_s));
+    m_program->prompts.answers.enqueue(Prompts::Answer::No);
     item(u"mnuFileNew"_s)->trigger();
-    QCOMPARE(m_prompts->shown.size(), 1);
-    QCOMPARE(m_prompts->shown.first().text, u"閉じる前にファイルを保存しますか。"_s);
-    QVERIFY(!m_state->objDayHead->objNextDay()); // the class was closed
-    QVERIFY(m_window->wizard().page(WizardPageId::Class));
-    QCOMPARE(m_window->wizard().page(WizardPageId::Class)->metaObject()->className(), "lunaplan::frmWiz2");
+    QCOMPARE(m_program->prompts.shown.size(), 1);
+    QCOMPARE(m_program->prompts.shown.first().text, u"閉じる前にファイルを保存しますか。"_s);
+    QVERIFY(!m_program->state.objDayHead->objNextDay()); // the class was closed
+    QVERIFY(m_program->window->wizard().page(WizardPageId::Class));
+    QCOMPARE(m_program->window->wizard().page(WizardPageId::Class)->metaObject()->className(),
+             "lunaplan::frmWiz2");
 }
 
 void TestMenus::newStopsWhenNotClosed()
 {
-    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 10), u"国算社理音体　　"_s, u"33333300"_s));
-    m_prompts->answers.enqueue(Prompts::Answer::Cancel);
+    m_program->state.objDayHead->appendDay(
+        makeRecordedDay(QDate(2026, 6, 10), u"国算社理音体　　"_s, u"33333300"_s));
+    m_program->prompts.answers.enqueue(Prompts::Answer::Cancel);
     item(u"mnuFileNew"_s)->trigger();
-    QVERIFY(m_state->objDayHead->objNextDay());
-    QVERIFY(!m_window->wizard().page(WizardPageId::Class));
-    QCOMPARE(m_window->windowList().windows().size(), 0);
+    QVERIFY(m_program->state.objDayHead->objNextDay());
+    QVERIFY(!m_program->window->wizard().page(WizardPageId::Class));
+    QCOMPARE(m_program->window->windowList().windows().size(), 0);
 }
 
 void TestMenus::editItemsOpenTheirPage_data()
@@ -172,49 +157,50 @@ void TestMenus::editItemsOpenTheirPage()
     QFETCH(QString, name);
     QFETCH(WizardPageId, page);
     QFETCH(bool, editWeekA);
-    m_state->boolEditWeekA = !editWeekA; // the timetable items set the pass themselves
+    m_program->state.boolEditWeekA = !editWeekA; // the timetable items set the pass themselves
     item(name)->trigger();
-    QWidget* shown = m_window->wizard().page(page);
+    QWidget* shown = m_program->window->wizard().page(page);
     QVERIFY(shown);
     QVERIFY(shown->isVisible());
-    QCOMPARE(m_window->windowList().windows().size(), 1); // nothing else opened, main window still usable
+    QCOMPARE(m_program->window->windowList().windows().size(),
+             1); // nothing else opened, main window still usable
     QVERIFY(!shown->isModal());
     if (page == WizardPageId::Timetable)
-        QCOMPARE(m_state->boolEditWeekA, editWeekA);
+        QCOMPARE(m_program->state.boolEditWeekA, editWeekA);
 }
 
 void TestMenus::pageSetupPrintTotalsAndHelp()
 {
     item(u"mnuFilePageSetup"_s)->trigger();
-    QCOMPARE(m_printPrompts->pageSetups, QStringList{u"ﾍﾟｰｼﾞ設定"_s});
+    QCOMPARE(m_program->printPrompts.pageSetups, QStringList{u"ﾍﾟｰｼﾞ設定"_s});
 
     item(u"mnuFilePrint"_s)->trigger();
-    auto* print = m_window->windowList().find<frmPrint>();
+    auto* print = m_program->window->windowList().find<frmPrint>();
     QVERIFY(print && print->isVisible());
     item(u"mnuFilePrint"_s)->trigger();
-    QCOMPARE(m_window->windowList().find<frmPrint>(), print); // one print dialog
+    QCOMPARE(m_program->window->windowList().find<frmPrint>(), print); // one print dialog
 
     item(u"mnuViewShowTimeTable"_s)->trigger();
-    auto* totals = m_window->windowList().find<frmDispTimeTable>();
+    auto* totals = m_program->window->windowList().find<frmDispTimeTable>();
     QVERIFY(totals && totals->isVisible());
 
     item(u"mnuHelpContents"_s)->trigger();
-    auto* help = m_window->windowList().find<HelpWindow>();
+    auto* help = m_program->window->windowList().find<HelpWindow>();
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), u"Lunaplan ﾍﾙﾌﾟ"_s);
-    QVERIFY(m_prompts->shown.isEmpty()); // no message on the way
+    QVERIFY(m_program->prompts.shown.isEmpty()); // no message on the way
 }
 
 void TestMenus::leavingTimetableProposesItAtOnce()
 {
     // Monday 8 June 2026 is an unregistered school day, proposed from timetable A.
-    m_window->MonthView1_DateClick(QDate(2026, 6, 8));
-    auto* monday0 = m_window->findChild<QToolButton*>(u"cmdWeek_0"_s);
+    m_program->window->MonthView1_DateClick(QDate(2026, 6, 8));
+    auto* monday0 = m_program->window->findChild<QToolButton*>(u"cmdWeek_0"_s);
     QVERIFY(!monday0->text().isEmpty());
     QVERIFY(monday0->text() != u"体育"_s);
 
     item(u"mnuEditModifyWeekA"_s)->trigger();
-    auto* page = qobject_cast<frmWiz5*>(m_window->wizard().page(WizardPageId::Timetable));
+    auto* page = qobject_cast<frmWiz5*>(m_program->window->wizard().page(WizardPageId::Timetable));
     QVERIFY(page);
     QToolButton* pe = nullptr;
     for (auto* button : page->findChildren<QToolButton*>()) {

@@ -8,6 +8,7 @@
 #include "core/appstate.h"
 #include "reports/recordingprinter.h"
 #include "reports/reportprocedures.h"
+#include "tests/support/programwindow.h"
 #include "tests/support/scriptedprintprompts.h"
 #include "tests/support/scriptedprompts.h"
 #include "ui/common/monthview.h"
@@ -169,50 +170,29 @@ private:
     void checkTotalsTable();
     void checkAnnualReport();
 
-    QAction* item(const QString& name) const { return child<QAction>(m_window.get(), name); }
-    RecordingFrame& frame() const { return *m_window->fraSubject(); }
+    QAction* item(const QString& name) const { return child<QAction>(m_program->window.get(), name); }
+    RecordingFrame& frame() const { return *m_program->window->fraSubject(); }
     template <class Page> Page* page(WizardPageId id) const
     {
         settle();
-        return qobject_cast<Page*>(m_window->wizard().page(id));
+        return qobject_cast<Page*>(m_program->window->wizard().page(id));
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<AppState> m_state;
-    std::unique_ptr<test::ScriptedPrompts> m_prompts;
-    std::unique_ptr<test::ScriptedPrintPrompts> m_printPrompts;
-    std::unique_ptr<ReportPrinter> m_printer;
-    std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<test::ProgramWindow> m_program;
 };
 
 void TestTeacherYear::init()
 {
     QVERIFY(m_dir.isValid());
-    m_state = std::make_unique<AppState>();
-    m_state->boolShowWizard = false; // the teacher starts with 新規作成
-    m_prompts = std::make_unique<test::ScriptedPrompts>();
-    m_printPrompts = std::make_unique<test::ScriptedPrintPrompts>();
-    m_printer = std::make_unique<ReportPrinter>();
-    m_settings = std::make_unique<QSettings>(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
-    m_window = std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings);
-    new MenuCommands(*m_window, *m_state, *m_prompts, *m_printPrompts, *m_printer, m_window->wizard());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_program = std::make_unique<test::ProgramWindow>(m_dir.filePath(u"settings.ini"_s));
+    m_program->window->show(); // the teacher starts with 新規作成
+    QVERIFY(QTest::qWaitForWindowExposed(m_program->window.get()));
 }
 
 void TestTeacherYear::cleanup()
 {
-    if (m_window && m_window->isVisible()) {
-        m_state->intYear = 0; // nothing to ask on the way out
-        m_window->close();
-    }
-    m_window.reset();
-    m_settings.reset();
-    m_printer.reset();
-    m_printPrompts.reset();
-    m_prompts.reset();
-    m_state.reset();
+    m_program.reset();
 }
 
 void TestTeacherYear::wholeYear()
@@ -228,7 +208,7 @@ void TestTeacherYear::wholeYear()
         return;
     checkTotalsTable();
     checkAnnualReport();
-    QCOMPARE(m_prompts->messages(), QStringList{});
+    QCOMPARE(m_program->prompts.messages(), QStringList{});
 }
 
 void TestTeacherYear::setUpTheClass()
@@ -297,19 +277,19 @@ void TestTeacherYear::setUpTheClass()
     typeInto(child<QLineEdit>(plan, u"txtWiz4YearPlan_6"_s), u"10.1"_s); // 算数, term 1
     click(child<QPushButton>(plan, u"cmdWiz4Cancel"_s));                 // 設定の終了
     QVERIFY(!page<frmWiz4>(WizardPageId::Plan));
-    QCOMPARE(m_window->statusPanel()->text(), u"2026年　3年2組　　担任：山田花子"_s);
+    QCOMPARE(m_program->window->statusPanel()->text(), u"2026年　3年2組　　担任：山田花子"_s);
 }
 
 void TestTeacherYear::recordTheDays()
 {
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_program->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_program->window.get()));
     RecordingFrame& f = frame();
     const auto palette = [&](int subject) { click(child<QToolButton>(&f, u"cmdSubject_%1"_s.arg(subject))); };
     const auto period = [&](int index) { click(child<QToolButton>(&f, u"cmdWeek_%1"_s.arg(index))); };
     const auto reg = [&](int column) { click(child<QPushButton>(&f, u"cmdReg_%1"_s.arg(column))); };
 
-    clickDay(m_window->MonthView1(), QDate(2026, 4, 6));
+    clickDay(m_program->window->MonthView1(), QDate(2026, 4, 6));
     QCOMPARE(child<QLabel>(&f, u"Label2_0"_s)->text(), u"4／6(月)"_s);
     QCOMPARE(child<QToolButton>(&f, u"cmdWeek_1"_s)->text(), u"国語"_s); // proposed from timetable A
 
@@ -338,7 +318,7 @@ void TestTeacherYear::recordTheDays()
 
     // Tuesday 8 September from timetable A, as proposed.
     click(child<QRadioButton>(&f, u"Option1_0"_s));
-    clickDay(m_window->MonthView1(), QDate(2026, 9, 8));
+    clickDay(m_program->window->MonthView1(), QDate(2026, 9, 8));
     QCOMPARE(child<QLabel>(&f, u"Label2_1"_s)->text(), u"9／8(火)"_s);
     QCOMPARE(child<QToolButton>(&f, u"cmdWeek_%1"_s.arg(cell(1, 4)))->text(), u"社会"_s);
     reg(1);
@@ -347,27 +327,27 @@ void TestTeacherYear::recordTheDays()
 void TestTeacherYear::saveCloseAndOpen()
 {
     const QString file = m_dir.filePath(u"3年2組.vl2"_s);
-    m_prompts->fileNames.enqueue(file);
+    m_program->prompts.fileNames.enqueue(file);
     item(u"mnuFileSaveAs"_s)->trigger();
     QVERIFY(QFileInfo::exists(file));
 
-    m_prompts->answers.enqueue(Prompts::Answer::No); // just saved
+    m_program->prompts.answers.enqueue(Prompts::Answer::No); // just saved
     item(u"mnuFileClose"_s)->trigger();
-    QVERIFY(!m_state->objDayHead->objNextDay()); // the records are gone
-    QVERIFY(m_state->strFileName.isEmpty());
+    QVERIFY(!m_program->state.objDayHead->objNextDay()); // the records are gone
+    QVERIFY(m_program->state.strFileName.isEmpty());
 
-    m_prompts->fileNames.enqueue(file);
+    m_program->prompts.fileNames.enqueue(file);
     item(u"mnuFileOpen"_s)->trigger();
-    QCOMPARE(m_state->strFileName, file);
-    QCOMPARE(m_state->strTeacher, u"山田花子"_s);
-    QCOMPARE(m_prompts->answers.size(), 0);
-    QCOMPARE(m_prompts->fileNames.size(), 0);
+    QCOMPARE(m_program->state.strFileName, file);
+    QCOMPARE(m_program->state.strTeacher, u"山田花子"_s);
+    QCOMPARE(m_program->prompts.answers.size(), 0);
+    QCOMPARE(m_program->prompts.fileNames.size(), 0);
 }
 
 void TestTeacherYear::checkTotalsTable()
 {
     item(u"mnuViewShowTimeTable"_s)->trigger();
-    auto* totals = m_window->windowList().find<frmDispTimeTable>();
+    auto* totals = m_program->window->windowList().find<frmDispTimeTable>();
     QVERIFY(totals);
     click(child<QRadioButton>(totals, u"optSeason0"_s));
     const QTableWidget* grid = child<QTableWidget>(totals, u"gridTimeTable"_s);
@@ -406,7 +386,7 @@ void TestTeacherYear::checkTotalsTable()
 void TestTeacherYear::checkAnnualReport()
 {
     RecordingPrinter printer;
-    subPrintYear(*m_state, printer);
+    subPrintYear(m_program->state, printer);
 
     // Columns: 国 社 算 理 生 音 図 家 体 読 英 教科小計 総 道 学 ク 児 行
     // 特活小計 総授業時数 打切 予備 総時数; the same figures as the table.

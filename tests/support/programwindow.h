@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "tests/support/scriptedprintprompts.h"
+#include "tests/support/scriptedprompts.h"
+#include "ui/main/frmmain.h"
+#include "ui/reports/reportprinter.h"
+
+#include <QSettings>
+#include <QString>
+
+#include <memory>
+
+namespace lunaplan::test {
+
+// The program's main window with its whole menu bar, wired as the session
+// wires it, but with scripted prompts and a settings file of the test's own.
+// The state starts without the wizard's start page. Released without any
+// question: the window closes as after 終了 answered.
+class ProgramWindow {
+public:
+    explicit ProgramWindow(const QString& settingsFile);
+    ~ProgramWindow();
+    ProgramWindow(const ProgramWindow&) = delete;
+    ProgramWindow& operator=(const ProgramWindow&) = delete;
+
+    AppState state;
+    ScriptedPrompts prompts;
+    ScriptedPrintPrompts printPrompts;
+    ReportPrinter printer;
+    QSettings settings;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace lunaplan::test
