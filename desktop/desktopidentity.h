@@ -9,7 +9,8 @@ namespace lunaplan {
 // entry, its metainfo and its icon in the icon theme.
 QString desktopApplicationId();
 
-// The application icon at every size rendered from its drawing (16 to 256 px).
+// The application icon at the sizes a window icon needs (16 to 128 px),
+// rendered from its drawing.
 QIcon applicationIcon();
 
 // Makes the application icon the icon of every window and ties the program's

@@ -1,11 +1,14 @@
 #include "ui/common/fittedlabel.h"
 
+#include "ui/common/fontfit.h"
+
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace lunaplan {
@@ -22,7 +25,13 @@ FittedLabel::FittedLabel(const QString& text, QWidget* parent)
 {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    fit();
+}
+
+const QFont& FittedLabel::fittedFont() const
+{
+    if (m_fittedFor != text() || m_fittedSize != contentsRect().size())
+        fit();
+    return m_fitted;
 }
 
 int FittedLabel::textHeight(const QFont& font) const
@@ -31,40 +40,40 @@ int FittedLabel::textHeight(const QFont& font) const
     return QFontMetrics(font).boundingRect(box, Flags, text()).height();
 }
 
-void FittedLabel::fit()
+void FittedLabel::fit() const
 {
     m_fittedFor = text();
-    QFont candidate = font();
-    int pixels = QFontInfo(candidate).pixelSize();
-    while (pixels > SmallestPixelSize && textHeight(candidate) > contentsRect().height()) {
-        --pixels;
-        candidate.setPixelSize(pixels);
-    }
-    m_fitted = candidate;
+    m_fittedSize = contentsRect().size();
+    m_fitted = font();
+    const int available = std::max(1, contentsRect().height());
+    const int needed = std::max(1, textHeight(m_fitted));
+    const int natural = QFontInfo(m_fitted).pixelSize();
+    if (needed <= available || natural <= SmallestPixelSize)
+        return;
+    // Wrapped text takes an area that grows with the square of the pixel size.
+    const int guess = static_cast<int>(natural * std::sqrt(static_cast<double>(available) / needed));
+    QFont candidate = m_fitted;
+    const int pixels = largestFittingSize(guess, SmallestPixelSize, natural - 1, [&](int size) {
+        candidate.setPixelSize(size);
+        return textHeight(candidate) <= available;
+    });
+    m_fitted.setPixelSize(pixels);
 }
 
 void FittedLabel::paintEvent(QPaintEvent*)
 {
-    if (m_fittedFor != text())
-        fit();
     QPainter painter(this);
-    painter.setFont(m_fitted);
+    painter.setFont(fittedFont());
     painter.setPen(palette().color(foregroundRole()));
     painter.setClipRect(contentsRect());
     painter.drawText(contentsRect(), Flags, text());
-}
-
-void FittedLabel::resizeEvent(QResizeEvent* event)
-{
-    QLabel::resizeEvent(event);
-    fit();
 }
 
 void FittedLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        fit();
+        m_fittedSize = QSize(); // fitted again when next asked for
 }
 
 } // namespace lunaplan

@@ -15,20 +15,23 @@ public:
     explicit FittedLabel(const QString& text, QWidget* parent = nullptr);
 
     // The font the text is drawn with: the label's own, or a smaller one.
-    const QFont& fittedFont() const { return m_fitted; }
+    // Fitted when first asked for at the label's size and text of the moment:
+    // a label is laid out several times before it is shown, and every size
+    // tried loads a font.
+    const QFont& fittedFont() const;
     // The height the wrapped text takes at a font, in this label's width.
     int textHeight(const QFont& font) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void fit();
+    void fit() const;
 
-    QFont m_fitted;
-    QString m_fittedFor;
+    mutable QFont m_fitted;
+    mutable QString m_fittedFor;
+    mutable QSize m_fittedSize;
 };
 
 } // namespace lunaplan

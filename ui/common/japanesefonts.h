@@ -10,16 +10,10 @@ namespace lunaplan {
 // Call once after the application object exists.
 void installJapaneseFontSubstitutions();
 
-// The families of IPA Gothic (fixed pitch) under both of their names: the
-// font database lists a font under its Japanese name in a Japanese locale
-// and under its English name elsewhere, so a font asked for by one name only
-// is missed in the other locale.
-QStringList ipaGothicFamilies();
-
 // The font of the user interface, the same in every locale and at every
 // screen density setting: IPA P Gothic (IPA Gothic when the proportional face
 // is missing, the application font when neither is) at 12 pixels, the size
-// the window layouts are measured for (9 points at 96 dpi).
+// the window layouts are measured for (9 points at 96 dpi), unhinted.
 QFont interfaceFont();
 
 } // namespace lunaplan

@@ -1,5 +1,7 @@
 #include "ui/common/monthview.h"
 
+#include "ui/common/fontfit.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,17 +43,26 @@ QString monthTitle(QDate month)
     return u"%1年%2月"_s.arg(month.year()).arg(month.month());
 }
 
-// The largest font not above base whose widest text fits the box.
+constexpr int SmallestPixelSize = 6;
+
+// The largest font not above the font's own size whose widest text fits the
+// box. Text grows in proportion to the pixel size, so the measurement at the
+// font's own size gives the first size to try.
 QFont fitted(QFont font, const QString& widest, int width, int height)
 {
-    int pixels = QFontInfo(font).pixelSize();
-    while (pixels > 6) {
+    const QFontMetrics natural(font);
+    const int advance = std::max(1, natural.horizontalAdvance(widest));
+    const int lineHeight = std::max(1, natural.height());
+    const int naturalPixels = QFontInfo(font).pixelSize();
+    if ((advance <= width && lineHeight <= height) || naturalPixels <= SmallestPixelSize)
+        return font;
+
+    const int guess = std::min(naturalPixels * width / advance, naturalPixels * height / lineHeight);
+    font.setPixelSize(largestFittingSize(guess, SmallestPixelSize, naturalPixels - 1, [&](int pixels) {
         font.setPixelSize(pixels);
         const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(widest) <= width && metrics.height() <= height)
-            break;
-        --pixels;
-    }
+        return metrics.horizontalAdvance(widest) <= width && metrics.height() <= height;
+    }));
     return font;
 }
 
@@ -341,7 +352,26 @@ QSize MonthView::minimumSizeHint() const
             m_grid.rows() * blockHeight + (m_grid.rows() - 1) * BlockSpacing + 2 * FrameWidth};
 }
 
+int MonthView::arrowSize() const
+{
+    return std::clamp(titleHeight() - 4, 8, 22);
+}
+
 void MonthView::relayout()
+{
+    const int title = titleHeight();
+    const int arrow = arrowSize();
+    const QRect first = titleRect(0);
+    const QRect last = titleRect(m_grid.columns() - 1);
+    m_previous->setGeometry(first.left() + 2, first.top() + (title - arrow) / 2, arrow, arrow);
+    m_next->setGeometry(last.right() - 1 - arrow, last.top() + (title - arrow) / 2, arrow, arrow);
+    // The fonts are fitted when next painted, for the size the view has then:
+    // a view is laid out several times before it is first shown.
+    m_fontsFitted = false;
+    update();
+}
+
+void MonthView::fitFonts()
 {
     const int row = rowHeight();
     const int cellWidth = std::max(1, (blockRect(0).width() - 2 * BlockPadding) / MonthGrid::DaysPerWeek);
@@ -358,18 +388,11 @@ void MonthView::relayout()
     m_overstrikeBold = QFontInfo(m_boldFont).styleName() == QFontInfo(m_dayFont).styleName();
     m_headingFont = fitted(font(), u"水"_s, cellWidth - 2, row);
 
-    const int title = titleHeight();
-    const int arrow = std::clamp(title - 4, 8, 22);
     QFont titleFont = font();
     titleFont.setBold(true);
-    m_titleFont =
-        fitted(titleFont, monthTitle(QDate(2000, 12, 1)), blockRect(0).width() - 2 * (arrow + 4), title - 2);
-
-    const QRect first = titleRect(0);
-    const QRect last = titleRect(m_grid.columns() - 1);
-    m_previous->setGeometry(first.left() + 2, first.top() + (title - arrow) / 2, arrow, arrow);
-    m_next->setGeometry(last.right() - 1 - arrow, last.top() + (title - arrow) / 2, arrow, arrow);
-    update();
+    m_titleFont = fitted(titleFont, monthTitle(QDate(2000, 12, 1)), blockRect(0).width() - 2 * (arrowSize() + 4),
+                         titleHeight() - 2);
+    m_fontsFitted = true;
 }
 
 void MonthView::resizeEvent(QResizeEvent* event)
@@ -391,6 +414,8 @@ void MonthView::changeEvent(QEvent* event)
 
 void MonthView::paintEvent(QPaintEvent*)
 {
+    if (!m_fontsFitted)
+        fitFonts();
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     // Asked once per painting: the system clock reads the time zone each time.

@@ -123,6 +123,8 @@ private:
     std::optional<MonthCell> cellAt(QPoint pos) const;
     int rowHeight() const;
     int titleHeight() const;
+    int arrowSize() const;
+    void fitFonts();
     void paintBlock(QPainter& painter, int index, QDate todayNow) const;
     void paintDay(QPainter& painter, QDate date, const QRect& cell, bool neighbour, QDate todayNow) const;
 
@@ -145,6 +147,7 @@ private:
     bool m_overstrikeBold = false;
     QFont m_headingFont;
     QFont m_titleFont;
+    bool m_fontsFitted = false;
 };
 
 } // namespace lunaplan

@@ -70,23 +70,17 @@ QPainterPath groupShape(SubjectGroup group, const QRectF& r)
 }
 
 // The face of the codes, made once: building a font for every picture would
-// look it up again each time.
+// look it up again each time. It is the interface's face, so the pictures
+// share its fallback fonts, which the font system looks up once per face.
 const QFont& codeFont(SubjectGroup group)
 {
-    static const QFont fonts[2] = {[] {
-                                       QFont font;
-                                       font.setFamilies(ipaGothicFamilies());
-                                       font.setPixelSize(20);
-                                       font.setBold(true);
-                                       return font;
-                                   }(),
-                                   [] {
-                                       QFont font;
-                                       font.setFamilies(ipaGothicFamilies());
-                                       font.setPixelSize(18);
-                                       font.setBold(true);
-                                       return font;
-                                   }()};
+    const auto make = [](int pixels) {
+        QFont font = interfaceFont();
+        font.setPixelSize(pixels);
+        font.setBold(true);
+        return font;
+    };
+    static const QFont fonts[2] = {make(20), make(18)};
     return fonts[group == SubjectGroup::LessonTotalOnly ? 1 : 0];
 }
 
@@ -136,7 +130,7 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
         // size is in device pixels, the picture square and no larger than asked.
         const int side = std::max(1, std::min(size.width(), size.height()));
@@ -145,21 +139,23 @@ public:
         if (found != m_pictures.constEnd())
             return *found;
 
-        QPixmap picture(side, side);
-        picture.fill(Qt::transparent);
-        {
-            QPainter painter(&picture);
-            const qreal drawScale = static_cast<qreal>(side) / SubjectIconSize;
-            painter.scale(drawScale, drawScale);
-            paintSubject(painter, m_subject);
-        }
+        QPixmap picture;
         if (mode == QIcon::Disabled || mode == QIcon::Selected) {
-            // The style's look of a disabled or selected picture, as for any other icon.
+            // The style's look of a disabled or selected picture, made from
+            // the plain one as for any other icon.
+            picture = scaledPixmap(size, QIcon::Normal, state, scale);
             QStyleOption option;
             option.palette = QGuiApplication::palette();
             const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, picture, &option);
             if (!generated.isNull())
                 picture = generated;
+        } else {
+            picture = QPixmap(side, side);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            const qreal drawScale = static_cast<qreal>(side) / SubjectIconSize;
+            painter.scale(drawScale, drawScale);
+            paintSubject(painter, m_subject);
         }
         picture.setDevicePixelRatio(scale);
         m_pictures.insert(key, picture);
