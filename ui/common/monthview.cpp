@@ -66,6 +66,29 @@ QFont fitted(QFont font, const QString& widest, int width, int height)
     return font;
 }
 
+// A text laid out once, for the painter's font, when first needed. Laid out
+// before it is measured: a text not yet laid out would be measured in the
+// application's font.
+template <typename MakeText>
+QStaticText& laidOutOnce(QStaticText& slot, const QPainter& painter, const MakeText& makeText)
+{
+    if (slot.text().isEmpty()) {
+        slot.setText(makeText());
+        slot.setTextFormat(Qt::PlainText);
+        slot.prepare(painter.transform(), painter.font());
+    }
+    return slot;
+}
+
+// Draws a laid-out text centred in a box, as drawText with Qt::AlignCenter.
+void drawCentred(QPainter& painter, QStaticText& text, const QRect& box)
+{
+    const QSizeF size = text.size();
+    painter.drawStaticText(QPointF(box.x() + (box.width() - size.width()) / 2,
+                                   box.y() + (box.height() - size.height()) / 2),
+                           text);
+}
+
 } // namespace
 
 MonthView::MonthView(QWidget* parent)
@@ -392,6 +415,9 @@ void MonthView::fitFonts()
     titleFont.setBold(true);
     m_titleFont = fitted(titleFont, monthTitle(QDate(2000, 12, 1)), blockRect(0).width() - 2 * (arrowSize() + 4),
                          titleHeight() - 2);
+    m_dayNumbers = {};
+    m_boldNumbers = {};
+    m_weekdayHeadings = {};
     m_fontsFitted = true;
 }
 
@@ -446,7 +472,10 @@ void MonthView::paintBlock(QPainter& painter, int index, QDate todayNow) const
                               : day == 6 ? QColor(SaturdayBlue)
                                          : palette().color(QPalette::Text);
         painter.setPen(colour);
-        painter.drawText(heading, Qt::AlignCenter, Weekdays.mid(day, 1).toString());
+        drawCentred(painter,
+                    laidOutOnce(m_weekdayHeadings[static_cast<size_t>(day)], painter,
+                                [day] { return Weekdays.mid(day, 1).toString(); }),
+                    heading);
         if (day == MonthGrid::DaysPerWeek - 1) {
             painter.setPen(palette().color(QPalette::Mid));
             const int y = heading.bottom();
@@ -484,17 +513,19 @@ void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool 
         colour = blend(colour, base, 0.45);
 
     painter.setPen(colour);
-    const QString number = QString::number(date.day());
+    const auto number = [&date] { return QString::number(date.day()); };
+    const auto slot = static_cast<size_t>(date.day() - 1);
     if (!m_bold.contains(date)) {
         painter.setFont(m_dayFont);
-        painter.drawText(cell, Qt::AlignCenter, number);
+        drawCentred(painter, laidOutOnce(m_dayNumbers[slot], painter, number), cell);
     } else if (m_overstrikeBold) {
         painter.setFont(m_dayFont);
-        painter.drawText(cell, Qt::AlignCenter, number);
-        painter.drawText(cell.translated(1, 0), Qt::AlignCenter, number);
+        QStaticText& text = laidOutOnce(m_dayNumbers[slot], painter, number);
+        drawCentred(painter, text, cell);
+        drawCentred(painter, text, cell.translated(1, 0));
     } else {
         painter.setFont(m_boldFont);
-        painter.drawText(cell, Qt::AlignCenter, number);
+        drawCentred(painter, laidOutOnce(m_boldNumbers[slot], painter, number), cell);
     }
 
     if (date == todayNow) {

@@ -5,8 +5,10 @@
 #include <QDate>
 #include <QFont>
 #include <QSet>
+#include <QStaticText>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 
 class QToolButton;
@@ -148,6 +150,12 @@ private:
     QFont m_headingFont;
     QFont m_titleFont;
     bool m_fontsFitted = false;
+    // The day numbers and weekday headings laid out once per font (laying
+    // text out is most of the cost of painting a calendar), at the painting
+    // that first needs each.
+    mutable std::array<QStaticText, 31> m_dayNumbers;
+    mutable std::array<QStaticText, 31> m_boldNumbers;
+    mutable std::array<QStaticText, MonthGrid::DaysPerWeek> m_weekdayHeadings;
 };
 
 } // namespace lunaplan
