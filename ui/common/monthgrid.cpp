@@ -25,6 +25,10 @@ MonthGrid::MonthGrid(int rows, int columns, QDate firstMonth)
         throw std::invalid_argument("a month grid needs at least one row and one column");
     if (!firstMonth.isValid())
         throw std::invalid_argument("a month grid needs a valid first month");
+    m_lastMonth = m_firstMonth.addMonths(monthCount() - 1);
+    m_lastShownDay = m_lastMonth.addMonths(1).addDays(-1);
+    m_firstVisible = m_firstMonth.addDays(-weekdayColumn(m_firstMonth));
+    m_lastVisible = m_lastShownDay.addDays(DaysPerWeek - 1 - weekdayColumn(m_lastShownDay));
 }
 
 QDate MonthGrid::month(int index) const
@@ -32,17 +36,6 @@ QDate MonthGrid::month(int index) const
     if (index < 0 || index >= monthCount())
         throw std::out_of_range("no month block " + std::to_string(index));
     return m_firstMonth.addMonths(index);
-}
-
-QDate MonthGrid::firstVisibleDay() const
-{
-    return m_firstMonth.addDays(-weekdayColumn(m_firstMonth));
-}
-
-QDate MonthGrid::lastVisibleDay() const
-{
-    const QDate last = lastMonth().addMonths(1).addDays(-1);
-    return last.addDays(DaysPerWeek - 1 - weekdayColumn(last));
 }
 
 int MonthGrid::visibleDayCount() const
@@ -59,12 +52,12 @@ QDate MonthGrid::visibleDay(int index) const
 
 bool MonthGrid::isVisible(QDate date) const
 {
-    return date.isValid() && date >= firstVisibleDay() && date <= lastVisibleDay();
+    return date.isValid() && date >= m_firstVisible && date <= m_lastVisible;
 }
 
 bool MonthGrid::isNeighbourDay(QDate date) const
 {
-    return isVisible(date) && (date < m_firstMonth || date > lastMonth().addMonths(1).addDays(-1));
+    return isVisible(date) && (date < m_firstMonth || date > m_lastShownDay);
 }
 
 std::optional<MonthCell> MonthGrid::cellOf(QDate date) const

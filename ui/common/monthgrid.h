@@ -41,12 +41,12 @@ public:
 
     // The first day of the first and the last month shown.
     QDate firstMonth() const { return m_firstMonth; }
-    QDate lastMonth() const { return m_firstMonth.addMonths(monthCount() - 1); }
+    QDate lastMonth() const { return m_lastMonth; }
     // The first day of the month in block index (0-based). Throws std::out_of_range.
     QDate month(int index) const;
 
-    QDate firstVisibleDay() const;
-    QDate lastVisibleDay() const;
+    QDate firstVisibleDay() const { return m_firstVisible; }
+    QDate lastVisibleDay() const { return m_lastVisible; }
     int visibleDayCount() const;
     // The visible day of a 1-based index in screen order. Throws std::out_of_range
     // for an index below 1 or past the last visible day.
@@ -80,6 +80,11 @@ private:
     int m_rows;
     int m_columns;
     QDate m_firstMonth;
+    // Derived from the above once: every cell of every painting asks for them.
+    QDate m_lastMonth;
+    QDate m_lastShownDay; // the last day of the last month
+    QDate m_firstVisible;
+    QDate m_lastVisible;
 };
 
 } // namespace lunaplan
