@@ -4,6 +4,7 @@
 #include "core/appstate.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
+#include "ui/common/clicklabel.h"
 #include "ui/common/fittedlabel.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/recordingframe.h"
@@ -93,6 +94,14 @@ void TestLayout::textStaysInsideItsControl()
                                 .arg(needed.height())
                                 .arg(room.width())
                                 .arg(room.height())));
+    }
+    for (const ClickLabel* label : window.findChildren<ClickLabel*>()) {
+        if (!label->isVisible())
+            continue;
+        const QFontMetrics metrics = label->fontMetrics();
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width() &&
+                     metrics.height() <= label->contentsRect().height(),
+                 qPrintable(label->objectName()));
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         if (!button->isVisible() || button->text().isEmpty())

@@ -11,6 +11,7 @@
 #include "tests/support/programwindow.h"
 #include "tests/support/scriptedprintprompts.h"
 #include "tests/support/scriptedprompts.h"
+#include "ui/common/clicklabel.h"
 #include "ui/common/monthview.h"
 #include "ui/common/windowlist.h"
 #include "ui/main/frmmain.h"
@@ -304,7 +305,7 @@ void TestTeacherYear::recordTheDays()
     reg(0);
 
     // Tuesday: 社会 lasts 60 minutes, and 国語 goes into the empty period 5.
-    click(child<QLabel>(&f, u"labWeekCredit_%1"_s.arg(cell(1, 4))));
+    click(child<ClickLabel>(&f, u"labWeekCredit_%1"_s.arg(cell(1, 4))));
     choose(child<QComboBox>(&f, u"cboTime"_s), 4); // ６０分
     palette(Kokugo);
     period(cell(1, 5));

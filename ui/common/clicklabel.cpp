@@ -1,5 +1,6 @@
 #include "ui/common/clicklabel.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,9 +15,41 @@ ClickLabel::ClickLabel(QWidget* parent)
 }
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+    : QFrame(parent)
+    , m_text(text)
 {
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(text);
+}
+
+void ClickLabel::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    setAccessibleName(text);
+    updateGeometry();
+    update();
+}
+
+void ClickLabel::setAlignment(Qt::Alignment alignment)
+{
+    if (alignment == m_alignment)
+        return;
+    m_alignment = alignment;
+    update();
+}
+
+QSize ClickLabel::sizeHint() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int frame = 2 * frameWidth();
+    return {metrics.horizontalAdvance(m_text) + frame, metrics.height() + frame};
+}
+
+QSize ClickLabel::minimumSizeHint() const
+{
+    return sizeHint();
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
@@ -32,7 +65,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT clicked();
         return;
     }
-    QLabel::mouseReleaseEvent(event);
+    QFrame::mouseReleaseEvent(event);
 }
 
 void ClickLabel::keyPressEvent(QKeyEvent* event)
@@ -50,17 +83,23 @@ void ClickLabel::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
-    QLabel::keyPressEvent(event);
+    QFrame::keyPressEvent(event);
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    // As a label draws plain text, in the colours of the widget's state
+    // (greyed when disabled).
+    QStyleOption state;
+    state.initFrom(this);
+    style()->drawItemText(&painter, contentsRect(), static_cast<int>(m_alignment), state.palette, isEnabled(), m_text,
+                          foregroundRole());
     if (!hasFocus())
         return;
     // A label draws no focus of its own; without the frame a keyboard user
     // cannot see where Space would act.
-    QPainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.backgroundColor = palette().color(backgroundRole());
