@@ -2,6 +2,8 @@
 #include "core/errors.h"
 #include "core/subjects.h"
 #include "tests/support/scriptedprompts.h"
+#include "ui/common/clicklabel.h"
+#include "ui/common/fittedlabel.h"
 #include "ui/common/handlerguard.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/japanesetranslation.h"
@@ -19,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -113,6 +116,8 @@ private Q_SLOTS:
     void windowListClosesNewestFirst();
     void windowListStopsAtRefusal();
     void handlerGuardStopsFaults();
+    void fittedLabelFollowsItsSizeAndText();
+    void clickLabel();
 };
 
 // The program loads Qt's Japanese translation at start; so do these tests,
@@ -441,6 +446,93 @@ void TestUiCommon::handlerGuardStopsFaults()
     // Any other exception is caught as well.
     QVERIFY(!guard.run(u"集計"_s, [] { throw std::logic_error("x"); }));
     QCOMPARE(prompts.shown.size(), 2);
+}
+
+// The font is fitted when the label is drawn, for the size and text it has
+// then: a label made small, made larger again or given a longer text draws
+// at the right size each time.
+void TestUiCommon::fittedLabelFollowsItsSizeAndText()
+{
+    const QString sentence = u"実績の入力をします。左のカレンダから登録したい週を選択してください。"_s;
+    FittedLabel label(sentence);
+    label.setFont(interfaceFont());
+    const int natural = QFontInfo(label.font()).pixelSize();
+    const auto fits = [&label] {
+        return label.textHeight(label.fittedFont()) <= label.contentsRect().height();
+    };
+
+    label.resize(600, 40);
+    QCOMPARE(QFontInfo(label.fittedFont()).pixelSize(), natural);
+
+    label.resize(120, 30);
+    const int small = QFontInfo(label.fittedFont()).pixelSize();
+    QVERIFY2(small < natural && fits(), qPrintable(QString::number(small)));
+    // The largest size that fits: one pixel more would not.
+    QFont larger = label.fittedFont();
+    larger.setPixelSize(small + 1);
+    QVERIFY(label.textHeight(larger) > label.contentsRect().height());
+
+    label.setText(sentence + sentence);
+    QVERIFY(QFontInfo(label.fittedFont()).pixelSize() < small);
+    QVERIFY(fits());
+
+    label.resize(600, 200);
+    QCOMPARE(QFontInfo(label.fittedFont()).pixelSize(), natural);
+}
+
+// A click label reports left clicks and Space, not when disabled, and draws
+// its text in the colours of its state: a disabled one in the palette's
+// disabled text colour, which a window may set to keep it readable.
+void TestUiCommon::clickLabel()
+{
+    ClickLabel label(u"４５分"_s);
+    label.setFont(interfaceFont());
+    label.resize(60, 20);
+    QPalette colours = label.palette();
+    colours.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    colours.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xc0, 0x20, 0x20));
+    label.setPalette(colours);
+    label.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&label));
+
+    QSignalSpy clicks(&label, &ClickLabel::clicked);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QTest::mouseClick(&label, Qt::RightButton);
+    QTest::keyClick(&label, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 2);
+
+    // The colour of the text drawn, taken as the pixel farthest from the background.
+    const auto inkOf = [&label] {
+        const QImage image = label.grab().toImage();
+        const QColor background = label.palette().color(QPalette::Window);
+        QColor ink = background;
+        int farthest = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                const int distance = std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                                     std::abs(c.blue() - background.blue());
+                if (distance > farthest) {
+                    farthest = distance;
+                    ink = c;
+                }
+            }
+        return ink;
+    };
+    const QColor enabledInk = inkOf();
+    QVERIFY2(enabledInk.red() < 60 && enabledInk.green() < 60, qPrintable(enabledInk.name()));
+
+    label.setEnabled(false);
+    const QColor disabledInk = inkOf();
+    QVERIFY2(disabledInk.red() > 150 && disabledInk.green() < 90, qPrintable(disabledInk.name()));
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 2);
+
+    label.setEnabled(true);
+    label.setText(u"なし"_s);
+    QCOMPARE(label.text(), u"なし"_s);
+    QCOMPARE(label.accessibleName(), u"なし"_s);
 }
 
 QTEST_MAIN(TestUiCommon)
