@@ -79,17 +79,21 @@ std::optional<MonthCell> MonthGrid::cellOf(QDate date) const
     return MonthCell{block, offset / DaysPerWeek, offset % DaysPerWeek};
 }
 
+MonthGrid::BlockDays MonthGrid::blockDays(int index) const
+{
+    const QDate blockMonth = month(index);
+    return {blockMonth.addDays(-weekdayColumn(blockMonth)), index == 0 ? m_firstVisible : blockMonth,
+            index == monthCount() - 1 ? m_lastVisible : blockMonth.addMonths(1).addDays(-1)};
+}
+
 QDate MonthGrid::dateAt(const MonthCell& cell) const
 {
     if (cell.month < 0 || cell.month >= monthCount() || cell.week < 0 || cell.week >= WeeksPerMonth ||
         cell.weekday < 0 || cell.weekday >= DaysPerWeek)
         return {};
-    const QDate blockMonth = m_firstMonth.addMonths(cell.month);
-    const QDate date = blockMonth.addDays(cell.week * DaysPerWeek + cell.weekday - weekdayColumn(blockMonth));
-    // The cell is shown only when the date lands there again (its own month,
-    // or a leading or trailing day of the outer blocks).
-    const std::optional<MonthCell> back = cellOf(date);
-    return back && *back == cell ? date : QDate();
+    const BlockDays days = blockDays(cell.month);
+    const QDate date = days.firstCell.addDays(cell.week * DaysPerWeek + cell.weekday);
+    return date >= days.first && date <= days.last ? date : QDate();
 }
 
 MonthGrid MonthGrid::scrolled(int months) const

@@ -59,6 +59,17 @@ public:
     std::optional<MonthCell> cellOf(QDate date) const;
     // The date shown in a cell; an invalid date for an empty cell or a cell outside the grid.
     QDate dateAt(const MonthCell& cell) const;
+    // The days of block index: its first cell shows firstCell (the Sunday on
+    // or before the first of its month), and cell k = week × 7 + weekday
+    // shows firstCell + k when that date lies from first to last (the block's
+    // month, with the leading days in the first block and the trailing days
+    // in the last). Throws std::out_of_range.
+    struct BlockDays {
+        QDate firstCell;
+        QDate first;
+        QDate last;
+    };
+    BlockDays blockDays(int index) const;
 
     // The same layout scrolled by a number of months.
     MonthGrid scrolled(int months) const;

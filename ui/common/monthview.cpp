@@ -80,6 +80,17 @@ QStaticText& laidOutOnce(QStaticText& slot, const QPainter& painter, const MakeT
     return slot;
 }
 
+// A text laid out for the painter's font, again only when it changes.
+QStaticText& laidOutAs(QStaticText& slot, const QPainter& painter, const QString& text)
+{
+    if (slot.text() != text) {
+        slot.setText(text);
+        slot.setTextFormat(Qt::PlainText);
+        slot.prepare(painter.transform(), painter.font());
+    }
+    return slot;
+}
+
 // Draws a laid-out text centred in a box, as drawText with Qt::AlignCenter.
 void drawCentred(QPainter& painter, QStaticText& text, const QRect& box)
 {
@@ -418,6 +429,7 @@ void MonthView::fitFonts()
     m_dayNumbers = {};
     m_boldNumbers = {};
     m_weekdayHeadings = {};
+    m_monthTitles.assign(static_cast<size_t>(m_grid.monthCount()), QStaticText());
     m_fontsFitted = true;
 }
 
@@ -460,7 +472,9 @@ void MonthView::paintBlock(QPainter& painter, int index, QDate todayNow) const
     painter.fillRect(title, palette().color(QPalette::Highlight));
     painter.setPen(palette().color(QPalette::HighlightedText));
     painter.setFont(m_titleFont);
-    painter.drawText(title, Qt::AlignCenter, monthTitle(month));
+    if (m_monthTitles.size() <= static_cast<size_t>(index))
+        m_monthTitles.resize(static_cast<size_t>(index) + 1);
+    drawCentred(painter, laidOutAs(m_monthTitles[static_cast<size_t>(index)], painter, monthTitle(month)), title);
 
     // Weekday headings, then a rule under them.
     static constexpr QStringView Weekdays = u"日月火水木金土";
@@ -483,12 +497,12 @@ void MonthView::paintBlock(QPainter& painter, int index, QDate todayNow) const
         }
     }
 
+    const MonthGrid::BlockDays days = m_grid.blockDays(index);
     for (int week = 0; week < MonthGrid::WeeksPerMonth; ++week) {
         for (int day = 0; day < MonthGrid::DaysPerWeek; ++day) {
-            const MonthCell cell{index, week, day};
-            const QDate date = m_grid.dateAt(cell);
-            if (date.isValid())
-                paintDay(painter, date, cellRect(cell), m_grid.isNeighbourDay(date), todayNow);
+            const QDate date = days.firstCell.addDays(week * MonthGrid::DaysPerWeek + day);
+            if (date >= days.first && date <= days.last)
+                paintDay(painter, date, cellRect({index, week, day}), m_grid.isNeighbourDay(date), todayNow);
         }
     }
 }

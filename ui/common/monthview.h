@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QToolButton;
 
@@ -156,6 +157,8 @@ private:
     mutable std::array<QStaticText, 31> m_dayNumbers;
     mutable std::array<QStaticText, 31> m_boldNumbers;
     mutable std::array<QStaticText, MonthGrid::DaysPerWeek> m_weekdayHeadings;
+    // The month titles, one per block, laid out again when a block's month changes.
+    mutable std::vector<QStaticText> m_monthTitles;
 };
 
 } // namespace lunaplan
