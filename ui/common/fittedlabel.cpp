@@ -15,7 +15,6 @@ namespace lunaplan {
 
 namespace {
 
-constexpr int SmallestPixelSize = 6;
 constexpr int Flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
 } // namespace
@@ -48,12 +47,12 @@ void FittedLabel::fit() const
     const int available = std::max(1, contentsRect().height());
     const int needed = std::max(1, textHeight(m_fitted));
     const int natural = QFontInfo(m_fitted).pixelSize();
-    if (needed <= available || natural <= SmallestPixelSize)
+    if (needed <= available || natural <= SmallestFittedPixels)
         return;
     // Wrapped text takes an area that grows with the square of the pixel size.
     const int guess = static_cast<int>(natural * std::sqrt(static_cast<double>(available) / needed));
     QFont candidate = m_fitted;
-    const int pixels = largestFittingSize(guess, SmallestPixelSize, natural - 1, [&](int size) {
+    const int pixels = largestFittingSize(guess, SmallestFittedPixels, natural - 1, [&](int size) {
         candidate.setPixelSize(size);
         return textHeight(candidate) <= available;
     });

@@ -4,6 +4,9 @@
 
 namespace lunaplan {
 
+// No text is fitted smaller than this: below it Japanese is no longer legible.
+constexpr int SmallestFittedPixels = 6;
+
 // The largest pixel size from smallest to largest for which fits(size) holds,
 // or smallest when none does; fits holds for every size below one it holds
 // for. Every size tried loads a font engine, the costly part of fitting text,

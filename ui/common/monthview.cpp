@@ -43,8 +43,6 @@ QString monthTitle(QDate month)
     return u"%1年%2月"_s.arg(month.year()).arg(month.month());
 }
 
-constexpr int SmallestPixelSize = 6;
-
 // The largest font not above the font's own size whose widest text fits the
 // box. Text grows in proportion to the pixel size, so the measurement at the
 // font's own size gives the first size to try.
@@ -54,11 +52,11 @@ QFont fitted(QFont font, const QString& widest, int width, int height)
     const int advance = std::max(1, natural.horizontalAdvance(widest));
     const int lineHeight = std::max(1, natural.height());
     const int naturalPixels = QFontInfo(font).pixelSize();
-    if ((advance <= width && lineHeight <= height) || naturalPixels <= SmallestPixelSize)
+    if ((advance <= width && lineHeight <= height) || naturalPixels <= SmallestFittedPixels)
         return font;
 
     const int guess = std::min(naturalPixels * width / advance, naturalPixels * height / lineHeight);
-    font.setPixelSize(largestFittingSize(guess, SmallestPixelSize, naturalPixels - 1, [&](int pixels) {
+    font.setPixelSize(largestFittingSize(guess, SmallestFittedPixels, naturalPixels - 1, [&](int pixels) {
         font.setPixelSize(pixels);
         const QFontMetrics metrics(font);
         return metrics.horizontalAdvance(widest) <= width && metrics.height() <= height;
@@ -66,28 +64,29 @@ QFont fitted(QFont font, const QString& widest, int width, int height)
     return font;
 }
 
-// A text laid out once, for the painter's font, when first needed. Laid out
-// before it is measured: a text not yet laid out would be measured in the
-// application's font.
+// Lays a text out for the painter's font. Laid out before it is measured: a
+// text not yet laid out would be measured in the application's font.
+void layOut(QStaticText& slot, const QPainter& painter, const QString& text)
+{
+    slot.setText(text);
+    slot.setTextFormat(Qt::PlainText);
+    slot.prepare(painter.transform(), painter.font());
+}
+
+// A text laid out once, when first needed.
 template <typename MakeText>
 QStaticText& laidOutOnce(QStaticText& slot, const QPainter& painter, const MakeText& makeText)
 {
-    if (slot.text().isEmpty()) {
-        slot.setText(makeText());
-        slot.setTextFormat(Qt::PlainText);
-        slot.prepare(painter.transform(), painter.font());
-    }
+    if (slot.text().isEmpty())
+        layOut(slot, painter, makeText());
     return slot;
 }
 
-// A text laid out for the painter's font, again only when it changes.
+// A text laid out again only when it changes.
 QStaticText& laidOutAs(QStaticText& slot, const QPainter& painter, const QString& text)
 {
-    if (slot.text() != text) {
-        slot.setText(text);
-        slot.setTextFormat(Qt::PlainText);
-        slot.prepare(painter.transform(), painter.font());
-    }
+    if (slot.text() != text)
+        layOut(slot, painter, text);
     return slot;
 }
 
