@@ -6,6 +6,7 @@
 #include "tests/support/testclass.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/fittedlabel.h"
+#include "ui/common/japanesefonts.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/recordingframe.h"
 #include "ui/main/session.h"
@@ -67,6 +68,11 @@ void TestLayout::interfaceFontIsPinned()
     QVERIFY2(info.family() == u"IPAPGothic"_s || info.family() == u"IPA Pゴシック"_s,
              qPrintable(info.family()));
     QCOMPARE(info.pixelSize(), 12);
+    // One family, by the name the database lists in this locale: a list of
+    // families would make the first text look up every script's fallbacks.
+    const QStringList families = interfaceFont().families();
+    QCOMPARE(families.size(), 1);
+    QVERIFY2(QFontDatabase::families().contains(families.constFirst()), qPrintable(families.constFirst()));
 }
 
 void TestLayout::textStaysInsideItsControl()

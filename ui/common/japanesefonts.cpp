@@ -2,7 +2,10 @@
 
 #include "reports/reportfonts.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +26,20 @@ QStringList ipaPGothicFamilies()
     return standInFamilies(japaneseFontSubstitutions()[2]);
 }
 
+// The first of the names the font database lists, or the last resort. A font
+// is given one family, not the list: Qt asks fontconfig for the desktop's
+// fallback fonts of every script at once for a font with several families,
+// where a font with one family asks only when a character is missing from it.
+// The list is searched rather than asking for each name: asking resolves
+// aliases through fontconfig, a full font match per name.
+QString firstInstalledFamily(const QStringList& names, const QString& lastResort)
+{
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::find_if(names.begin(), names.end(),
+                                    [&installed](const QString& name) { return installed.contains(name); });
+    return found != names.end() ? *found : lastResort;
+}
+
 } // namespace
 
 void installJapaneseFontSubstitutions()
@@ -34,9 +51,7 @@ void installJapaneseFontSubstitutions()
 QFont interfaceFont()
 {
     QFont font = QGuiApplication::font();
-    // The first family found is used; the application's own family is the
-    // last resort.
-    font.setFamilies(ipaPGothicFamilies() + ipaGothicFamilies() + QStringList{font.family()});
+    font.setFamily(firstInstalledFamily(ipaPGothicFamilies() + ipaGothicFamilies(), font.family()));
     font.setPixelSize(12);
     // Outlines are drawn as designed, without running the face's hinting
     // program: at this size the IPA faces look the same either way, and
