@@ -30,7 +30,7 @@ public:
     Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
     Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
     QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 void loadSample(AppState& state)

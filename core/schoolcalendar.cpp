@@ -36,16 +36,34 @@ QList<int> schoolYearChoices(QDate today)
     return years;
 }
 
-QString schoolYearText(int year)
+QString eraYearText(int year)
 {
     for (const Era& era : Eras) {
         if (year >= era.firstYear) {
             const int eraYear = year - era.firstYear + 1;
             const QString number = eraYear == 1 ? QStringLiteral("元") : QString::number(eraYear);
-            return QString::fromUtf16(era.name) + number + u"年度(" + QString::number(year) + u"年度)";
+            return QString::fromUtf16(era.name) + number + u"年度";
         }
     }
     return QString::number(year) + u"年度";
+}
+
+QString schoolYearText(int year)
+{
+    const QString era = eraYearText(year);
+    const QString western = QString::number(year) + u"年度";
+    return era == western ? era : era + u'(' + western + u')';
+}
+
+QString proposedClassFileName(int year, int grade, const QString& className)
+{
+    // Characters a file name cannot hold on the teachers' systems become "_".
+    QString name = eraYearText(year) + u'_' + QString::number(grade) + u'年' + className + u'組';
+    for (QChar& c : name) {
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 0x20)
+            c = u'_';
+    }
+    return name + u".vl2";
 }
 
 TermRange termRange(int schoolYear, int term)

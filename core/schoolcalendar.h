@@ -16,6 +16,11 @@ QList<int> schoolYearChoices(QDate today);
 // A school year as the class page lists it, in the era of its April:
 // "平成15年度(2003年度)", "令和元年度(2019年度)".
 QString schoolYearText(int year);
+// The same in the era alone, as a heading or a file name: "令和8年度".
+QString eraYearText(int year);
+
+// The name a class file is proposed under: "令和8年度_3年2組.vl2".
+QString proposedClassFileName(int year, int grade, const QString& className);
 
 // The first and last day of term 1, 2 or 3 of a school year: April to July,
 // August to December, January to March.

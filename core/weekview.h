@@ -29,6 +29,8 @@ std::optional<ShownWeek> weekForDate(QDate date, int schoolYear);
 struct PeriodCell {
     int lengthCode = 0; // 0 to 4; 0 = no lesson: only the length label shows
     QChar subjectCode;  // null when the period holds no subject
+
+    friend bool operator==(const PeriodCell&, const PeriodCell&) = default;
 };
 
 // A weekday column of the week on show.
@@ -39,6 +41,8 @@ struct DayColumn {
     bool hasPeriods = false; // a school day with a held record or a timetable day with lessons
     bool registered = false; // its lessons were registered (and not withdrawn)
     std::array<PeriodCell, 8> periods{};
+
+    friend bool operator==(const DayColumn&, const DayColumn&) = default;
 };
 
 // The columns a week fills; weekdays outside the school year get none (the

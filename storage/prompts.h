@@ -21,9 +21,10 @@ public:
     // A question with Yes, No and Cancel (no icon).
     virtual Answer askYesNoCancel(const QString& text, const QString& title) = 0;
     // File dialogs. The filter is "description|pattern" pairs joined by "|";
-    // the result is the chosen path, or empty when the user cancelled.
+    // the result is the chosen path, or empty when the user cancelled. The
+    // save dialog proposes `proposed` (a name, or a path whose folder it opens in).
     virtual QString openFileName(const QString& title, const QString& filter) = 0;
-    virtual QString saveFileName(const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter, const QString& proposed = {}) = 0;
 
 protected:
     Prompts() = default;

@@ -3,12 +3,15 @@
 #include "core/appstate.h"
 #include "core/weekview.h"
 #include "storage/classfile.h"
+#include "tests/support/programwindow.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
 #include "ui/common/monthview.h"
 #include "ui/common/windowlist.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/mainmenus.h"
+#include "ui/common/classwatch.h"
 
 #include <QAction>
 #include <QDir>
@@ -78,7 +81,7 @@ private:
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<test::ScriptedPrompts> m_prompts;
     std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<test::MainWindowUnderTest> m_window;
 };
 
 void TestFileCommands::init()
@@ -89,7 +92,7 @@ void TestFileCommands::init()
     m_prompts = std::make_unique<test::ScriptedPrompts>();
     m_settings = std::make_unique<QSettings>(path(u"settings.ini"_s), QSettings::IniFormat);
     m_settings->clear();
-    m_window = std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings);
+    m_window = std::make_unique<test::MainWindowUnderTest>(*m_state, *m_prompts, *m_settings);
     m_window->show();
     m_window->Form_Activate();
 }
@@ -97,7 +100,7 @@ void TestFileCommands::init()
 void TestFileCommands::cleanup()
 {
     if (m_window && m_window->isVisible()) {
-        m_state->intYear = 0; // nothing to ask on the way out
+        m_window->classWatch().markUnchanged(); // nothing to ask on the way out
         m_window->close();
     }
     m_window.reset();
@@ -111,16 +114,24 @@ void TestFileCommands::addRecord()
     m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 10), u"国算社理音体　　"_s, u"33333300"_s));
 }
 
+// Ctrl+S saves with or without a file name and Ctrl+O opens, whichever of
+// 開く and 上書き保存 the menu offers.
 void TestFileCommands::menuItems()
 {
-    const QMenu* menu = m_window->fileCommands()->mnuFile();
-    QCOMPARE(menu->title(), u"ﾌｧｲﾙ(&F)"_s);
-    QStringList items;
-    for (const QAction* action : menu->actions())
-        items << (action->isSeparator() ? u"-"_s : action->text());
-    QCOMPARE(items, (QStringList{u"開く(&O)..."_s, u"閉じる(&C)"_s, u"-"_s, u"上書き保存(&S)"_s,
-                                 u"名前を付けて保存(&A)..."_s, u"-"_s, u"終了(&X)"_s}));
-    QCOMPARE(menu->actions().at(2)->objectName(), u"mnuFileBar0"_s);
+    const MainMenus& menus = *m_window->menus();
+    QVERIFY(menus.mnuFileOpen()->isVisible());
+    QCOMPARE(menus.mnuFileOpen()->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(menus.mnuFileSaveAs()->shortcut(), QKeySequence(QKeySequence::Save));
+
+    m_state->strFileName = path(u"class.vl2"_s);
+    m_window->followClass();
+    QVERIFY(!menus.mnuFileOpen()->isVisible());
+    QCOMPARE(menus.mnuFileSave()->shortcut(), QKeySequence(QKeySequence::Save));
+    QVERIFY(menus.mnuFileSaveAs()->shortcut().isEmpty());
+    const auto* openKey = m_window->findChild<QAction*>(u"mnuFileOpenKey"_s);
+    QVERIFY(openKey);
+    QCOMPARE(openKey->shortcut(), QKeySequence(QKeySequence::Open));
+    QVERIFY(m_window->actions().contains(openKey));
 }
 
 void TestFileCommands::closeWithoutClassAsksNothing()
@@ -128,7 +139,7 @@ void TestFileCommands::closeWithoutClassAsksNothing()
     m_state->intYear = 0;
     m_window->fileCommands()->mnuFileClose_Click();
     QVERIFY(m_prompts->shown.isEmpty());
-    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
+    QVERIFY(m_window->menus()->mnuFileOpen()->isVisible());
 }
 
 void TestFileCommands::closeAnsweredNo()
@@ -150,8 +161,8 @@ void TestFileCommands::closeAnsweredNo()
     QCOMPARE(m_state->strTeacher, u"山田花子"_s);
     QCOMPARE(m_state->dateSelected, QDate(2026, 4, 1));
     QCOMPARE(m_window->MonthView1()->firstVisibleMonth(), QDate(2026, 4, 1));
-    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
-    QVERIFY(!m_window->fileCommands()->mnuFileSave()->isVisible());
+    QVERIFY(m_window->menus()->mnuFileOpen()->isVisible());
+    QVERIFY(!m_window->menus()->mnuFileSave()->isVisible());
 }
 
 void TestFileCommands::closeYesWithoutFileRunsSaveAs()
@@ -194,7 +205,7 @@ void TestFileCommands::saveQuestionCancelled()
     QFETCH(QString, question);
     addRecord();
     m_state->strFileName = path(u"class.vl2"_s);
-    m_window->fileCommands()->showOpenOrSave();
+    m_window->followClass();
     auto* other = new QWidget;
     m_window->windowList().track(other);
     other->show();
@@ -215,7 +226,7 @@ void TestFileCommands::saveQuestionCancelled()
     QVERIFY(hasRecords(*m_state));
     QCOMPARE(m_state->intYear, 2026);
     QCOMPARE(m_state->strFileName, path(u"class.vl2"_s));
-    QVERIFY(commands.mnuFileSave()->isVisible());
+    QVERIFY(m_window->menus()->mnuFileSave()->isVisible());
     QVERIFY(m_window->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!watchOther.isNull());
@@ -348,7 +359,7 @@ void TestFileCommands::openReadsAFile()
     AppState fresh;
     test::ScriptedPrompts prompts;
     QSettings settings(path(u"other.ini"_s), QSettings::IniFormat);
-    frmMain window(fresh, prompts, settings);
+    test::MainWindowUnderTest window(fresh, prompts, settings);
     window.Form_Activate();
     prompts.fileNames.enqueue(path(u"class.vl2"_s));
     window.fileCommands()->mnuFileOpen_Click();
@@ -360,8 +371,8 @@ void TestFileCommands::openReadsAFile()
     QVERIFY(fresh.boolCalendarReady); // the activation placed the calendar again
     QCOMPARE(fresh.dateSelected, todayInSchoolYear(QDate::currentDate(), 2026));
     QCOMPARE(window.statusPanel()->text(), u"2026年　3年2組　　担任：山田花子"_s);
-    QVERIFY(window.fileCommands()->mnuFileSave()->isVisible());
-    QVERIFY(!window.fileCommands()->mnuFileOpen()->isVisible());
+    QVERIFY(window.menus()->mnuFileSave()->isVisible());
+    QVERIFY(!window.menus()->mnuFileOpen()->isVisible());
 }
 
 void TestFileCommands::openDamagedFileChangesNothing()
@@ -371,6 +382,7 @@ void TestFileCommands::openDamagedFileChangesNothing()
     damaged.write("Soraplan\r\n 2026\r\n three\r\n");
     damaged.close();
     addRecord();
+    m_prompts->answers.enqueue(Prompts::Answer::No); // the class is not saved first
     m_prompts->fileNames.enqueue(damaged.fileName());
     m_window->fileCommands()->mnuFileOpen_Click();
     QCOMPARE(m_prompts->messages().size(), 1);
@@ -379,25 +391,27 @@ void TestFileCommands::openDamagedFileChangesNothing()
     QCOMPARE(m_state->intYear, 2026);
     QCOMPARE(m_state->intGrade, 3);
     QVERIFY(hasRecords(*m_state));
-    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
-    QVERIFY(!m_window->fileCommands()->mnuFileSave()->isVisible());
+    QVERIFY(m_window->menus()->mnuFileOpen()->isVisible());
+    QVERIFY(!m_window->menus()->mnuFileSave()->isVisible());
 
     // Not a class file at all: its own message, and the menu stays.
     QFile other(path(u"other.vl2"_s));
     QVERIFY(other.open(QIODevice::WriteOnly));
     other.write("Soraplan \r\n");
     other.close();
+    m_prompts->answers.enqueue(Prompts::Answer::No);
     m_prompts->fileNames.enqueue(other.fileName());
     m_window->fileCommands()->mnuFileOpen_Click();
     QCOMPARE(m_prompts->messages().last(), u"「Lunaplan2002」のデータファイルではありません"_s);
-    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
+    QVERIFY(m_window->menus()->mnuFileOpen()->isVisible());
 }
 
 void TestFileCommands::openCancelled()
 {
+    m_prompts->answers.enqueue(Prompts::Answer::No);
     m_prompts->fileNames.enqueue(QString());
     m_window->fileCommands()->mnuFileOpen_Click();
-    QCOMPARE(m_prompts->shown.size(), 1);
+    QCOMPARE(m_prompts->shown.size(), 2);
     QCOMPARE(m_state->intYear, 2026);
 }
 
@@ -409,6 +423,7 @@ void TestFileCommands::openAfterCloseHoldsOnlyTheFilesDays()
     m_prompts->answers.enqueue(Prompts::Answer::No);
     m_window->fileCommands()->mnuFileClose_Click();
     m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 4, 21), u"体体体体体体　　"_s, u"33333300"_s));
+    m_prompts->answers.enqueue(Prompts::Answer::No);
     m_prompts->fileNames.enqueue(QStringLiteral(LUNAPLAN_FIXTURES_DIR "/two-days.vl2"));
     m_window->fileCommands()->mnuFileOpen_Click();
     QCOMPARE(m_state->intYear, 2003);

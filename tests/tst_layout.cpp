@@ -2,6 +2,7 @@
 // leave its control. Registered twice, in the C locale and in ja_JP, where
 // the font database names the fonts differently.
 #include "core/appstate.h"
+#include "tests/support/programwindow.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
 #include "ui/common/clicklabel.h"
@@ -81,7 +82,7 @@ void TestLayout::textStaysInsideItsControl()
     test::setUpClass2026(state);
     test::ScriptedPrompts prompts;
     QSettings settings(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
-    frmMain window(state, prompts, settings);
+    test::MainWindowUnderTest window(state, prompts, settings);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.Form_Activate();

@@ -4,6 +4,7 @@
 #include "core/nationalholidays.h"
 #include "core/subjects.h"
 #include "core/weekview.h"
+#include "tests/support/programwindow.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
 #include "ui/common/clicklabel.h"
@@ -13,6 +14,8 @@
 #include "ui/common/windowlist.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/mainmenus.h"
+#include "ui/common/classwatch.h"
 #include "ui/main/recordingframe.h"
 
 #include <QComboBox>
@@ -118,7 +121,7 @@ private:
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<test::ScriptedPrompts> m_prompts;
     std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<test::MainWindowUnderTest> m_window;
 
     RecordingFrame& frame() const { return *m_window->fraSubject(); }
     void showWeekOf(QDate date) { m_window->MonthView1_DateClick(date); }
@@ -131,7 +134,7 @@ void TestMainWindow::init()
     m_prompts = std::make_unique<test::ScriptedPrompts>();
     m_settings = std::make_unique<QSettings>(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
     m_settings->clear();
-    m_window = std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings);
+    m_window = std::make_unique<test::MainWindowUnderTest>(*m_state, *m_prompts, *m_settings);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     m_window->Form_Activate();
@@ -147,7 +150,7 @@ void TestMainWindow::cleanup()
 
 void TestMainWindow::arrangementAndCaptions()
 {
-    QCOMPARE(m_window->windowTitle(), u"Lunaplan Ver1.0.0"_s);
+    QCOMPARE(m_window->windowTitle(), u"無題[*] - Lunaplan Ver1.0.0"_s);
     const QStringList captions{u"総合"_s, u"国語"_s, u"社会"_s,   u"算数"_s,   u"理科"_s, u"生活"_s,
                                u"音楽"_s, u"図工"_s, u"家庭"_s,   u"体育"_s,   u"読解"_s, u"英語"_s,
                                u"道徳"_s, u"学活"_s, u"クラブ"_s, u"児童会"_s, u"行事"_s, u"打切り"_s};
@@ -180,7 +183,7 @@ void TestMainWindow::statusLine()
     QCOMPARE(m_window->statusPanel()->text(), u"2026年　3年2組　　担任：山田花子"_s);
     AppState empty;
     test::ScriptedPrompts prompts;
-    frmMain window(empty, prompts, *m_settings);
+    test::MainWindowUnderTest window(empty, prompts, *m_settings);
     window.Form_Activate();
     QCOMPARE(window.statusPanel()->text(), u"0年　0年組　　担任："_s);
 }
@@ -196,7 +199,7 @@ void TestMainWindow::storedPosition()
     m_window->Form_Activate();
     QCOMPARE(m_window->pos(), moved);
     // The stored place is taken when a window is loaded.
-    frmMain another(*m_state, *m_prompts, *m_settings);
+    test::MainWindowUnderTest another(*m_state, *m_prompts, *m_settings);
     QCOMPARE(another.pos(), QPoint(twipsToPixels(3000), twipsToPixels(1500)));
 }
 
@@ -213,8 +216,8 @@ void TestMainWindow::firstActivationShowsTodaysWeek()
             today <= m_window->MonthView1()->lastVisibleMonth().addMonths(1).addDays(-1));
     QCOMPARE(m_state->intCreditIndexMain, -1);
     QVERIFY(frame().cboTime()->isHidden());
-    QVERIFY(m_window->fileCommands()->mnuFileOpen()->isVisible());
-    QVERIFY(!m_window->fileCommands()->mnuFileSave()->isVisible());
+    QVERIFY(m_window->menus()->mnuFileOpen()->isVisible());
+    QVERIFY(!m_window->menus()->mnuFileSave()->isVisible());
 }
 
 void TestMainWindow::laterActivationKeepsTheWeek()
@@ -307,7 +310,7 @@ void TestMainWindow::noWeekLeavesNothingLive()
     // Before any week is shown: no controls of the design, nothing to register.
     AppState fresh;
     test::setUpClass2026(fresh);
-    frmMain window(fresh, *m_prompts, *m_settings);
+    test::MainWindowUnderTest window(fresh, *m_prompts, *m_settings);
     RecordingFrame& f = *window.fraSubject();
     for (int i = 0; i < RecordingFrame::Cells; ++i) {
         QVERIFY(!f.cmdWeek(i)->isVisibleTo(&window));
@@ -623,7 +626,7 @@ void TestMainWindow::timetableBProposal()
 
 void TestMainWindow::closingMinimisedKeepsStoredGeometry()
 {
-    m_state->intYear = 0; // nothing to ask
+    m_window->classWatch().markUnchanged(); // nothing to ask
     m_window->showMinimized();
     QVERIFY(m_window->isMinimized());
     QVERIFY(m_window->close());

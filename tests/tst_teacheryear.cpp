@@ -332,8 +332,10 @@ void TestTeacherYear::saveCloseAndOpen()
     item(u"mnuFileSaveAs"_s)->trigger();
     QVERIFY(QFileInfo::exists(file));
 
-    m_program->prompts.answers.enqueue(Prompts::Answer::No); // just saved
+    // Just saved: nothing to lose, so closing asks nothing.
+    const qsizetype shownBefore = m_program->prompts.shown.size();
     item(u"mnuFileClose"_s)->trigger();
+    QCOMPARE(m_program->prompts.shown.size(), shownBefore);
     QVERIFY(!m_program->state.objDayHead->objNextDay()); // the records are gone
     QVERIFY(m_program->state.strFileName.isEmpty());
 

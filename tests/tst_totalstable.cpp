@@ -8,6 +8,7 @@
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
 #include "ui/common/twips.h"
+#include "ui/common/classwatch.h"
 #include "ui/common/windowlist.h"
 #include "ui/reports/frmdisptimetable.h"
 
@@ -86,9 +87,11 @@ public:
     Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
     Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
     QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override
+    QString saveFileName(const QString&, const QString&, const QString&) override
     {
+        // Modal, as the file dialogs are.
         QWidget dialog;
+        dialog.setWindowModality(Qt::ApplicationModal);
         dialog.show();
         dialog.activateWindow();
         dialogWasActive = QTest::qWaitForWindowActive(&dialog);
@@ -503,7 +506,8 @@ void TestTotalsTable::overflowGivesAMessageAndKeepsTheTable()
 void TestTotalsTable::closeHidesAndShowingAgainKeepsTheWindow()
 {
     WindowList windows;
-    QPointer<frmDispTimeTable> shown = showTotalsTable(windows, *m_state, *m_prompts);
+    ClassWatch watch(*m_state);
+    QPointer<frmDispTimeTable> shown = showTotalsTable(windows, *m_state, *m_prompts, watch);
     QVERIFY(QTest::qWaitForWindowExposed(shown.data()));
     QTest::mouseClick(shown->cmdCloseTimeTable(), Qt::LeftButton);
     QVERIFY(shown->isHidden());
@@ -512,11 +516,19 @@ void TestTotalsTable::closeHidesAndShowingAgainKeepsTheWindow()
 
     registerDay(*m_state, QDate(2026, 6, 1));
     m_state->dateSelected = QDate(2026, 6, 1);
-    QCOMPARE(showTotalsTable(windows, *m_state, *m_prompts), shown.data());
+    QCOMPARE(showTotalsTable(windows, *m_state, *m_prompts, watch), shown.data());
     QVERIFY(shown->isVisible());
     // Shown again, it recomputes (on its activation, or at once where nothing activates it).
     QTRY_COMPARE(shown->gridTimeTable()->item(Kokugo, 2)->text(), u"8.0"_s);
     QVERIFY(shown->optSeason(0)->isChecked());
+
+    // Left open beside the main window, it follows a registration at once,
+    // on the term the teacher chose.
+    QTest::mouseClick(shown->optSeason(1), Qt::LeftButton);
+    registerDay(*m_state, QDate(2026, 9, 1));
+    watch.notifyChanged();
+    QCOMPARE(shown->gridTimeTable()->item(Kokugo, 2)->text(), u"8.0"_s);
+    QVERIFY(shown->optSeason(1)->isChecked());
 
     // Escape closes it like 閉じる.
     QTest::keyClick(shown->cmdCloseTimeTable(), Qt::Key_Escape);

@@ -342,7 +342,7 @@ void TestUiCommon::fileDialogs()
         dialog->selectFile(u"class"_s);
         static_cast<QDialog*>(dialog)->accept(); // as the Save button does
     });
-    QCOMPARE(prompts.saveFileName(u"ファイル名を付けて保存"_s, filter), dir.filePath(u"class.vl2"_s));
+    QCOMPARE(prompts.saveFileName(u"ファイル名を付けて保存"_s, filter, QString()), dir.filePath(u"class.vl2"_s));
 }
 
 void TestUiCommon::windowListKeepsOnePerType()

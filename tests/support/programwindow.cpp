@@ -1,7 +1,8 @@
 #include "tests/support/programwindow.h"
 
-#include "ui/main/menucommands.h"
-#include "ui/wizard/wizard.h"
+#include "ui/common/classwatch.h"
+
+#include "ui/main/mainservices.h"
 
 namespace lunaplan::test {
 
@@ -9,17 +10,20 @@ ProgramWindow::ProgramWindow(const QString& settingsFile)
     : settings(settingsFile, QSettings::IniFormat)
 {
     state.boolShowWizard = false;
-    window = std::make_unique<frmMain>(state, prompts, settings);
-    new MenuCommands(*window, state, prompts, printPrompts, printer, window->wizard());
+    window = std::make_unique<frmMain>(MainServices{state, prompts, settings, printPrompts, printer});
 }
 
 ProgramWindow::~ProgramWindow()
 {
     if (window->isVisible()) {
-        state.intYear = 0; // nothing to ask on the way out
+        window->classWatch().markUnchanged(); // nothing to ask on the way out
         window->close();
     }
     window.reset();
 }
+
+MainWindowUnderTest::MainWindowUnderTest(AppState& state, Prompts& prompts, QSettings& settings)
+    : frmMain(MainServices{state, prompts, settings, printPrompts, printer})
+{}
 
 } // namespace lunaplan::test

@@ -32,4 +32,17 @@ public:
     std::unique_ptr<frmMain> window;
 };
 
+// The printing side of the program for a main window under test: scripted
+// dialogs and the program's one printer.
+struct TestPrinting {
+    ScriptedPrintPrompts printPrompts;
+    ReportPrinter printer;
+};
+
+// The main window over a test's own state, prompts and settings.
+class MainWindowUnderTest : private TestPrinting, public frmMain {
+public:
+    MainWindowUnderTest(AppState& state, Prompts& prompts, QSettings& settings);
+};
+
 } // namespace lunaplan::test

@@ -1,5 +1,7 @@
 #include "tests/support/recordingnavigator.h"
 
+#include <stdexcept>
+
 namespace lunaplan::test {
 
 void RecordingNavigator::goTo(QWidget* from, WizardPageId to)
@@ -14,6 +16,14 @@ void RecordingNavigator::close(QWidget* page)
     if (onMove)
         onMove();
     moves.append({page, true, {}});
+}
+
+bool RecordingNavigator::openClassFile()
+{
+    ++opened;
+    if (openAnswers.isEmpty())
+        throw std::logic_error("unexpected openClassFile");
+    return openAnswers.takeFirst();
 }
 
 } // namespace lunaplan::test

@@ -21,8 +21,12 @@ public:
 
     void goTo(QWidget* from, WizardPageId to) override;
     void close(QWidget* page) override;
+    // Answers from openAnswers; a call with none left fails the test.
+    bool openClassFile() override;
 
     QList<Move> moves;
+    QList<bool> openAnswers;
+    int opened = 0;
     std::function<void()> onMove;
 };
 

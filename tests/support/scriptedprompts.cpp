@@ -39,10 +39,11 @@ QString ScriptedPrompts::openFileName(const QString& title, const QString& filte
     return take(fileNames, title);
 }
 
-QString ScriptedPrompts::saveFileName(const QString& title, const QString& filter)
+QString ScriptedPrompts::saveFileName(const QString& title, const QString& filter, const QString& proposed)
 {
     shown.append({QStringLiteral("save"), title, QString(), Icon::None});
     lastFilter = filter;
+    lastProposed = proposed;
     return take(fileNames, title);
 }
 

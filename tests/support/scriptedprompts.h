@@ -23,12 +23,13 @@ public:
     Answer askYesNo(const QString& text, const QString& title) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;
     QString openFileName(const QString& title, const QString& filter) override;
-    QString saveFileName(const QString& title, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& proposed) override;
 
     QQueue<Answer> answers;
     QQueue<QString> fileNames;
     QList<Shown> shown;
     QString lastFilter;
+    QString lastProposed; // the name the last save dialog proposed
 
     // The texts of the messages shown so far.
     QStringList messages() const;

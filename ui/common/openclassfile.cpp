@@ -9,8 +9,14 @@
 
 namespace lunaplan {
 
+QString classFileFilter()
+{
+    return QStringLiteral("「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2");
+}
+
 bool openClassFile(AppState& state, Prompts& prompts, const QString& fileName)
 {
+    const QString previous = state.strFileName;
     state.strFileName = fileName;
     try {
         subLoadFile(state, prompts);
@@ -18,7 +24,11 @@ bool openClassFile(AppState& state, Prompts& prompts, const QString& fileName)
         showError(prompts, QStringLiteral("「%1」を開けませんでした。").arg(QFileInfo(fileName).fileName()),
                   error);
     }
-    return !state.strFileName.isEmpty();
+    if (!state.strFileName.isEmpty())
+        return true;
+    // Nothing was read: the class in memory still belongs to its own file.
+    state.strFileName = previous;
+    return false;
 }
 
 } // namespace lunaplan

@@ -1,5 +1,6 @@
 #include "ui/common/qtprompts.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -52,14 +53,19 @@ QStringList patternsOf(const QString& pattern)
 }
 
 QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
-                      const QString& filter)
+                      const QString& filter, const QString& proposed = {})
 {
     QFileDialog dialog(parent, title);
+    // Qt's own dialog, so it reads Japanese with Qt's translation on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(qtFileFilter(filter));
-    if (mode == QFileDialog::AcceptSave)
+    if (mode == QFileDialog::AcceptSave) {
         dialog.setDefaultSuffix(defaultSuffix(filter));
+        if (!proposed.isEmpty())
+            dialog.selectFile(proposed);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -71,30 +77,39 @@ QtPrompts::QtPrompts(QWidget* parent)
     : m_parent(parent)
 {}
 
+QWidget* QtPrompts::dialogParent() const
+{
+    // Over the window the teacher is working in, so the focus goes back there
+    // when the box closes.
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return m_parent;
+}
+
 void QtPrompts::message(const QString& text, const QString& title, Icon icon)
 {
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, dialogParent());
     box.exec();
 }
 
 Prompts::Answer QtPrompts::askYesNo(const QString& text, const QString& title)
 {
-    return ask(m_parent, text, title, QMessageBox::Yes | QMessageBox::No);
+    return ask(dialogParent(), text, title, QMessageBox::Yes | QMessageBox::No);
 }
 
 Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, const QString& title)
 {
-    return ask(m_parent, text, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    return ask(dialogParent(), text, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 QString QtPrompts::openFileName(const QString& title, const QString& filter)
 {
-    return runFileDialog(m_parent, QFileDialog::AcceptOpen, title, filter);
+    return runFileDialog(dialogParent(), QFileDialog::AcceptOpen, title, filter);
 }
 
-QString QtPrompts::saveFileName(const QString& title, const QString& filter)
+QString QtPrompts::saveFileName(const QString& title, const QString& filter, const QString& proposed)
 {
-    return runFileDialog(m_parent, QFileDialog::AcceptSave, title, filter);
+    return runFileDialog(dialogParent(), QFileDialog::AcceptSave, title, filter, proposed);
 }
 
 QString qtFileFilter(const QString& filter)

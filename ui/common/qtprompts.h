@@ -9,7 +9,8 @@ class QWidget;
 
 namespace lunaplan {
 
-// The prompts as Qt message boxes and file dialogs, modal to a parent window.
+// The prompts as Qt message boxes and file dialogs, modal to the window the
+// teacher works in (or the parent window when none of the program is active).
 class QtPrompts final : public Prompts {
 public:
     // parent may be null (then the prompts stand on their own) and may go away
@@ -23,9 +24,11 @@ public:
     Answer askYesNo(const QString& text, const QString& title) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;
     QString openFileName(const QString& title, const QString& filter) override;
-    QString saveFileName(const QString& title, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& proposed) override;
 
 private:
+    QWidget* dialogParent() const;
+
     QPointer<QWidget> m_parent;
 };
 

@@ -56,8 +56,10 @@ public:
     // close and returns false; true when every window closed.
     bool closeAllNewestFirst();
 
-private:
+    // Shows a window raised and activated.
     static void present(QWidget* window);
+
+private:
     void forget(QObject* window);
 
     QList<QPointer<QWidget>> m_windows;

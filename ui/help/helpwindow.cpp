@@ -2,6 +2,7 @@
 
 #include "storage/prompts.h"
 #include "ui/common/twips.h"
+#include "ui/common/screenplacement.h"
 #include "ui/common/windowlist.h"
 
 #include <QFile>
@@ -99,7 +100,10 @@ HelpWindow* mnuHelpContents_Click(const QWidget& mainWindow, Prompts& prompts, W
                         mainWindow.windowTitle(), Prompts::Icon::Information);
         return nullptr;
     }
+    const bool isNew = windows.find<HelpWindow>() == nullptr;
     HelpWindow* window = windows.show<HelpWindow>(contents);
+    if (isNew)
+        placeOnScreen(*window, mainWindow.frameGeometry().topLeft() + QPoint(60, 60), &mainWindow);
     window->showContents();
     return window;
 }

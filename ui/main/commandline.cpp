@@ -29,7 +29,7 @@ public:
     Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
     Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
     QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 
 private:
     QTextStream& m_stream;

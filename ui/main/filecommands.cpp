@@ -1,73 +1,41 @@
 #include "ui/main/filecommands.h"
 
 #include "core/appstate.h"
+#include "core/schoolcalendar.h"
 #include "storage/classfile.h"
 #include "storage/prompts.h"
+#include "ui/common/classwatch.h"
 #include "ui/common/monthview.h"
 #include "ui/common/openclassfile.h"
 #include "ui/main/frmmain.h"
-#include "ui/main/menuitems.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSaveFile>
+
+using namespace Qt::StringLiterals;
 
 namespace lunaplan {
 
-namespace {
-
-const QString& fileFilter()
-{
-    static const QString filter = QStringLiteral("「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2");
-    return filter;
-}
-
-} // namespace
-
-FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, QMenuBar* menuBar)
+FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, ClassWatch& watch)
     : QObject(&window)
     , m_window(window)
     , m_state(state)
     , m_prompts(prompts)
+    , m_watch(watch)
     , m_guard(prompts)
-{
-    m_mnuFile = menuBar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    m_open = addMenuItem(m_mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("開く(&O)..."));
-    m_close = addMenuItem(m_mnuFile, QStringLiteral("mnuFileClose"), QStringLiteral("閉じる(&C)"));
-    addMenuBar(m_mnuFile, QStringLiteral("mnuFileBar0"));
-    m_save = addMenuItem(m_mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("上書き保存(&S)"));
-    m_saveAs =
-        addMenuItem(m_mnuFile, QStringLiteral("mnuFileSaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
-    addMenuBar(m_mnuFile, QStringLiteral("mnuFileBar1"));
-    m_exit = addMenuItem(m_mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("終了(&X)"));
-
-    connect(m_open, &QAction::triggered, this, &FileCommands::mnuFileOpen_Click);
-    connect(m_close, &QAction::triggered, this, &FileCommands::mnuFileClose_Click);
-    connect(m_save, &QAction::triggered, this, &FileCommands::mnuFileSave_Click);
-    connect(m_saveAs, &QAction::triggered, this, &FileCommands::mnuFileSaveAs_Click);
-    connect(m_exit, &QAction::triggered, this, &FileCommands::mnuFileExit_Click);
-    showOpenOrSave();
-}
-
-void FileCommands::showOpenOrSave()
-{
-    const bool hasFile = !m_state.strFileName.isEmpty();
-    m_save->setVisible(hasFile);
-    m_open->setVisible(!hasFile);
-}
+{}
 
 bool FileCommands::askToSave(const QString& question)
 {
-    if (m_state.intYear == 0)
+    m_window.storeOpenWindows();
+    if (!m_watch.isModified())
         return true;
     switch (m_prompts.askYesNoCancel(question, applicationTitle())) {
     case Prompts::Answer::Yes:
-        return m_state.strFileName.isEmpty() ? mnuFileSaveAs_Click() : mnuFileSave_Click();
+        return mnuFileSave_Click();
     case Prompts::Answer::No:
         return true;
     default:
@@ -77,25 +45,40 @@ bool FileCommands::askToSave(const QString& question)
 
 void FileCommands::mnuFileOpen_Click()
 {
-    const QString name = m_prompts.openFileName(QStringLiteral("開く"), fileFilter());
+    chooseAndOpen();
+}
+
+bool FileCommands::chooseAndOpen()
+{
+    if (!askToSave(u"開く前にファイルを保存しますか。"_s))
+        return false;
+    const QString name = m_prompts.openFileName(u"開く"_s, classFileFilter());
     if (name.isEmpty())
-        return;
+        return false;
+    openFile(name);
+    return true;
+}
+
+bool FileCommands::openFile(const QString& fileName)
+{
     // openClassFile reports a file it cannot read with its own message.
-    m_guard.run(QStringLiteral("「%1」を開けませんでした。").arg(QFileInfo(name).fileName()), [&] {
-        if (!openClassFile(m_state, m_prompts, name))
+    bool opened = false;
+    m_guard.run(u"「%1」を開けませんでした。"_s.arg(QFileInfo(fileName).fileName()), [&] {
+        opened = openClassFile(m_state, m_prompts, fileName);
+        if (!opened)
             return;
-        showOpenOrSave();
-        m_window.Form_Activate();
+        m_watch.markUnchanged();
+        m_watch.notifyChanged();
     });
+    return opened;
 }
 
 bool FileCommands::mnuFileClose_Click()
 {
-    if (!askToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
+    if (!askToSave(u"閉じる前にファイルを保存しますか。"_s))
         return false;
     m_state.strFileName.clear();
-    showOpenOrSave();
-    return m_guard.run(QStringLiteral("ファイルを閉じられませんでした。"), [&] {
+    const bool closed = m_guard.run(u"ファイルを閉じられませんでした。"_s, [&] {
         m_state.subInitClassData();
         m_state.subInitYearPlan();
 
@@ -106,32 +89,60 @@ bool FileCommands::mnuFileClose_Click()
         m_window.subDispHoliday();
         m_window.MonthView1_DateClick(QDate(year, 4, 1));
     });
+    // What is left is what the teacher chose to give up: nothing to ask for any more.
+    m_watch.markUnchanged();
+    m_watch.notifyChanged();
+    return closed;
 }
 
 bool FileCommands::mnuFileSave_Click()
 {
-    return m_guard.run(QStringLiteral("ファイルを保存できませんでした。"),
-                       [&] { subSaveFile(m_state, m_prompts); });
+    if (m_state.strFileName.isEmpty())
+        return mnuFileSaveAs_Click();
+    return saveTo(m_state.strFileName);
+}
+
+bool FileCommands::saveTo(const QString& fileName)
+{
+    m_window.storeOpenWindows();
+    if (m_state.intYear == 0) {
+        m_prompts.message(noDataToSaveMessage(), applicationTitle(), Prompts::Icon::None);
+        return false;
+    }
+    const QString previous = m_state.strFileName;
+    m_state.strFileName = fileName;
+    const bool saved =
+        m_guard.run(u"ファイルを保存できませんでした。"_s, [&] { subSaveFile(m_state, m_prompts); });
+    if (!saved) {
+        m_state.strFileName = previous;
+        return false;
+    }
+    m_watch.markUnchanged();
+    m_watch.notifyChanged();
+    m_window.showSaved(fileName);
+    return true;
 }
 
 bool FileCommands::mnuFileSaveAs_Click()
 {
-    const QString name = m_prompts.saveFileName(QStringLiteral("ファイル名を付けて保存"), fileFilter());
-    if (name.isEmpty())
-        return false;
-    const QString previous = m_state.strFileName;
-    m_state.strFileName = name;
-    makeBackupCopy(name);
-    if (!mnuFileSave_Click()) {
-        m_state.strFileName = previous;
+    m_window.storeOpenWindows();
+    if (m_state.intYear == 0) {
+        m_prompts.message(noDataToSaveMessage(), applicationTitle(), Prompts::Icon::None);
         return false;
     }
-    return true;
+    const QString proposed = m_state.strFileName.isEmpty()
+                                 ? proposedClassFileName(m_state.intYear, m_state.intGrade, m_state.strClass)
+                                 : m_state.strFileName;
+    const QString name = m_prompts.saveFileName(u"ファイル名を付けて保存"_s, classFileFilter(), proposed);
+    if (name.isEmpty())
+        return false;
+    makeBackupCopy(name);
+    return saveTo(name);
 }
 
 bool FileCommands::mnuFileExit_Click()
 {
-    if (!askToSave(QStringLiteral("終了前にファイルを保存しますか。")))
+    if (!askToSave(u"終了前にファイルを保存しますか。"_s))
         return false;
     m_state.intYear = 0;
     if (!m_window.isClosing())

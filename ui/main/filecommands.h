@@ -5,62 +5,57 @@
 #include <QObject>
 #include <QString>
 
-class QAction;
-class QMenu;
-class QMenuBar;
-
 namespace lunaplan {
 
 class AppState;
+class ClassWatch;
 class Prompts;
 class frmMain;
 
 // The file commands of the main window's ﾌｧｲﾙ menu: open, close, save, save
-// as and exit, with the save question that close and exit ask first.
+// as and exit. Close, exit and open ask first whether to save, when the class
+// changed since it was loaded or saved. Every command first has the open
+// windows store what was typed into them, so nothing typed is left behind.
 class FileCommands : public QObject {
     Q_OBJECT
 
 public:
-    FileCommands(frmMain& window, AppState& state, Prompts& prompts, QMenuBar* menuBar);
+    FileCommands(frmMain& window, AppState& state, Prompts& prompts, ClassWatch& watch);
 
+    // Asks whether to save the class in memory, then the file to open; a file
+    // that cannot be read changes nothing.
     void mnuFileOpen_Click();
     // Asks whether to save, then gives up the class (its days, timetables and
     // plan). True when the class was closed; キャンセル, or a save the
     // teacher asked for that did not happen, keeps everything as it was.
     bool mnuFileClose_Click();
-    // True when the class was saved (false when saving failed or the save
-    // dialog was cancelled).
+    // Saves to the class's file, or asks for a name when it has none. True
+    // when the class was saved (false when saving failed, nothing was saved
+    // or the save dialog was cancelled).
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     // Asks whether to save, gives up the class and closes the main window;
     // false when the program must not end (キャンセル, or no save happened).
     bool mnuFileExit_Click();
 
-    // Offers Save while the class has a file, Open while it has none.
-    void showOpenOrSave();
-
-    QMenu* mnuFile() const { return m_mnuFile; }
-    QAction* mnuFileOpen() const { return m_open; }
-    QAction* mnuFileClose() const { return m_close; }
-    QAction* mnuFileSave() const { return m_save; }
-    QAction* mnuFileSaveAs() const { return m_saveAs; }
-    QAction* mnuFileExit() const { return m_exit; }
+    // What 開く does: the save question, the file dialog, then the file is
+    // read. False when the teacher cancelled the question or the dialog.
+    bool chooseAndOpen();
+    // Opens a class file that was chosen elsewhere (the command line) as 開く
+    // does after its dialog. True when it was read.
+    bool openFile(const QString& fileName);
 
 private:
-    // The save question of close and exit (はい, いいえ, キャンセル): true
-    // when the class may be given up, that is いいえ, or はい and it was saved.
+    // The save question (はい, いいえ, キャンセル), asked only when there is
+    // something to lose: true when the class may be given up.
     bool askToSave(const QString& question);
+    bool saveTo(const QString& fileName);
 
     frmMain& m_window;
     AppState& m_state;
     Prompts& m_prompts;
+    ClassWatch& m_watch;
     HandlerGuard m_guard;
-    QMenu* m_mnuFile = nullptr;
-    QAction* m_open = nullptr;
-    QAction* m_close = nullptr;
-    QAction* m_save = nullptr;
-    QAction* m_saveAs = nullptr;
-    QAction* m_exit = nullptr;
 };
 
 // The backup that save as keeps of the file it replaces: the file's name up

@@ -3,14 +3,20 @@
 #include "core/appstate.h"
 #include "core/schoolcalendar.h"
 #include "core/weekview.h"
+#include "ui/common/classwatch.h"
 #include "ui/common/monthview.h"
 #include "ui/common/twips.h"
+#include "ui/common/windowactivation.h"
 #include "ui/common/windowlist.h"
 #include "ui/main/filecommands.h"
+#include "ui/main/mainmenus.h"
+#include "ui/main/mainservices.h"
+#include "ui/main/menucommands.h"
 #include "ui/main/recordingframe.h"
 #include "ui/wizard/wizard.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -25,6 +31,7 @@ constexpr int DefaultPosition = 1000; // twips
 constexpr int ClientWidth = 13380;
 constexpr int StatusTop = 8430;
 constexpr int StatusHeight = 375;
+constexpr int SavedMessageMilliseconds = 5000;
 
 QString settingKey(const char16_t* name)
 {
@@ -33,15 +40,16 @@ QString settingKey(const char16_t* name)
 
 } // namespace
 
-frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent)
+frmMain::frmMain(const MainServices& services, QWidget* parent)
     : QMainWindow(parent)
-    , m_state(state)
-    , m_settings(settings)
-    , m_guard(prompts)
+    , m_state(services.state)
+    , m_settings(services.settings)
+    , m_guard(services.prompts)
+    , m_watch(new ClassWatch(services.state, this))
     , m_windows(std::make_unique<WindowList>())
 {
+    AppState& state = services.state;
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Lunaplan Ver1.0.0"));
     state.objMainForm = this;
 
     auto* client = new QWidget(this);
@@ -74,9 +82,22 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFixedHeight(twipsToPixels(StatusHeight));
 
-    m_fileCommands = new FileCommands(*this, state, prompts, menuBar());
-    m_wizard = std::make_unique<Wizard>(*this, state, prompts);
+    m_wizard = std::make_unique<Wizard>(*this, state, services.prompts);
+    m_fileCommands = new FileCommands(*this, state, services.prompts, *m_watch);
+    m_menuCommands = new MenuCommands(*this, services, *m_wizard);
+    m_menus = new MainMenus(*this, *m_fileCommands, *m_menuCommands);
 
+    connect(m_watch, &ClassWatch::classChanged, this, [this](QObject* source) {
+        if (source != this)
+            followClass();
+        else
+            showTitle();
+    });
+    connect(m_watch, &ClassWatch::modifiedChanged, this, &frmMain::showTitle);
+    connect(m_recording, &RecordingFrame::recordsChanged, this, [this] { m_watch->notifyChanged(this); });
+    new WindowActivation(*this, [this] { Form_Activate(); });
+
+    showTitle();
     applyFixedSize();
     Form_Load();
 }
@@ -113,29 +134,69 @@ void frmMain::Form_Activate()
     // The window stays where the teacher put it; it is placed from the
     // settings once, when it is loaded.
     applyFixedSize();
+    followClass();
+    m_recording->closeLengthChoice();
+    // The start page, once per run (not when a class file was named at start).
+    if (m_state.boolShowWizard)
+        m_wizard->goTo(nullptr, WizardPageId::Start);
+}
 
+void frmMain::applyCalendarRange()
+{
     const int year = shownSchoolYear();
     m_monthView->setMaxDate(QDate(9999, 12, 31));
     m_monthView->setMinDate(QDate(year, 4, 1));
     m_monthView->setMaxDate(QDate(year + 1, 3, 31));
+}
 
+void frmMain::followClass()
+{
+    if (m_closing)
+        return;
+    applyCalendarRange();
     m_guard.run(QStringLiteral("画面を更新できませんでした。"), [&] {
         if (!m_state.boolCalendarReady) {
-            const QDate today = todayInSchoolYear(QDate::currentDate(), year);
+            // A new class, a file just read or a new year: the week of today in its year.
+            const QDate today = todayInSchoolYear(QDate::currentDate(), shownSchoolYear());
             showWeekOf(today, true);
             m_state.dateSelected = today;
             m_state.boolCalendarReady = true;
             m_state.dateWeekFirst = today;
             m_state.dateWeekLast = today;
+        } else if (const auto week = weekForDate(m_state.dateSelected, shownSchoolYear())) {
+            if (week->first >= m_monthView->minDate() && week->last <= m_monthView->maxDate())
+                m_recording->showDayColumns(weekColumns(m_state, *week, m_recording->timetableA()),
+                                            RecordingFrame::KeepCorrections);
         }
         subDispHoliday();
     });
-    m_fileCommands->showOpenOrSave();
+    m_menus->showOpenOrSave(!m_state.strFileName.isEmpty());
     subDispYearAtStatus();
-    m_recording->closeLengthChoice();
-    // The start page, once per run (not when a class file was named at start).
-    if (m_state.boolShowWizard)
-        m_wizard->goTo(nullptr, WizardPageId::Start);
+    showTitle();
+}
+
+void frmMain::showTitle()
+{
+    const QString program = QStringLiteral("Lunaplan Ver1.0.0");
+    if (!m_state.strFileName.isEmpty())
+        setWindowTitle(QFileInfo(m_state.strFileName).fileName() + u"[*] - " + program);
+    else if (m_state.intYear != 0)
+        setWindowTitle(u"無題[*] - " + program);
+    else
+        setWindowTitle(program);
+    if (windowTitle().contains(u"[*]"))
+        setWindowModified(m_watch->isModified());
+}
+
+void frmMain::storeOpenWindows()
+{
+    m_wizard->storeOpenPages();
+}
+
+void frmMain::showSaved(const QString& fileName)
+{
+    statusBar()->showMessage(QStringLiteral("「%1」に保存しました。").arg(QFileInfo(fileName).fileName()),
+                             SavedMessageMilliseconds);
 }
 
 void frmMain::MonthView1_DateClick(QDate date)
@@ -208,24 +269,6 @@ void frmMain::Form_Unload()
 bool frmMain::Form_Terminate()
 {
     return m_fileCommands->mnuFileExit_Click();
-}
-
-void frmMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    // The first showing activates the window even where no window manager
-    // hands it the focus; a real activation later runs the same again.
-    if (!m_shownOnce) {
-        m_shownOnce = true;
-        QMetaObject::invokeMethod(this, &frmMain::Form_Activate, Qt::QueuedConnection);
-    }
-}
-
-void frmMain::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

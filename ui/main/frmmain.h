@@ -13,27 +13,42 @@ class QSettings;
 namespace lunaplan {
 
 class AppState;
+class ClassWatch;
 class FileCommands;
+class MainMenus;
+class MenuCommands;
 class MonthView;
 class Prompts;
 class RecordingFrame;
 class WindowList;
 class Wizard;
+struct MainServices;
 
 // The main window: the month calendar at the left, the recording area at the
 // right, the menu bar and a status line with the class. Every other window is
-// opened from it and closed with it.
+// opened from it and closed with it. Its title names the class file and marks
+// a class that changed since it was loaded or saved.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The window keeps references to the state, the prompts and the settings store.
-    frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent = nullptr);
+    // The window keeps references to everything in services.
+    explicit frmMain(const MainServices& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
     void Form_Load();
     // Re-reads everything shown from the state; runs on every activation.
     void Form_Activate();
+    // Shows the class as it is now, after a change made anywhere: calendar
+    // marks, status line, title and the week on show, where the teacher's
+    // corrections of a day that is not registered stay unless what the day
+    // proposes changed.
+    void followClass();
+    // Has every open window store what was typed into it (before a file
+    // command acts on the class).
+    void storeOpenWindows();
+    // Says in the status line, for a few seconds, that the class was saved.
+    void showSaved(const QString& fileName);
     // Closes the other windows and stores the geometry.
     void Form_Unload();
     // Asks whether to save (unless the class was already given up); false when
@@ -53,6 +68,10 @@ public:
     MonthView* MonthView1() const { return m_monthView; }
     RecordingFrame* fraSubject() const { return m_recording; }
     FileCommands* fileCommands() const { return m_fileCommands; }
+    MenuCommands* menuCommands() const { return m_menuCommands; }
+    MainMenus* menus() const { return m_menus; }
+    // The class as the windows follow it, and whether it changed since it was saved.
+    ClassWatch& classWatch() const { return *m_watch; }
     QLabel* statusPanel() const { return m_statusPanel; }
     WindowList& windowList() const { return *m_windows; }
     // Runs the window's handlers that call the core: a fault is shown and the window goes on.
@@ -65,13 +84,13 @@ public:
     int shownSchoolYear() const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QPoint storedPosition() const;
     void applyFixedSize();
+    void applyCalendarRange();
+    void showTitle();
     // Shows the week of a date. With placeCalendar, or when the date's month
     // is not in view, that month becomes the calendar's first month (as far as
     // the school year allows), so a date always lands in the same place.
@@ -80,15 +99,17 @@ private:
     AppState& m_state;
     QSettings& m_settings;
     HandlerGuard m_guard;
+    ClassWatch* m_watch = nullptr;
     MonthView* m_monthView = nullptr;
     RecordingFrame* m_recording = nullptr;
     FileCommands* m_fileCommands = nullptr;
+    MenuCommands* m_menuCommands = nullptr;
+    MainMenus* m_menus = nullptr;
     QLabel* m_statusPanel = nullptr;
     // Declared before the window list: the pages go before the wizard they navigate with.
     std::unique_ptr<Wizard> m_wizard;
     std::unique_ptr<WindowList> m_windows;
     bool m_closing = false;
-    bool m_shownOnce = false;
 };
 
 } // namespace lunaplan

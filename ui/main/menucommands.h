@@ -13,17 +13,16 @@ class Prompts;
 class ReportPrinter;
 class WizardNavigator;
 class frmMain;
+struct MainServices;
 
 // The main window's commands beyond the file's own: 新規作成, page setup and
 // print in the ﾌｧｲﾙ menu, the 設定 menu that reopens the wizard's pages, 表示
-// with the totals table, and ﾍﾙﾌﾟ. Built after the file commands, whose menu
-// it completes.
+// with the totals table, and ﾍﾙﾌﾟ.
 class MenuCommands : public QObject {
     Q_OBJECT
 
 public:
-    MenuCommands(frmMain& window, AppState& state, Prompts& prompts, PrintPrompts& printPrompts,
-                 ReportPrinter& printer, WizardNavigator& wizard);
+    MenuCommands(frmMain& window, const MainServices& services, WizardNavigator& wizard);
 
     // Closes the class (which may ask to save) and starts the class page;
     // nothing happens when the class was not closed.

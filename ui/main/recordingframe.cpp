@@ -308,6 +308,10 @@ void RecordingFrame::cmdReg_Click(int column)
             setColumnLocked(column, false);
             reg->setText(RegisterCaption.toString());
         }
+        // What the column shows now is the teacher's; the day gives this from now on.
+        const QList<DayColumn> given = weekColumns(m_state, ShownWeek{date, date}, timetableA());
+        m_givenColumn[static_cast<std::size_t>(column)] = given.value(0);
+        Q_EMIT recordsChanged();
     });
     fraSubject_Click();
 }
@@ -322,39 +326,50 @@ void RecordingFrame::subUnvisibleButton()
         reg->hide();
 }
 
-void RecordingFrame::showDayColumns(const QList<DayColumn>& columns)
+void RecordingFrame::showDayColumns(const QList<DayColumn>& columns, ColumnUpdate update)
 {
-    // A length being chosen belongs to the week that is going.
-    closeLengthChoice();
     std::array<const DayColumn*, Days> byColumn{};
     for (const DayColumn& day : columns)
         byColumn.at(static_cast<std::size_t>(day.column)) = &day;
 
     const DayColumn nothing;
     for (int c = 0; c < Days; ++c) {
-        const DayColumn& day =
-            byColumn[static_cast<std::size_t>(c)] ? *byColumn[static_cast<std::size_t>(c)] : nothing;
         const auto column = static_cast<std::size_t>(c);
-        m_columnShown[column] = day.hasPeriods;
-        m_dateShownDay[column] = day.date;
-        Label2(c)->setText(day.heading);
-        for (int p = 0; p < Periods; ++p) {
-            const int index = c * Periods + p;
-            const PeriodCell& cell = day.periods[static_cast<std::size_t>(p)];
-            if (day.hasPeriods) {
-                setLength(index, cell.lengthCode);
-                // A code without a picture (damaged data) shows as an empty period.
-                setPeriod(index, subjectByCode(cell.subjectCode) ? cell.subjectCode : QChar());
-            }
-            setShown(labWeekCredit(index), day.hasPeriods);
-            setShown(cmdWeek(index), day.hasPeriods && cell.lengthCode != 0);
-        }
-        if (day.hasPeriods) {
-            cmdReg(c)->setText((day.registered ? CancelCaption : RegisterCaption).toString());
-            setColumnLocked(c, day.registered);
-        }
-        setShown(cmdReg(c), day.hasPeriods);
+        const DayColumn& day = byColumn[column] ? *byColumn[column] : nothing;
+        if (update == KeepCorrections && day == m_givenColumn[column])
+            continue;
+        // A length being chosen belongs to the day that is going.
+        if (m_state.intCreditIndexMain >= 0 && m_state.intCreditIndexMain / Periods == c)
+            closeLengthChoice();
+        showColumn(c, day);
     }
+    if (update == NewWeek)
+        closeLengthChoice();
+}
+
+void RecordingFrame::showColumn(int c, const DayColumn& day)
+{
+    const auto column = static_cast<std::size_t>(c);
+    m_givenColumn[column] = day;
+    m_columnShown[column] = day.hasPeriods;
+    m_dateShownDay[column] = day.date;
+    Label2(c)->setText(day.heading);
+    for (int p = 0; p < Periods; ++p) {
+        const int index = c * Periods + p;
+        const PeriodCell& cell = day.periods[static_cast<std::size_t>(p)];
+        if (day.hasPeriods) {
+            setLength(index, cell.lengthCode);
+            // A code without a picture (damaged data) shows as an empty period.
+            setPeriod(index, subjectByCode(cell.subjectCode) ? cell.subjectCode : QChar());
+        }
+        setShown(labWeekCredit(index), day.hasPeriods);
+        setShown(cmdWeek(index), day.hasPeriods && cell.lengthCode != 0);
+    }
+    if (day.hasPeriods) {
+        cmdReg(c)->setText((day.registered ? CancelCaption : RegisterCaption).toString());
+        setColumnLocked(c, day.registered);
+    }
+    setShown(cmdReg(c), day.hasPeriods);
 }
 
 void RecordingFrame::closeLengthChoice()

@@ -54,10 +54,17 @@ public:
 
     // Hides every period, length label and register button.
     void subUnvisibleButton();
+
+    // How a week's columns replace what is on show.
+    enum ColumnUpdate {
+        NewWeek,         // every column as the week gives it
+        KeepCorrections, // the week on show again: a column whose day still gives what it
+                         // gave when shown keeps the teacher's corrections
+    };
     // Shows the day columns of a week. Weekdays not among them (outside the
     // school year) show nothing: no heading, no periods, no date. Only the
     // controls whose content changes are touched.
-    void showDayColumns(const QList<DayColumn>& columns);
+    void showDayColumns(const QList<DayColumn>& columns, ColumnUpdate update = NewWeek);
     // No week on show: every column empty, so nothing can be registered.
     void clearWeek() { showDayColumns({}); }
     // Hides the length list and forgets the period being edited.
@@ -83,6 +90,8 @@ public:
 Q_SIGNALS:
     // Option1(index) was chosen: the week on show is to be proposed again.
     void timetableChosen(int index);
+    // A day was registered or its registration withdrawn.
+    void recordsChanged();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -93,6 +102,7 @@ private:
     void setPeriod(int index, QChar code);
     void setLength(int index, int code);
     void setColumnLocked(int column, bool locked);
+    void showColumn(int column, const DayColumn& day);
     // A period of a column that is on show and not locked.
     bool isEditable(int index) const;
 
@@ -110,6 +120,8 @@ private:
     std::array<QPushButton*, Days> m_cmdReg{};
     std::array<QRadioButton*, 2> m_option1{};
     std::array<QDate, Days> m_dateShownDay{};
+    // What each column's day gave when it was shown (or last registered).
+    std::array<DayColumn, Days> m_givenColumn{};
     std::array<bool, Days> m_columnShown{};  // a school day with its periods
     std::array<bool, Days> m_columnLocked{}; // registered
     QString m_chosenName;

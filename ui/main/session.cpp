@@ -4,15 +4,15 @@
 #include "desktop/desktopidentity.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/japanesetranslation.h"
-#include "ui/common/openclassfile.h"
 #include "ui/common/qtprompts.h"
+#include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
-#include "ui/main/menucommands.h"
+#include "ui/main/mainservices.h"
 #include "ui/reports/qtprintprompts.h"
 #include "ui/reports/reportprinter.h"
-#include "ui/wizard/wizard.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QSettings>
 
 namespace lunaplan {
@@ -23,6 +23,10 @@ void prepareApplication()
     QApplication::setApplicationName(QStringLiteral("Lunaplan"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     applyDesktopIdentity();
+    // Dates and names in Qt's own dialogs (the file dialog's columns, its
+    // file types) are Japanese whatever the desktop's language. The program
+    // writes its own figures with QString::number, which no locale changes.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     // The interface is Japanese whatever the desktop's language, standard dialogs included.
     if (auto* application = QCoreApplication::instance())
         installQtJapaneseTranslation(*application);
@@ -36,15 +40,14 @@ Session::Session(const QString& fileName)
     , m_settings(std::make_unique<QSettings>())
     , m_printer(std::make_unique<ReportPrinter>())
     , m_printPrompts(std::make_unique<QtPrintPrompts>())
-    , m_window(std::make_unique<frmMain>(*m_state, *m_prompts, *m_settings))
+    , m_window(std::make_unique<frmMain>(
+          MainServices{*m_state, *m_prompts, *m_settings, *m_printPrompts, *m_printer}))
 {
     m_prompts->setParentWindow(m_window.get());
     m_printPrompts->setParentWindow(m_window.get());
-    // The menus beyond the file's own need the printer; the window owns them.
-    new MenuCommands(*m_window, *m_state, *m_prompts, *m_printPrompts, *m_printer, m_window->wizard());
     // A class file named at start is what the teacher wants to see: no start
     // page then (unless it could not be read).
-    if (!fileName.isEmpty() && openClassFile(*m_state, *m_prompts, fileName))
+    if (!fileName.isEmpty() && m_window->fileCommands()->openFile(fileName))
         m_state->boolShowWizard = false;
 }
 

@@ -18,8 +18,9 @@ class ReportPrinter;
 class frmMain;
 
 // One run of the program: the state, the prompts, the settings store, the
-// printer the reports print on and the main window, created in that order and
-// released in reverse.
+// printer the reports print on and the main window (which holds the menus and
+// follows whether the class changed since it was saved), created in that order
+// and released in reverse.
 class Session {
 public:
     // Builds everything and opens the class file, if one is named; then the

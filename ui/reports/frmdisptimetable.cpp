@@ -3,15 +3,15 @@
 #include "core/appstate.h"
 #include "storage/atomicfile.h"
 #include "storage/prompts.h"
-#include "ui/common/activationwatch.h"
+#include "ui/common/classwatch.h"
 #include "ui/common/displaygrid.h"
 #include "ui/common/escapebutton.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/twips.h"
+#include "ui/common/windowactivation.h"
 #include "ui/common/windowlist.h"
 
 #include <QButtonGroup>
-#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -65,7 +65,6 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Prompts& prompts, QWidget* p
     , m_state(state)
     , m_prompts(prompts)
     , m_guard(prompts)
-    , m_activation(new ActivationWatch(this))
     , m_seasons(new QButtonGroup(this))
 {
     setObjectName(u"frmDispTimeTable"_s);
@@ -102,6 +101,7 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Prompts& prompts, QWidget* p
     connect(m_cmdSaveCsv, &QPushButton::clicked, this, &frmDispTimeTable::cmdSaveCsv_Click);
 
     showTable(m_table, -1);
+    new WindowActivation(*this, [this] { Form_Activate(); });
 }
 
 frmDispTimeTable::~frmDispTimeTable() = default;
@@ -144,23 +144,24 @@ void frmDispTimeTable::buildGrid()
     }
 }
 
-template <class Handler> void frmDispTimeTable::guarded(const QString& action, Handler&& handler)
-{
-    m_activation->whileOwnDialogs([&] { m_guard.run(action, std::forward<Handler>(handler)); });
-}
-
 void frmDispTimeTable::Form_Activate()
 {
     m_cmdClose->setFocus();
     selectSeason(seasonForDate(m_state.dateSelected));
-    guarded(fillFailure(), [this] { subFillTimeTable(); });
+    m_guard.run(fillFailure(), [this] { subFillTimeTable(); });
     m_cmdClose->setFocus();
+}
+
+void frmDispTimeTable::followClass()
+{
+    if (isVisible())
+        m_guard.run(fillFailure(), [this] { subFillTimeTable(); });
 }
 
 void frmDispTimeTable::optSeason_Click(int index)
 {
     selectSeason(index);
-    guarded(fillFailure(), [this] { subFillTimeTable(); });
+    m_guard.run(fillFailure(), [this] { subFillTimeTable(); });
     m_cmdClose->setFocus();
 }
 
@@ -185,7 +186,7 @@ void frmDispTimeTable::cmdCloseTimeTable_Click()
 
 void frmDispTimeTable::cmdSaveCsv_Click()
 {
-    guarded(u"CSVファイルを保存できませんでした。"_s, [this] {
+    m_guard.run(u"CSVファイルを保存できませんでした。"_s, [this] {
         const QString fileName = m_prompts.saveFileName(u"CSV保存"_s, u"CSVファイル (*.csv)|*.csv"_s);
         if (fileName.isEmpty())
             return;
@@ -218,34 +219,12 @@ void frmDispTimeTable::showTable(const TotalsTable& table, int season)
     m_shownSeason = season;
 }
 
-void frmDispTimeTable::showEvent(QShowEvent* event)
+frmDispTimeTable* showTotalsTable(WindowList& windows, AppState& state, Prompts& prompts, ClassWatch& watch)
 {
-    QWidget::showEvent(event);
-    // Where no window manager hands the new window the focus, showing it
-    // counts as its activation.
-    m_activatedSinceShown = false;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (isVisible() && !m_activatedSinceShown)
-                Form_Activate();
-        },
-        Qt::QueuedConnection);
-}
-
-void frmDispTimeTable::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
-        return;
-    m_activatedSinceShown = true;
-    if (m_activation->takeActivation())
-        Form_Activate();
-}
-
-frmDispTimeTable* showTotalsTable(WindowList& windows, AppState& state, Prompts& prompts)
-{
-    return windows.show<frmDispTimeTable>(state, prompts);
+    auto* window = windows.show<frmDispTimeTable>(state, prompts);
+    QObject::connect(&watch, &ClassWatch::classChanged, window, &frmDispTimeTable::followClass,
+                     Qt::UniqueConnection);
+    return window;
 }
 
 } // namespace lunaplan

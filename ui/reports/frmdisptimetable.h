@@ -15,15 +15,16 @@ class QTableWidget;
 
 namespace lunaplan {
 
-class ActivationWatch;
 class AppState;
+class ClassWatch;
 class Prompts;
+class WindowActivation;
 class WindowList;
 
 // The totals table (時数集計表): plan, actual hours and their difference per
 // subject for a chosen term and for the year. It recomputes everything each
-// time it becomes active, so it shows what was registered in the main window
-// meanwhile. 閉じる hides it; shown again it keeps its layout.
+// time it becomes active, and follows the class while it stays open beside
+// the main window. 閉じる hides it; shown again it keeps its layout.
 class frmDispTimeTable : public QWidget {
     Q_OBJECT
 
@@ -33,6 +34,8 @@ public:
 
     // Chooses the term of the selected date and fills the table; runs on every activation.
     void Form_Activate();
+    // The class changed: the table of the chosen term again.
+    void followClass();
     // A term chosen with its option button (0 to 2).
     void optSeason_Click(int index);
     void cmdCloseTimeTable_Click();
@@ -52,22 +55,13 @@ public:
     // The table the grid shows.
     const TotalsTable& shownTable() const { return m_table; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
 private:
     void buildGrid();
     void selectSeason(int index);
     void showTable(const TotalsTable& table, int season);
-    // Runs a handler that calls the core: errors become a message, and
-    // dialogs it opens do not count as leaving the window.
-    template <class Handler> void guarded(const QString& action, Handler&& handler);
-
     AppState& m_state;
     Prompts& m_prompts;
     HandlerGuard m_guard;
-    ActivationWatch* m_activation = nullptr;
     std::array<QRadioButton*, 3> m_optSeason{};
     QButtonGroup* m_seasons = nullptr;
     QTableWidget* m_grid = nullptr;
@@ -75,11 +69,10 @@ private:
     QPushButton* m_cmdSaveCsv = nullptr;
     TotalsTable m_table;
     int m_shownSeason = -1; // the term of m_table; -1 before the first filling
-    bool m_activatedSinceShown = false;
 };
 
 // Shows the totals table of the windows opened from the main window, creating
-// it the first time; what the menu command 表示 > 集計表 runs.
-frmDispTimeTable* showTotalsTable(WindowList& windows, AppState& state, Prompts& prompts);
+// it the first time, following the class; what the menu command 表示 > 集計表 runs.
+frmDispTimeTable* showTotalsTable(WindowList& windows, AppState& state, Prompts& prompts, ClassWatch& watch);
 
 } // namespace lunaplan

@@ -7,10 +7,10 @@
 #include "reports/reportprocedures.h"
 #include "storage/prompts.h"
 #include "ui/common/escapebutton.h"
+#include "ui/common/windowactivation.h"
 #include "ui/reports/printprompts.h"
 
 #include <QButtonGroup>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
@@ -99,6 +99,7 @@ frmPrint::frmPrint(AppState& state, Prompts& prompts, PrintPrompts& printPrompts
     pressOnEscape(this, m_cmdPrintClose);
     connect(m_cmdPreview, &QPushButton::clicked, this, &frmPrint::cmdPreview_Click);
     connect(m_cmdPdf, &QPushButton::clicked, this, &frmPrint::cmdPdf_Click);
+    new WindowActivation(*this, [this] { Form_Activate(); });
 }
 
 frmPrint::~frmPrint() = default;
@@ -108,16 +109,16 @@ QString frmPrint::noDataMessage()
     return u"印刷するデータがありません。"_s;
 }
 
-void frmPrint::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-}
-
 void frmPrint::Form_Activate()
 {
+    followClass();
     m_cmdPrint->setFocus();
+}
+
+void frmPrint::followClass()
+{
+    for (QRadioButton* option : m_options)
+        option->setEnabled(m_state.intYear != 0);
 }
 
 int frmPrint::selectedReport() const

@@ -31,6 +31,8 @@ public:
 
     // Runs on every activation: the focus goes to 印刷.
     void Form_Activate();
+    // The class changed: without a class there is no report to choose.
+    void followClass();
     void cmdPrint_Click();
     void cmdPrintClose_Click();
     void cmdPreview_Click();
@@ -46,9 +48,6 @@ public:
 
     // The message when there is no class year to print.
     static QString noDataMessage();
-
-protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     // The chosen report, or -1 after the no-data message (or with no choice).

@@ -1,13 +1,8 @@
 #include "ui/wizard/frmwiz0.h"
 
 #include "core/appstate.h"
-#include "storage/prompts.h"
-#include "ui/common/openclassfile.h"
 #include "ui/common/twips.h"
-#include "ui/wizard/pagecommon.h"
-#include "ui/wizard/wizardnavigator.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,13 +10,8 @@
 namespace lunaplan {
 
 frmWiz0::frmWiz0(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : QWidget(parent)
-    , m_state(state)
-    , m_navigator(navigator)
-    , m_guard(prompts)
+    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz0"), 6300, 3300, parent)
 {
-    setUpWizardPage(this, QStringLiteral("frmWiz0"), 6300, 3300);
-
     auto* comment = new QLabel(QStringLiteral("新しい学級と授業の計画をします。"), this);
     comment->setObjectName(QStringLiteral("lblWiz0Comment"));
     placeInTwips(comment, 480, 360, 5400, 315);
@@ -34,45 +24,39 @@ frmWiz0::frmWiz0(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
     }
     m_options[0]->setChecked(true);
 
-    m_next = makeNavigationButton(this, QStringLiteral("cmdWiz0Next"), QStringLiteral("次へ"), 2880, 2460);
-    m_end = makeNavigationButton(this, QStringLiteral("Command1"), QStringLiteral("設定の終了"), 4440, 2460);
+    m_next = makeNavigationButton(QStringLiteral("cmdWiz0Next"), QStringLiteral("次へ"), 2880, 2460);
+    m_end = makeNavigationButton(QStringLiteral("Command1"), QStringLiteral("設定の終了"), 4440, 2460);
     connect(m_next, &QPushButton::clicked, this, &frmWiz0::cmdWiz0Next_Click);
     connect(m_end, &QPushButton::clicked, this, &frmWiz0::Command1_Click);
+    setEndButton(m_end);
 }
 
-void frmWiz0::Form_Activate()
+void frmWiz0::fill()
 {
     m_state.boolShowWizard = false;
     m_next->setFocus();
 }
 
+QString frmWiz0::fillFailure() const
+{
+    return QStringLiteral("ウィザードを表示できませんでした。");
+}
+
 void frmWiz0::cmdWiz0Next_Click()
 {
-    m_guard.run(QStringLiteral("ウィザードを進められませんでした。"), [this] {
-        if (!m_options[1]->isChecked()) {
-            m_navigator.goTo(this, WizardPageId::Class);
-            return;
-        }
-        const QString fileName = m_guard.prompts().openFileName(
-            QStringLiteral("開く"), QStringLiteral("「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2"));
-        if (fileName.isEmpty())
-            return;
-        // A file that cannot be read has been reported; the page closes either way.
-        openClassFile(m_state, m_guard.prompts(), fileName);
-        m_navigator.close(this);
-    });
+    if (!m_options[1]->isChecked()) {
+        leaveTo(WizardPageId::Class);
+        return;
+    }
+    // Asks first whether to save a changed class; a file that cannot be read
+    // has been reported. The page stays when the teacher cancelled.
+    if (m_navigator.openClassFile())
+        leaveWizard();
 }
 
 void frmWiz0::Command1_Click()
 {
-    m_navigator.close(this);
-}
-
-void frmWiz0::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+    leaveWizard();
 }
 
 } // namespace lunaplan

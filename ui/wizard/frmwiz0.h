@@ -1,28 +1,19 @@
 #pragma once
 
-#include "ui/common/handlerguard.h"
+#include "ui/wizard/wizardpage.h"
 
-#include <QWidget>
-
-class QLabel;
 class QPushButton;
 class QRadioButton;
 
 namespace lunaplan {
 
-class AppState;
-class Prompts;
-class WizardNavigator;
-
 // The wizard's start page: set up a new class year or open a class file.
-class frmWiz0 : public QWidget {
+class frmWiz0 : public WizardPage {
     Q_OBJECT
 
 public:
     frmWiz0(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent = nullptr);
 
-    // The start page is shown once per run: it clears boolShowWizard.
-    void Form_Activate();
     // New class: on to the class page. Existing file: asks for it and reads it.
     void cmdWiz0Next_Click();
     // Leaves the wizard; nothing changes.
@@ -33,12 +24,11 @@ public:
     QPushButton* Command1() const { return m_end; }
 
 protected:
-    void changeEvent(QEvent* event) override;
+    // The start page is shown once per run: it clears boolShowWizard.
+    void fill() override;
+    QString fillFailure() const override;
 
 private:
-    AppState& m_state;
-    WizardNavigator& m_navigator;
-    HandlerGuard m_guard;
     QRadioButton* m_options[2];
     QPushButton* m_next;
     QPushButton* m_end;

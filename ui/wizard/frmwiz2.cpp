@@ -5,8 +5,6 @@
 #include "core/schoolcalendar.h"
 #include "storage/prompts.h"
 #include "ui/common/twips.h"
-#include "ui/wizard/pagecommon.h"
-#include "ui/wizard/wizardnavigator.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -14,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QStringList>
 
 namespace lunaplan {
@@ -99,23 +96,18 @@ QString monthDayText(QDate date)
 } // namespace
 
 frmWiz2::frmWiz2(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : QWidget(parent)
-    , m_state(state)
-    , m_navigator(navigator)
-    , m_guard(prompts)
+    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz2"), 7200, 7440, parent)
 {
-    setUpWizardPage(this, QStringLiteral("frmWiz2"), 7200, 7440);
     buildUpperHalf();
     buildHolidayRows();
 
-    m_before =
-        makeNavigationButton(this, QStringLiteral("cmdWiz2Before"), QStringLiteral("前へ"), 2400, 6780);
-    m_next = makeNavigationButton(this, QStringLiteral("cmdWiz2Next"), QStringLiteral("次へ"), 3840, 6780);
-    m_cancel =
-        makeNavigationButton(this, QStringLiteral("cmdWiz2Cancel"), QStringLiteral("設定の終了"), 5400, 6780);
+    m_before = makeNavigationButton(QStringLiteral("cmdWiz2Before"), QStringLiteral("前へ"), 2400, 6780);
+    m_next = makeNavigationButton(QStringLiteral("cmdWiz2Next"), QStringLiteral("次へ"), 3840, 6780);
+    m_cancel = makeNavigationButton(QStringLiteral("cmdWiz2Cancel"), QStringLiteral("設定の終了"), 5400, 6780);
     connect(m_before, &QPushButton::clicked, this, &frmWiz2::cmdWiz2Before_Click);
     connect(m_next, &QPushButton::clicked, this, &frmWiz2::cmdWiz2Next_Click);
     connect(m_cancel, &QPushButton::clicked, this, &frmWiz2::cmdWiz2Cancel_Click);
+    setEndButton(m_cancel);
 
     resetToDesignTime();
 }
@@ -264,65 +256,62 @@ int frmWiz2::holidayDay(int index) const
     return m_holiday[static_cast<std::size_t>(index)]->currentText().toInt();
 }
 
-void frmWiz2::Form_Activate()
+QString frmWiz2::fillFailure() const
 {
-    m_guard.run(QStringLiteral("学級と休日の設定を表示できませんでした。"), [this] {
-        const QScopedValueRollback<bool> busy(m_busy, true);
-        resetToDesignTime();
-        const QString teacher = m_state.strTeacher;
-        if (m_state.intYear > 0) {
-            selectYear(m_state.intYear);
-            // Handled like the teacher's choice: the grade is brought into 1 to 6.
-            cboWiz1Year_Click();
-        }
-        if (m_state.intGrade != 0)
-            m_class[0]->setCurrentIndex(m_class[0]->findText(QString::number(m_state.intGrade)));
-        if (!m_state.strClass.isEmpty())
-            m_class[1]->setEditText(m_state.strClass);
-        m_state.strTeacher = teacher;
-        m_teacher->setText(teacher);
+    return QStringLiteral("学級と休日の設定を表示できませんでした。");
+}
 
-        if (m_state.dateSpringEnd.isValid()) {
-            const std::pair<int, QDate> stored[] = {
-                {0, m_state.dateSpringEnd},     {1, m_state.dateSummerStart},   {5, m_state.dateSummerEnd},
-                {2, m_state.dateWinterStart},   {8, m_state.dateWinterEnd},     {3, m_state.dateSpring2Start},
-                {4, m_state.dateAutumnEquinox}, {7, m_state.dateVernalEquinox},
-            };
-            for (const auto& [index, date] : stored) {
-                if (date.isValid())
-                    selectDay(m_holiday[static_cast<std::size_t>(index)], date.day());
-            }
-        } else {
-            // No holidays stored yet: the equinox days of the year that will be stored.
-            preselectEquinoxes(m_state.intYear > 0 ? m_state.intYear : QDate::currentDate().year());
+void frmWiz2::fill()
+{
+    resetToDesignTime();
+    if (m_state.intYear > 0) {
+        selectYear(m_state.intYear);
+        // A class of a year has a grade of 1 to 6.
+        if (m_state.intGrade < 1 || m_state.intGrade > 6)
+            m_state.intGrade = 1;
+    }
+    if (m_state.intGrade != 0)
+        m_class[0]->setCurrentIndex(m_class[0]->findText(QString::number(m_state.intGrade)));
+    if (!m_state.strClass.isEmpty())
+        m_class[1]->setEditText(m_state.strClass);
+    m_teacher->setText(m_state.strTeacher);
+
+    if (m_state.dateSpringEnd.isValid()) {
+        const std::pair<int, QDate> stored[] = {
+            {0, m_state.dateSpringEnd},     {1, m_state.dateSummerStart},   {5, m_state.dateSummerEnd},
+            {2, m_state.dateWinterStart},   {8, m_state.dateWinterEnd},     {3, m_state.dateSpring2Start},
+            {4, m_state.dateAutumnEquinox}, {7, m_state.dateVernalEquinox},
+        };
+        for (const auto& [index, date] : stored) {
+            if (date.isValid())
+                selectDay(m_holiday[static_cast<std::size_t>(index)], date.day());
         }
-        m_next->setFocus();
-    });
+    } else {
+        // No holidays stored yet: the equinox days of the year that will be stored.
+        preselectEquinoxes(m_state.intYear > 0 ? m_state.intYear : QDate::currentDate().year());
+    }
+    m_next->setFocus();
+}
+
+void frmWiz2::store()
+{
+    subSetClass();
+    subSetHoliday();
 }
 
 void frmWiz2::cboWiz1Year_Click()
 {
-    m_guard.run(QStringLiteral("年度を設定できませんでした。"), [this] {
-        const QScopedValueRollback<bool> busy(m_busy, true);
-        m_state.boolCalendarReady = false;
-        subSetClass();
-    });
+    storeEntries();
 }
 
 void frmWiz2::cboWiz1Class_Click(int)
 {
-    m_guard.run(QStringLiteral("クラスを設定できませんでした。"), [this] {
-        const QScopedValueRollback<bool> busy(m_busy, true);
-        subSetClass();
-    });
+    storeEntries();
 }
 
 void frmWiz2::txtWiz1Teacher_Click()
 {
-    m_guard.run(QStringLiteral("クラスを設定できませんでした。"), [this] {
-        const QScopedValueRollback<bool> busy(m_busy, true);
-        subSetClass();
-    });
+    storeEntries();
 }
 
 void frmWiz2::subSetClass()
@@ -330,15 +319,21 @@ void frmWiz2::subSetClass()
     const int selected = m_year->currentIndex();
     const int year = selected < 0 ? QDate::currentDate().year() : m_year->itemData(selected).toInt();
     if (year != m_state.intYear && m_state.intYear != 0 && m_state.objDayHead->objNextDay()) {
-        switch (m_guard.prompts().askYesNoCancel(yearChangeQuestion(), applicationTitle())) {
+        switch (m_prompts.askYesNoCancel(yearChangeQuestion(), applicationTitle())) {
         case Prompts::Answer::Yes:
             m_state.objDayHead->setObjNextDay(nullptr);
+            // The saved file keeps its records, as the question promised: the
+            // class without them is saved under a name of its own.
+            m_state.strFileName.clear();
             hide();
             break;
         case Prompts::Answer::No:
+            // The settings made are cancelled: the page shows the class as stored.
+            fill();
             hide();
             return;
         default:
+            selectYear(m_state.intYear);
             return;
         }
     }
@@ -352,9 +347,9 @@ void frmWiz2::subSetClass()
             QStringList days;
             for (const QDate& date : dropped)
                 days.append(monthDayText(date));
-            m_guard.prompts().message(QStringLiteral("%1には%2がないため、特別な休日から外しました。")
-                                          .arg(schoolYearText(year), days.join(QStringLiteral("、"))),
-                                      applicationTitle(), Prompts::Icon::Information);
+            m_prompts.message(QStringLiteral("%1には%2がないため、特別な休日から外しました。")
+                                  .arg(schoolYearText(year), days.join(QStringLiteral("、"))),
+                              applicationTitle(), Prompts::Icon::Information);
         }
         preselectEquinoxes(year);
     }
@@ -369,9 +364,6 @@ void frmWiz2::subSetClass()
     if (!className.isEmpty())
         m_state.strClass = className;
     m_state.strTeacher = m_teacher->text();
-
-    if (year != previousYear)
-        Q_EMIT stateChanged();
 }
 
 void frmWiz2::subSetHoliday()
@@ -388,36 +380,19 @@ void frmWiz2::subSetHoliday()
     lunaplan::subSetHoliday(m_state, days);
 }
 
-template <class Leave> void frmWiz2::commitAndLeave(Leave&& leave)
-{
-    m_guard.run(QStringLiteral("学級と休日の設定ができませんでした。"), [&] {
-        const QScopedValueRollback<bool> busy(m_busy, true);
-        subSetClass();
-        subSetHoliday();
-        leave();
-    });
-}
-
 void frmWiz2::cmdWiz2Before_Click()
 {
-    commitAndLeave([this] { m_navigator.goTo(this, WizardPageId::Start); });
+    leaveTo(WizardPageId::Start);
 }
 
 void frmWiz2::cmdWiz2Next_Click()
 {
-    commitAndLeave([this] { m_navigator.goTo(this, WizardPageId::Calendar); });
+    leaveTo(WizardPageId::Calendar);
 }
 
 void frmWiz2::cmdWiz2Cancel_Click()
 {
-    commitAndLeave([this] { m_navigator.close(this); });
-}
-
-void frmWiz2::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_busy)
-        Form_Activate();
+    leaveWizard();
 }
 
 bool frmWiz2::eventFilter(QObject* watched, QEvent* event)

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/common/handlerguard.h"
-
-#include <QWidget>
+#include "ui/wizard/wizardpage.h"
 
 #include <array>
 
@@ -12,21 +10,15 @@ class QPushButton;
 
 namespace lunaplan {
 
-class AppState;
-class Prompts;
-class WizardNavigator;
-
 // The wizard's class page: school year, grade, class and teacher above; the
 // holiday periods and the equinox days below, from which the national
-// holidays of the year are computed.
-class frmWiz2 : public QWidget {
+// holidays of the year are computed. A new school year takes effect at once:
+// its equinox days and national holidays follow it.
+class frmWiz2 : public WizardPage {
     Q_OBJECT
 
 public:
     frmWiz2(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent = nullptr);
-
-    // Fills every box from the state, as on a freshly opened page.
-    void Form_Activate();
 
     void cboWiz1Year_Click();
     void cboWiz1Class_Click(int index);
@@ -36,7 +28,9 @@ public:
     void cmdWiz2Cancel_Click();
 
     // Stores year, grade, class and teacher. A new year while days are
-    // recorded asks first whether the records may go.
+    // recorded asks first whether the records may go; when they go, the class
+    // no longer belongs to its file (which still holds them), so it is saved
+    // under a name of its own. キャンセル puts the year back in its box.
     void subSetClass();
     // Stores the holiday periods and equinox days and computes the national
     // holidays of the year; the teacher's own holidays stay.
@@ -51,12 +45,12 @@ public:
     QPushButton* cmdWiz2Next() const { return m_next; }
     QPushButton* cmdWiz2Cancel() const { return m_cancel; }
 
-Q_SIGNALS:
-    // The school year changed (and with it what the main window shows).
-    void stateChanged();
-
 protected:
-    void changeEvent(QEvent* event) override;
+    // Both halves: subSetClass, then subSetHoliday.
+    void store() override;
+    // Every box from the state, as on a freshly opened page.
+    void fill() override;
+    QString fillFailure() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -66,12 +60,7 @@ private:
     void selectYear(int year);
     void preselectEquinoxes(int year);
     int holidayDay(int index) const;
-    // Commits both halves, then moves on with `leave` unless that failed.
-    template <class Leave> void commitAndLeave(Leave&& leave);
 
-    AppState& m_state;
-    WizardNavigator& m_navigator;
-    HandlerGuard m_guard;
     QComboBox* m_year = nullptr;
     std::array<QComboBox*, 2> m_class{};
     QLineEdit* m_teacher = nullptr;
@@ -79,9 +68,6 @@ private:
     QPushButton* m_before = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_cancel = nullptr;
-    // A handler is running: an activation while its question box closes
-    // must not refill the boxes it is about to read.
-    bool m_busy = false;
 };
 
 } // namespace lunaplan

@@ -6,10 +6,7 @@
 #include "storage/prompts.h"
 #include "ui/common/monthview.h"
 #include "ui/wizard/dlgresultsorry.h"
-#include "ui/wizard/pagecommon.h"
-#include "ui/wizard/wizardnavigator.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,15 +30,8 @@ QString countText(int index, int days)
 } // namespace
 
 frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : QWidget(parent)
-    , m_state(state)
-    , m_navigator(navigator)
-    , m_guard(prompts)
+    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz3"), 0, 0, parent)
 {
-    setObjectName(QStringLiteral("frmWiz3"));
-    setWindowFlag(Qt::Window);
-    setWindowTitle(wizardCaption());
-
     m_frame = new QGroupBox(QStringLiteral("休日の設定（休日にしたい日付をクリックしてください。"
                                            "同じところをクリックすると取り消します。）"),
                             this);
@@ -79,10 +69,10 @@ frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
     }
     grid->setColumnStretch(1, 1);
 
-    m_before = makeNavigationButton(this, QStringLiteral("cmdWiz3Before"), QStringLiteral("前へ"), 0, 0);
-    m_next = makeNavigationButton(this, QStringLiteral("cmdWiz3Next"), QStringLiteral("次へ"), 0, 0);
-    m_cancel =
-        makeNavigationButton(this, QStringLiteral("cmdWiz3Cancel"), QStringLiteral("設定の終了"), 0, 0);
+    m_before = makeNavigationButton(QStringLiteral("cmdWiz3Before"), QStringLiteral("前へ"), 0, 0);
+    m_next = makeNavigationButton(QStringLiteral("cmdWiz3Next"), QStringLiteral("次へ"), 0, 0);
+    m_cancel = makeNavigationButton(QStringLiteral("cmdWiz3Cancel"), QStringLiteral("設定の終了"), 0, 0);
+    setEndButton(m_cancel);
     connect(m_before, &QPushButton::clicked, this, &frmWiz3::cmdWiz3Before_Click);
     connect(m_next, &QPushButton::clicked, this, &frmWiz3::cmdWiz3Next_Click);
     connect(m_cancel, &QPushButton::clicked, this, &frmWiz3::cmdWiz3Cancel_Click);
@@ -99,24 +89,27 @@ frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
     m_sorry = new dlgResultSorry(this);
 }
 
-void frmWiz3::Form_Activate()
+QString frmWiz3::fillFailure() const
 {
-    m_guard.run(QStringLiteral("授業日の表示ができませんでした。"), [this] {
-        m_next->setFocus();
-        m_year = calendarSchoolYear(m_state.intYear, QDate::currentDate());
-        for (int i = 0; i < 3; ++i) {
-            MonthView* calendar = m_calendars[static_cast<std::size_t>(i)];
-            const TermRange term = termRange(m_year, i + 1);
-            calendar->setMaxDate(QDate(9999, 12, 31));
-            calendar->setMinDate(term.first);
-            calendar->setMaxDate(term.last);
-            calendar->setCurrentDate(term.first);
-            calendar->setCurrentDate(term.last);
-        }
-        markSchoolDays();
-        subCountWorkDays(m_state, m_year);
-        writeCounts();
-    });
+    return QStringLiteral("授業日の表示ができませんでした。");
+}
+
+void frmWiz3::fill()
+{
+    m_next->setFocus();
+    m_year = calendarSchoolYear(m_state.intYear, QDate::currentDate());
+    for (int i = 0; i < 3; ++i) {
+        MonthView* calendar = m_calendars[static_cast<std::size_t>(i)];
+        const TermRange term = termRange(m_year, i + 1);
+        calendar->setMaxDate(QDate(9999, 12, 31));
+        calendar->setMinDate(term.first);
+        calendar->setMaxDate(term.last);
+        calendar->setCurrentDate(term.first);
+        calendar->setCurrentDate(term.last);
+    }
+    markSchoolDays();
+    subCountWorkDays(m_state, m_year);
+    writeCounts();
 }
 
 void frmWiz3::markSchoolDays()
@@ -149,7 +142,7 @@ void frmWiz3::mvWiz3Calendar_DateClick(int, QDate date)
             m_sorry->raise();
             return;
         case HolidayClick::ListFull:
-            m_guard.prompts().message(
+            m_prompts.message(
                 QStringLiteral("休日はこれ以上登録できません（特別な休日は186日まで）。"
                                "この日を休日にするときは、ほかの特別な休日を取り消してください。"),
                 applicationTitle(), Prompts::Icon::Information);
@@ -163,7 +156,7 @@ void frmWiz3::mvWiz3Calendar_DateClick(int, QDate date)
             markSchoolDays();
             subCountWorkDays(m_state, m_year);
             writeCounts();
-            Q_EMIT stateChanged();
+            Q_EMIT stored();
             break;
         }
         m_next->setFocus();
@@ -172,25 +165,17 @@ void frmWiz3::mvWiz3Calendar_DateClick(int, QDate date)
 
 void frmWiz3::cmdWiz3Before_Click()
 {
-    m_navigator.goTo(this, WizardPageId::Class);
+    leaveTo(WizardPageId::Class);
 }
 
 void frmWiz3::cmdWiz3Next_Click()
 {
-    m_state.boolEditWeekA = true;
-    m_navigator.goTo(this, WizardPageId::Timetable);
+    leaveTo(WizardPageId::Timetable, [this] { m_state.boolEditWeekA = true; });
 }
 
 void frmWiz3::cmdWiz3Cancel_Click()
 {
-    m_navigator.close(this);
-}
-
-void frmWiz3::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+    leaveWizard();
 }
 
 } // namespace lunaplan

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ui/common/handlerguard.h"
+#include "ui/wizard/wizardpage.h"
 
 #include <QDate>
-#include <QWidget>
 
 #include <array>
 
@@ -13,24 +12,19 @@ class QPushButton;
 
 namespace lunaplan {
 
-class AppState;
 class MonthView;
-class Prompts;
-class WizardNavigator;
 class dlgResultSorry;
 
 // The wizard's calendar page: the school year in three calendars, one per
 // term, school days in bold and counted per term and for the year. A click
 // makes a school day a special holiday or a special holiday a school day
 // again; each click is stored at once.
-class frmWiz3 : public QWidget {
+class frmWiz3 : public WizardPage {
     Q_OBJECT
 
 public:
     frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent = nullptr);
 
-    // Limits the calendars to their terms, marks and counts the school days.
-    void Form_Activate();
     // A click on day `date` of calendar `index` (0 to 2).
     void mvWiz3Calendar_DateClick(int index, QDate date);
     void cmdWiz3Before_Click();
@@ -45,20 +39,15 @@ public:
     QPushButton* cmdWiz3Next() const { return m_next; }
     QPushButton* cmdWiz3Cancel() const { return m_cancel; }
 
-Q_SIGNALS:
-    // The school days changed (and with them what the main window shows).
-    void stateChanged();
-
 protected:
-    void changeEvent(QEvent* event) override;
+    // Limits the calendars to their terms, marks and counts the school days.
+    void fill() override;
+    QString fillFailure() const override;
 
 private:
     void markSchoolDays();
     void writeCounts();
 
-    AppState& m_state;
-    WizardNavigator& m_navigator;
-    HandlerGuard m_guard;
     QGroupBox* m_frame;
     std::array<MonthView*, 3> m_calendars{};
     std::array<QLabel*, 4> m_counts{};

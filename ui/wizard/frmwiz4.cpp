@@ -3,11 +3,9 @@
 #include "core/appstate.h"
 #include "core/subjects.h"
 #include "core/units.h"
-#include "ui/common/activationwatcher.h"
 #include "ui/common/displaygrid.h"
 #include "ui/common/placedwordslabel.h"
 #include "ui/common/twips.h"
-#include "ui/wizard/wizardnavigator.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -47,16 +45,8 @@ const QColor Black(0, 0, 0);
 } // namespace
 
 frmWiz4::frmWiz4(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , m_state(state)
-    , m_prompts(prompts)
-    , m_navigator(navigator)
-    , m_guard(prompts)
+    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz4"), 7860, 9120, parent)
 {
-    setObjectName(QStringLiteral("frmWiz4"));
-    setWindowTitle(QStringLiteral("学級計画・授業計画ウィザード"));
-    setFixedSize(twipsSize(7860, 9120));
-
     const QStringView comments[] = {
         u"基本時数と学期毎の計画時数を入力してください。",
         u"15分を0.1、30分を0.2、45分を1で記入してください。　（例） 32.1 は45分×32＋15分の意味です。"};
@@ -74,7 +64,6 @@ frmWiz4::frmWiz4(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
     buildTable(frame);
     buildGrid(frame);
     buildButtons();
-    new ActivationWatcher(this, [this] { Form_Activate(); });
 }
 
 QLineEdit* frmWiz4::makeBox(QGroupBox* frame, const QString& name, int x, int row)
@@ -169,26 +158,32 @@ void frmWiz4::buildButtons()
         {&m_cmdCancel, u"cmdWiz4Cancel", u"設定の終了", 6180, 1440, &frmWiz4::cmdWiz4Cancel_Click},
     };
     for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.caption.toString(), this);
-        button->setObjectName(b.name.toString());
-        placeInTwips(button, b.left, 8520, b.width, 435);
-        connect(button, &QPushButton::clicked, this, b.handler);
-        *b.button = button;
+        *b.button = makeNavigationButton(b.name.toString(), b.caption.toString(), b.left, 8520, b.width);
+        connect(*b.button, &QPushButton::clicked, this, b.handler);
     }
+    setEndButton(m_cmdCancel);
 }
 
-void frmWiz4::Form_Activate()
+QString frmWiz4::fillFailure() const
 {
-    m_guard.run(QStringLiteral("年間授業計画を表示できませんでした。"), [this] {
-        m_grid->item(0, 0)->setText(QStringLiteral("年間"));
-        m_grid->item(0, 1)->setText(QStringLiteral("増減"));
-        for (std::size_t row = 0; row < m_base.size(); ++row)
-            m_base[row]->setText(fncCreditToStr(m_state.objYearBase->value(PerCodeFields[row])));
-        subDispSavedData();
-        subSetYearPlan();
-        // Only a class with a grade has a standard to fill in.
-        m_cmdStandard->setEnabled(standardAnnualLessons(m_state.intGrade)[0].has_value());
-    });
+    return QStringLiteral("年間授業計画を表示できませんでした。");
+}
+
+void frmWiz4::store()
+{
+    subSetYearPlan();
+}
+
+void frmWiz4::fill()
+{
+    m_grid->item(0, 0)->setText(QStringLiteral("年間"));
+    m_grid->item(0, 1)->setText(QStringLiteral("増減"));
+    for (std::size_t row = 0; row < m_base.size(); ++row)
+        m_base[row]->setText(fncCreditToStr(m_state.objYearBase->value(PerCodeFields[row])));
+    subDispSavedData();
+    subSetYearPlan();
+    // Only a class with a grade has a standard to fill in.
+    m_cmdStandard->setEnabled(standardAnnualLessons(m_state.intGrade)[0].has_value());
 }
 
 void frmWiz4::subSetYearPlan()
@@ -262,7 +257,7 @@ bool frmWiz4::eventFilter(QObject* watched, QEvent* event)
 
 void frmWiz4::boxFocused(QLineEdit* box)
 {
-    m_guard.run(QStringLiteral("年間授業計画を保存できませんでした。"), [this] { subSetYearPlan(); });
+    storeEntries();
     // After the click that brought the focus has placed the cursor.
     QTimer::singleShot(0, box, &QLineEdit::selectAll);
 }
@@ -299,27 +294,18 @@ void frmWiz4::cmdWiz4Standard_Click()
         }
         subSetYearPlan();
     });
+    Q_EMIT stored();
 }
 
 void frmWiz4::cmdWiz4Before_Click()
 {
-    // A local guard: the navigator destroys the page it leaves.
-    const HandlerGuard guard(m_prompts);
-    guard.run(QStringLiteral("前のページに戻れませんでした。"), [this] {
-        // An entry still standing in the box that has the focus is kept.
-        subSetYearPlan();
-        m_state.boolEditWeekA = false;
-        m_navigator.goTo(this, WizardPageId::Timetable);
-    });
+    // An entry still standing in the box that has the focus is kept.
+    leaveTo(WizardPageId::Timetable, [this] { m_state.boolEditWeekA = false; });
 }
 
 void frmWiz4::cmdWiz4Cancel_Click()
 {
-    const HandlerGuard guard(m_prompts);
-    guard.run(QStringLiteral("設定を終了できませんでした。"), [this] {
-        subSetYearPlan();
-        m_navigator.close(this);
-    });
+    leaveWizard();
 }
 
 } // namespace lunaplan

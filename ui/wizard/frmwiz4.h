@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/yearplan.h"
-#include "ui/common/handlerguard.h"
-
-#include <QWidget>
+#include "ui/wizard/wizardpage.h"
 
 #include <array>
 
@@ -15,23 +13,16 @@ class QTableWidget;
 
 namespace lunaplan {
 
-class AppState;
-class Prompts;
-class WizardNavigator;
-
 // The wizard's last page: base hours and the planned hours of the three
 // terms for the nineteen plan subjects, their totals, and beside them the
 // year's plan per subject with its difference from the base hours. Entries
-// are stored whenever an entry box receives the focus, at every activation
-// and when the page is left.
-class frmWiz4 : public QWidget {
+// are stored whenever an entry box receives the focus, and before the page
+// refills or is left.
+class frmWiz4 : public WizardPage {
     Q_OBJECT
 
 public:
     frmWiz4(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent = nullptr);
-
-    // Fills the boxes from the state, then stores and totals them; runs on every activation.
-    void Form_Activate();
 
     // Checks every box (a refused entry becomes "0"), stores base and plan,
     // and shows the totals and the year summary.
@@ -56,6 +47,10 @@ public:
     QPushButton* cmdWiz4Cancel() const { return m_cmdCancel; }
 
 protected:
+    void store() override;
+    // The boxes from the state, then their totals.
+    void fill() override;
+    QString fillFailure() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -67,10 +62,6 @@ private:
     void boxFocused(QLineEdit* box);
     void boxKeyPressed(QLineEdit* box, int key, bool keypad);
 
-    AppState& m_state;
-    Prompts& m_prompts;
-    WizardNavigator& m_navigator;
-    HandlerGuard m_guard;
     std::array<QLineEdit*, PlanRows> m_base{};
     std::array<QLineEdit*, PlanBoxes> m_plan{};
     QLabel* m_baseSum = nullptr;

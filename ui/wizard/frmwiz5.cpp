@@ -3,13 +3,11 @@
 #include "core/appstate.h"
 #include "core/subjects.h"
 #include "core/units.h"
-#include "ui/common/activationwatcher.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/placedwordslabel.h"
 #include "ui/common/subjecticons.h"
 #include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
-#include "ui/wizard/wizardnavigator.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -62,23 +60,14 @@ QList<int> centresInPixels(int firstCentre, int step, int count)
 } // namespace
 
 frmWiz5::frmWiz5(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , m_state(state)
-    , m_prompts(prompts)
-    , m_navigator(navigator)
-    , m_guard(prompts)
+    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz5"), 14400, 8400, parent)
     , m_fraWeekCredit(new QGroupBox(this))
     , m_fraWeekPlan(new QGroupBox(this))
     , m_choice(*m_fraWeekPlan)
 {
-    setObjectName(QStringLiteral("frmWiz5"));
-    setWindowTitle(QStringLiteral("学級計画・授業計画ウィザード"));
-    setFixedSize(twipsSize(14400, 8400));
-
     buildLengthPanel();
     buildSubjectPanel();
     buildButtons();
-    new ActivationWatcher(this, [this] { Form_Activate(); });
 }
 
 void frmWiz5::buildLengthPanel()
@@ -202,12 +191,10 @@ void frmWiz5::buildButtons()
         {&m_cmdCancel, u"cmdWiz5Cancel", u"設定の終了", 12720, &frmWiz5::cmdWiz5Cancel_Click},
     };
     for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.caption.toString(), this);
-        button->setObjectName(b.name.toString());
-        placeInTwips(button, b.left, 7800, 1440, 435);
-        connect(button, &QPushButton::clicked, this, b.handler);
-        *b.button = button;
+        *b.button = makeNavigationButton(b.name.toString(), b.caption.toString(), b.left, 7800, 1440);
+        connect(*b.button, &QPushButton::clicked, this, b.handler);
     }
+    setEndButton(m_cmdCancel);
 }
 
 QToolButton* frmWiz5::cmdWiz5Subject(int index) const
@@ -215,30 +202,38 @@ QToolButton* frmWiz5::cmdWiz5Subject(int index) const
     return m_palette->cmdSubject(index);
 }
 
-void frmWiz5::Form_Activate()
+QString frmWiz5::fillFailure() const
 {
-    m_guard.run(QStringLiteral("時間割を表示できませんでした。"), [this] {
-        const PassLook& look = m_state.boolEditWeekA ? PassA : PassB;
-        m_fraWeekCredit->setTitle(look.lengthCaption.toString());
-        m_fraWeekPlan->setTitle(look.planCaption.toString());
-        // Only the two captions take the pass's colour, not the controls inside.
-        const QString titleColour = u"QGroupBox#%1::title { color: " + look.colour.toString() + u"; }";
-        m_fraWeekCredit->setStyleSheet(titleColour.arg(m_fraWeekCredit->objectName()));
-        m_fraWeekPlan->setStyleSheet(titleColour.arg(m_fraWeekPlan->objectName()));
+    return QStringLiteral("時間割を表示できませんでした。");
+}
 
-        fillDefaultFrames(m_state);
-        const std::array<QString, 7>& frames = editedTimetable(m_state).frames;
-        for (int index = 0; index < TimetableCells; ++index) {
-            const int code = lengthCodeAt(frames[static_cast<std::size_t>(index / TimetablePeriods)],
-                                          index % TimetablePeriods);
-            m_lengthCode[static_cast<std::size_t>(index)] = code;
-            labWiz5WeekCredit(index)->setText(subGetCredit(code));
-        }
-        m_cmdNext->setFocus();
-        subDispWeekPlan();
-        m_state.intCreditIndexWiz5 = -1;
-        m_cboTime->hide();
-    });
+void frmWiz5::store()
+{
+    subSetWeekCredit();
+}
+
+void frmWiz5::fill()
+{
+    const PassLook& look = m_state.boolEditWeekA ? PassA : PassB;
+    m_fraWeekCredit->setTitle(look.lengthCaption.toString());
+    m_fraWeekPlan->setTitle(look.planCaption.toString());
+    // Only the two captions take the pass's colour, not the controls inside.
+    const QString titleColour = u"QGroupBox#%1::title { color: " + look.colour.toString() + u"; }";
+    m_fraWeekCredit->setStyleSheet(titleColour.arg(m_fraWeekCredit->objectName()));
+    m_fraWeekPlan->setStyleSheet(titleColour.arg(m_fraWeekPlan->objectName()));
+
+    fillDefaultFrames(m_state);
+    const std::array<QString, 7>& frames = editedTimetable(m_state).frames;
+    for (int index = 0; index < TimetableCells; ++index) {
+        const int code = lengthCodeAt(frames[static_cast<std::size_t>(index / TimetablePeriods)],
+                                      index % TimetablePeriods);
+        m_lengthCode[static_cast<std::size_t>(index)] = code;
+        labWiz5WeekCredit(index)->setText(subGetCredit(code));
+    }
+    m_cmdNext->setFocus();
+    subDispWeekPlan();
+    m_state.intCreditIndexWiz5 = -1;
+    m_cboTime->hide();
 }
 
 void frmWiz5::labWiz5WeekCredit_Click(int index)
@@ -261,10 +256,11 @@ void frmWiz5::cboWiz5Time_Click()
         return;
     label->setText(m_cboTime->currentText());
     m_lengthCode[static_cast<std::size_t>(index)] = m_cboTime->currentIndex();
-    m_guard.run(QStringLiteral("時数を設定できませんでした。"), [this] {
-        subSetWeekCredit();
-        subDispWeekPlan();
-    });
+    if (m_guard.run(QStringLiteral("時数を設定できませんでした。"), [this] {
+            subSetWeekCredit();
+            subDispWeekPlan();
+        }))
+        Q_EMIT stored();
 }
 
 void frmWiz5::cmdWiz5Subject_Click(int index)
@@ -289,13 +285,14 @@ void frmWiz5::cmdWiz5WeekPlan_Click(int index)
 {
     QToolButton* button = cmdWiz5WeekPlan(index);
     m_choice.applyTo(*button);
-    m_guard.run(QStringLiteral("時間割を設定できませんでした。"), [this, button, index] {
-        const QString code = fncStoC(button->text());
-        VelaDayTime* day = templateDay(editedTimetable(m_state).week, index / TimetablePeriods + 1);
-        if (day && code.size() == 1)
-            day->setStrSubject(withSubjectAt(day->strSubject(), index % TimetablePeriods, code.front()));
-        subDispWeekTime();
-    });
+    if (m_guard.run(QStringLiteral("時間割を設定できませんでした。"), [this, button, index] {
+            const QString code = fncStoC(button->text());
+            VelaDayTime* day = templateDay(editedTimetable(m_state).week, index / TimetablePeriods + 1);
+            if (day && code.size() == 1)
+                day->setStrSubject(withSubjectAt(day->strSubject(), index % TimetablePeriods, code.front()));
+            subDispWeekTime();
+        }))
+        Q_EMIT stored();
 }
 
 void frmWiz5::subSetWeekCredit()
@@ -357,43 +354,33 @@ int frmWiz5::subGetSubject(QChar code) const
     return m_palette->indexOf(code);
 }
 
-template <class Step> void frmWiz5::leaveBy(const QString& action, Step&& step)
+void frmWiz5::switchPass(bool timetableA)
 {
-    // A local guard: the step may hand the page to the navigator, which destroys it.
-    const HandlerGuard guard(m_prompts);
-    guard.run(action, [this, &step] {
-        subSetWeekCredit();
-        step();
-    });
+    if (!storeEntries())
+        return;
+    m_state.boolEditWeekA = timetableA;
+    refill();
 }
 
 void frmWiz5::cmdWiz5Before_Click()
 {
-    leaveBy(QStringLiteral("前のページに戻れませんでした。"), [this] {
-        if (m_state.boolEditWeekA) {
-            m_navigator.goTo(this, WizardPageId::Calendar);
-        } else {
-            m_state.boolEditWeekA = true;
-            Form_Activate();
-        }
-    });
+    if (m_state.boolEditWeekA)
+        leaveTo(WizardPageId::Calendar);
+    else
+        switchPass(true);
 }
 
 void frmWiz5::cmdWiz5Next_Click()
 {
-    leaveBy(QStringLiteral("次のページに進めませんでした。"), [this] {
-        if (m_state.boolEditWeekA) {
-            m_state.boolEditWeekA = false;
-            Form_Activate();
-        } else {
-            m_navigator.goTo(this, WizardPageId::Plan);
-        }
-    });
+    if (m_state.boolEditWeekA)
+        switchPass(false);
+    else
+        leaveTo(WizardPageId::Plan);
 }
 
 void frmWiz5::cmdWiz5Cancel_Click()
 {
-    leaveBy(QStringLiteral("設定を終了できませんでした。"), [this] { m_navigator.close(this); });
+    leaveWizard();
 }
 
 } // namespace lunaplan

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "core/weektimetable.h"
-#include "ui/common/handlerguard.h"
 #include "ui/common/subjectchoice.h"
-
-#include <QWidget>
+#include "ui/wizard/wizardpage.h"
 
 #include <array>
 
@@ -16,25 +14,19 @@ class QToolButton;
 
 namespace lunaplan {
 
-class AppState;
 class ClickLabel;
-class Prompts;
 class SubjectPalette;
-class WizardNavigator;
 
 // The wizard's timetable page: the lesson lengths (left) and the subjects
 // (right) of weekly timetable A or B, Monday to Friday, periods 0 to 7, and
 // the weekly hours per subject. The state's boolEditWeekA says which
 // timetable it edits; every change is written into the state at once.
 // Grid indexes are weekday × 8 + period (weekday 0 = Monday).
-class frmWiz5 : public QWidget {
+class frmWiz5 : public WizardPage {
     Q_OBJECT
 
 public:
     frmWiz5(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent = nullptr);
-
-    // Re-reads the edited timetable from the state; runs on every activation.
-    void Form_Activate();
 
     // The length list opens over length label i.
     void labWiz5WeekCredit_Click(int index);
@@ -82,6 +74,11 @@ public:
     QPushButton* cmdWiz5Cancel() const { return m_cmdCancel; }
 
 protected:
+    // The lengths into the frames (the subjects are stored as they are clicked).
+    void store() override;
+    // Re-reads the edited timetable from the state.
+    void fill() override;
+    QString fillFailure() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -89,13 +86,9 @@ private:
     void buildSubjectPanel();
     void buildButtons();
     void showPeriodSubject(int index, QChar code);
-    // Commits the lengths, then runs a navigation step.
-    template <class Step> void leaveBy(const QString& action, Step&& step);
+    // Stores, then shows the other pass in this page.
+    void switchPass(bool timetableA);
 
-    AppState& m_state;
-    Prompts& m_prompts;
-    WizardNavigator& m_navigator;
-    HandlerGuard m_guard;
     QGroupBox* m_fraWeekCredit = nullptr;
     QGroupBox* m_fraWeekPlan = nullptr;
     SubjectPalette* m_palette = nullptr;

@@ -1,8 +1,9 @@
 #include "ui/wizard/wizard.h"
 
-#include "core/appstate.h"
-#include "ui/common/handlerguard.h"
+#include "ui/common/classwatch.h"
+#include "ui/common/screenplacement.h"
 #include "ui/common/windowlist.h"
+#include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/wizard/frmwiz0.h"
 #include "ui/wizard/frmwiz2.h"
@@ -10,26 +11,35 @@
 #include "ui/wizard/frmwiz4.h"
 #include "ui/wizard/frmwiz5.h"
 
-#include <QEvent>
-
 namespace lunaplan {
+
+namespace {
+
+// Where every page opens, from the main window's corner, so the pages of a
+// walk through the chain follow one another in one place.
+constexpr QPoint PageOffset(40, 40);
+
+} // namespace
 
 Wizard::Wizard(frmMain& mainWindow, AppState& state, Prompts& prompts)
     : m_main(mainWindow)
     , m_state(state)
     , m_prompts(prompts)
-{}
+{
+    connect(&mainWindow.classWatch(), &ClassWatch::classChanged, this, &Wizard::followClass);
+}
 
 template <class Page> QWidget* Wizard::showPage()
 {
     WindowList& windows = m_main.windowList();
-    const bool isNew = windows.find<Page>() == nullptr;
-    Page* page = windows.show<Page>(m_state, m_prompts, static_cast<WizardNavigator&>(*this));
-    if (isNew) {
-        page->installEventFilter(this);
-        if constexpr (requires { &Page::stateChanged; })
-            connect(page, &Page::stateChanged, this, &Wizard::refreshMainWindow);
+    Page* page = windows.find<Page>();
+    if (!page) {
+        page = new Page(m_state, m_prompts, static_cast<WizardNavigator&>(*this));
+        windows.track(page);
+        connect(page, &WizardPage::stored, this, [this, page] { m_main.classWatch().notifyChanged(page); });
+        placeOnScreen(*page, m_main.frameGeometry().topLeft() + PageOffset, &m_main);
     }
+    WindowList::present(page);
     // Filled now rather than on the window manager's activation, which may
     // come late or not at all.
     page->Form_Activate();
@@ -56,24 +66,19 @@ void Wizard::goTo(QWidget* from, WizardPageId to)
         shown = showPage<frmWiz4>();
         break;
     }
-    if (!from || !shown)
-        return;
-    if (from != shown) {
-        m_closing = from;
+    if (from && shown && from != shown)
         from->close();
-        m_closing = nullptr;
-    }
-    refreshMainWindow();
 }
 
 void Wizard::close(QWidget* page)
 {
-    if (!page)
-        return;
-    m_closing = page;
-    page->close();
-    m_closing = nullptr;
-    refreshMainWindow();
+    if (page)
+        page->close();
+}
+
+bool Wizard::openClassFile()
+{
+    return m_main.fileCommands()->chooseAndOpen();
 }
 
 QWidget* Wizard::page(WizardPageId id) const
@@ -94,26 +99,28 @@ QWidget* Wizard::page(WizardPageId id) const
     return nullptr;
 }
 
-void Wizard::refreshMainWindow()
+QList<WizardPage*> Wizard::openPages() const
 {
-    if (m_main.isClosing())
-        return;
-    HandlerGuard(m_prompts).run(QStringLiteral("メイン画面を更新できませんでした。"), [this] {
-        // A calendar that is not ready is placed afresh by the activation
-        // itself; otherwise the week on show is shown again.
-        const bool weekShown = m_state.boolCalendarReady;
-        m_main.Form_Activate();
-        if (weekShown)
-            m_main.MonthView1_DateClick(m_state.dateSelected);
-    });
+    QList<WizardPage*> pages;
+    for (QWidget* window : m_main.windowList().windows()) {
+        if (auto* wizardPage = qobject_cast<WizardPage*>(window))
+            pages.append(wizardPage);
+    }
+    return pages;
 }
 
-bool Wizard::eventFilter(QObject* watched, QEvent* event)
+void Wizard::storeOpenPages()
 {
-    // A page closed from its title bar hands the state back as well.
-    if (event->type() == QEvent::Close && watched != m_closing && !m_main.isClosing())
-        refreshMainWindow();
-    return QObject::eventFilter(watched, event);
+    for (WizardPage* page : openPages())
+        page->storeEntries();
+}
+
+void Wizard::followClass(QObject* source)
+{
+    for (WizardPage* page : openPages()) {
+        if (page != source && page->isVisible())
+            page->followClass();
+    }
 }
 
 } // namespace lunaplan

@@ -19,6 +19,11 @@ public:
     virtual void goTo(QWidget* from, WizardPageId to) = 0;
     // Hides and destroys a page: the wizard ends there.
     virtual void close(QWidget* page) = 0;
+    // Opens a class file as ﾌｧｲﾙ > 開く does: asks whether to save the class
+    // in memory, then for the file, and reads it. False when the teacher
+    // cancelled the question or the file dialog; true once a file was chosen
+    // (read or reported as unreadable).
+    virtual bool openClassFile() = 0;
 
 protected:
     WizardNavigator() = default;
