@@ -26,26 +26,28 @@ QByteArray fileBytes(const QString& fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString describe(const ClassFileDay& day)
+{
+    return u"%1 %2 %3 %4"_s.arg(day.dateThisDay.toString(Qt::ISODate), day.strSubject, day.strCredit,
+                                day.boolNowPlanning ? u"withdrawn"_s : u"held"_s);
+}
+
 // Where a record read back differs from the one saved.
 QString difference(const ClassFileData& saved, const ClassFileData& read)
 {
     if (saved.days.size() != read.days.size())
         return u"%1 days saved, %2 read back"_s.arg(saved.days.size()).arg(read.days.size());
     for (qsizetype i = 0; i < saved.days.size(); ++i) {
-        const ClassFileDay& a = saved.days[i];
-        const ClassFileDay& b = read.days[i];
-        if (a != b)
-            return u"day %1 saved as %2 %3 %4 %5, read back as %6 %7 %8 %9"_s.arg(i)
-                .arg(a.dateThisDay.toString(Qt::ISODate), a.strSubject, a.strCredit,
-                     a.boolNowPlanning ? u"withdrawn"_s : u"held"_s)
-                .arg(b.dateThisDay.toString(Qt::ISODate), b.strSubject, b.strCredit,
-                     b.boolNowPlanning ? u"withdrawn"_s : u"held"_s);
+        if (saved.days[i] != read.days[i])
+            return u"day %1 saved as %2, read back as %3"_s.arg(i).arg(describe(saved.days[i]),
+                                                                       describe(read.days[i]));
     }
     if (saved.planTerms != read.planTerms || saved.yearBase != read.yearBase)
         return u"the plan or the base hours differ"_s;
     return u"the class differs outside its days and plan"_s;
 }
 
+// The year's own figures, without its chain of terms.
 const TotalsRecord& totals(const VelaYearTotal& year)
 {
     return year;
