@@ -1,5 +1,6 @@
 // Reading and writing the class data file: a maximal file (200 holidays, 366
-// recorded days) and the sample class year of examples/.
+// recorded days) and the sample class year of examples/; and the long run of
+// the randomised work on the sample year that the test suite runs briefly.
 #include "core/appstate.h"
 #include "core/nationalholidays.h"
 #include "storage/classfile.h"
@@ -7,6 +8,7 @@
 #include "storage/classfilewriter.h"
 #include "storage/cp932.h"
 #include "storage/prompts.h"
+#include "tests/support/classyearload.h"
 
 #include <benchmark/benchmark.h>
 
@@ -171,5 +173,40 @@ void BM_Save(benchmark::State& bench, bool maximal)
 }
 BENCHMARK_CAPTURE(BM_Save, maximal, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Save, sample, false)->Unit(benchmark::kMicrosecond);
+
+// Registrations, withdrawals, plan changes, saves and reopenings of the
+// sample year, 2,000 steps per iteration from a fresh load with a seed of
+// its own; every save must read back to the class saved. The counters are
+// the totals of the whole run.
+void BM_RandomWork(benchmark::State& bench)
+{
+    constexpr int StepsPerRun = 2000;
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("work.vl2"));
+    NoPrompts prompts;
+    quint32 seed = 0;
+    double steps = 0, registrations = 0, withdrawals = 0, planChanges = 0, saves = 0, reopenings = 0;
+    for (auto _ : bench) {
+        AppState state = loaded(pathOf(false));
+        const test::ClassYearLoad run = test::runClassYearLoad(state, prompts, fileName, ++seed, StepsPerRun);
+        if (!run.mismatch.isEmpty()) {
+            bench.SkipWithError(qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(run.mismatch)));
+            break;
+        }
+        steps += StepsPerRun;
+        registrations += run.registrations;
+        withdrawals += run.withdrawals;
+        planChanges += run.planChanges;
+        saves += run.saves;
+        reopenings += run.reopenings;
+    }
+    bench.counters["steps"] = steps;
+    bench.counters["registrations"] = registrations;
+    bench.counters["withdrawals"] = withdrawals;
+    bench.counters["plan_changes"] = planChanges;
+    bench.counters["saves"] = saves;
+    bench.counters["reopenings"] = reopenings;
+}
+BENCHMARK(BM_RandomWork)->Iterations(100)->Unit(benchmark::kMillisecond);
 
 } // namespace

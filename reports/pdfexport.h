@@ -11,8 +11,10 @@ class AppState;
 // Throws what the report throws.
 QByteArray reportPdf(AppState& state, int index);
 
-// Writes the report to a PDF file, replacing it only when the whole file was
-// written. Throws FileError naming the file when it cannot be written.
+// Writes the report to a PDF file through the atomic writer: the class file of
+// the state (strFileName) and anything that is not a regular file are never
+// replaced, and a failed write leaves the previous file whole. Throws FileError
+// naming the file and the reason in Japanese.
 void writeReportPdf(AppState& state, int index, const QString& fileName);
 
 } // namespace lunaplan

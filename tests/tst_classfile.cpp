@@ -9,6 +9,7 @@
 #include "storage/classfilewriter.h"
 #include "storage/cp932.h"
 #include "storage/fileerrors.h"
+#include "tests/support/classyearload.h"
 #include "tests/support/scriptedprompts.h"
 
 #include <QDir>
@@ -246,6 +247,8 @@ private Q_SLOTS:
     void largestFiles();
     void corpusIsReadSafely_data();
     void corpusIsReadSafely();
+
+    void randomWorkReadsBack();
 
 private:
     QTemporaryDir m_dir;
@@ -1064,6 +1067,27 @@ void TestClassFile::corpusIsReadSafely()
     const std::optional<ClassFileData> again = parseClassFile(written);
     QVERIFY(again);
     QCOMPARE(formatClassFile(*again), written);
+}
+
+// Registrations, withdrawals, plan changes, saves and reopenings of the
+// sample year in a random order (a fixed seed): every save reads back to the
+// class saved. bench_storage runs the long version.
+void TestClassFile::randomWorkReadsBack()
+{
+    AppState state;
+    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    test::ScriptedPrompts prompts;
+    subLoadFile(state, prompts);
+    const test::ClassYearLoad run =
+        test::runClassYearLoad(state, prompts, m_dir.filePath(u"load.vl2"_s), 20260401u, 3000);
+    QVERIFY2(run.mismatch.isEmpty(), qPrintable(run.mismatch));
+    QVERIFY(prompts.shown.isEmpty());
+    // Every kind of step was taken many times.
+    QVERIFY(run.registrations > 1000);
+    QVERIFY(run.withdrawals > 300);
+    QVERIFY(run.planChanges > 200);
+    QVERIFY(run.saves > 60);
+    QVERIFY(run.reopenings > 10);
 }
 
 QTEST_GUILESS_MAIN(TestClassFile)

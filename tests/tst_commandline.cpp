@@ -1,12 +1,16 @@
 // The command line: its parsing, and reports written to PDF without a window.
 #include "ui/main/commandline.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lunaplan;
 using namespace Qt::StringLiterals;
@@ -46,6 +50,8 @@ private Q_SLOTS:
     void pdfOfEachKindOfFile_data();
     void pdfOfEachKindOfFile();
     void programWritesPdfWithoutDisplay();
+    void programRefusesWhatItWouldDestroy_data();
+    void programRefusesWhatItWouldDestroy();
 };
 
 void TestCommandLine::parse_data()
@@ -175,6 +181,64 @@ void TestCommandLine::programWritesPdfWithoutDisplay()
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains(u"0 から 8 まで"_s));
+}
+
+// An OUT that is the class file under any name, or that is not a regular
+// file, is refused with a non-zero status and left as it was; so is one the
+// system will not let the program write, with the reason in Japanese.
+void TestCommandLine::programRefusesWhatItWouldDestroy_data()
+{
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("reason");
+    const QString input = u"読み込み元のファイルと同じです"_s;
+    QTest::newRow("the class file") << u"class.vl2"_s << input;
+    QTest::newRow("the class file by a link") << u"link.pdf"_s << input;
+    QTest::newRow("the class file through ./") << u"./class.vl2"_s << input;
+    QTest::newRow("a FIFO") << u"fifo"_s << u"通常のファイルではありません"_s;
+    QTest::newRow("a folder") << u"folder"_s << u"ファイルではなくフォルダーです"_s;
+    QTest::newRow("below a regular file")
+        << u"class.vl2/out.pdf"_s << u"保存先のフォルダーが見つかりません"_s;
+    QTest::newRow("a read-only folder") << u"locked/out.pdf"_s << u"書き込みの権限がありません"_s;
+}
+
+void TestCommandLine::programRefusesWhatItWouldDestroy()
+{
+    QFETCH(QString, out);
+    QFETCH(QString, reason);
+    if (out.startsWith(u"locked/"_s) && ::geteuid() == 0)
+        QSKIP("permissions do not stop root");
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(sampleFile(), dir.filePath(u"class.vl2"_s)));
+    QFile sample(sampleFile());
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QByteArray classBytes = sample.readAll();
+    QVERIFY(QFile::link(dir.filePath(u"class.vl2"_s), dir.filePath(u"link.pdf"_s)));
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(u"fifo"_s)).constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+    QVERIFY(QDir(dir.path()).mkdir(u"locked"_s));
+    QVERIFY(QFile::setPermissions(dir.filePath(u"locked"_s), QFile::ReadOwner | QFile::ExeOwner));
+    const QStringList before =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    QProcess program;
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(LUNAPLAN_PROGRAM), {u"--pdf"_s, out, u"--report"_s, u"0"_s, u"class.vl2"_s});
+    QVERIFY(program.waitForFinished(60000));
+    QFile::setPermissions(dir.filePath(u"locked"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QString messages = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(messages.contains(u"PDF を書き出せませんでした。"_s) && messages.contains(reason),
+             qPrintable(messages));
+
+    QFile classFile(dir.filePath(u"class.vl2"_s));
+    QVERIFY(classFile.open(QIODevice::ReadOnly));
+    QCOMPARE(classFile.readAll(), classBytes);
+    struct stat fifo {};
+    QCOMPARE(::lstat(QFile::encodeName(dir.filePath(u"fifo"_s)).constData(), &fifo), 0);
+    QVERIFY(S_ISFIFO(fifo.st_mode));
+    QVERIFY(QDir(dir.filePath(u"folder"_s)).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
 }
 
 QTEST_MAIN(TestCommandLine)

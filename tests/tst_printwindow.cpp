@@ -179,6 +179,19 @@ void TestPrintWindow::pdfSave()
     f.window.cmdPdf_Click();
     QCOMPARE(f.prompts.messages().size(), 1);
     QVERIFY(f.prompts.messages().front().startsWith(u"PDF に保存できませんでした。"_s));
+
+    // The class's own file is never replaced by a report of it.
+    f.state.strFileName = f.dir.filePath(u"class.vl2"_s);
+    QFile classFile(f.state.strFileName);
+    QVERIFY(classFile.open(QIODevice::WriteOnly));
+    classFile.write("Soraplan\r\n");
+    classFile.close();
+    f.prompts.fileNames << f.state.strFileName;
+    f.window.cmdPdf_Click();
+    QCOMPARE(f.prompts.messages().size(), 2);
+    QVERIFY(f.prompts.messages().back().endsWith(u"読み込み元のファイルと同じです"_s));
+    QVERIFY(classFile.open(QIODevice::ReadOnly));
+    QCOMPARE(classFile.readAll(), QByteArray("Soraplan\r\n"));
 }
 
 QTEST_MAIN(TestPrintWindow)

@@ -579,6 +579,19 @@ void TestTotalsTable::csvSaveCancelledOrFailing()
         m_prompts->messages().constFirst().startsWith(u"CSVファイルを保存できませんでした。\nファイル「"_s));
     QVERIFY(!QFile::exists(fileName));
     QVERIFY(w.isVisible());
+
+    // Nor does a CSV replace the class's own file.
+    m_state->strFileName = m_dir.filePath(u"class.vl2"_s);
+    QFile classFile(m_state->strFileName);
+    QVERIFY(classFile.open(QIODevice::WriteOnly));
+    classFile.write("Soraplan\r\n");
+    classFile.close();
+    m_prompts->fileNames.enqueue(m_state->strFileName);
+    w.cmdSaveCsv_Click();
+    QCOMPARE(m_prompts->messages().size(), 2);
+    QVERIFY(m_prompts->messages().constLast().endsWith(u"読み込み元のファイルと同じです"_s));
+    QVERIFY(classFile.open(QIODevice::ReadOnly));
+    QCOMPARE(classFile.readAll(), QByteArray("Soraplan\r\n"));
 }
 
 void TestTotalsTable::returnFromOwnDialogKeepsTheChosenTerm()

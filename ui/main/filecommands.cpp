@@ -1,7 +1,9 @@
 #include "ui/main/filecommands.h"
 
 #include "core/appstate.h"
+#include "core/errors.h"
 #include "core/schoolcalendar.h"
+#include "storage/atomicfile.h"
 #include "storage/classfile.h"
 #include "storage/prompts.h"
 #include "ui/common/classwatch.h"
@@ -9,11 +11,8 @@
 #include "ui/common/openclassfile.h"
 #include "ui/main/frmmain.h"
 
-#include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -160,34 +159,14 @@ bool makeBackupCopy(const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return false;
-    const QString backup = backupPathFor(path);
-    if (QFileInfo(backup).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
-        return false; // the file is itself named .bak
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
+    // A failed copy is passed over and saving goes on; the writer replaces an
+    // older backup only by a complete copy, and refuses a file that is itself
+    // named .bak as its own backup.
+    try {
+        copyFileAtomically(path, backupPathFor(path));
+        return true;
+    } catch (const LunaError&) {
         return false;
-    // The copy goes to a temporary file beside the backup and takes its name
-    // only when complete, so a failed copy leaves the older backup whole.
-    // Unbuffered, as a class file is saved: each write reports its own failure.
-    QSaveFile copy(backup);
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    QByteArray chunk(1 << 16, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = source.read(chunk.data(), chunk.size());
-        if (got == 0)
-            return copy.commit();
-        qint64 done = 0;
-        while (got > 0 && done < got) {
-            const qint64 written = copy.write(chunk.constData() + done, got - done);
-            if (written <= 0)
-                break;
-            done += written;
-        }
-        if (got < 0 || done < got) {
-            copy.cancelWriting();
-            return false;
-        }
     }
 }
 

@@ -190,7 +190,8 @@ void frmDispTimeTable::cmdSaveCsv_Click()
         const QString fileName = m_prompts.saveFileName(u"CSV保存"_s, u"CSVファイル (*.csv)|*.csv"_s);
         if (fileName.isEmpty())
             return;
-        writeFileAtomically(fileName, fncTotalsTableCsv(m_table));
+        // The table comes from the class file, which a CSV must never replace.
+        writeFileAtomically(fileName, fncTotalsTableCsv(m_table), {m_state.strFileName});
     });
 }
 
