@@ -110,8 +110,10 @@ bool FileCommands::mnuFileClose_Click()
 
 bool FileCommands::mnuFileSave_Click()
 {
-    return m_guard.run(QStringLiteral("ファイルを保存できませんでした。"),
-                       [&] { subSaveFile(m_state, m_prompts); });
+    bool written = false;
+    return m_guard.run(QStringLiteral("ファイルを保存できませんでした。"), [&] {
+        written = subSaveFile(m_state, m_prompts);
+    }) && written;
 }
 
 bool FileCommands::mnuFileSaveAs_Click()

@@ -28,8 +28,9 @@ public:
     // plan). True when the class was closed; キャンセル, or a save the
     // teacher asked for that did not happen, keeps everything as it was.
     bool mnuFileClose_Click();
-    // True when the class was saved (false when saving failed or the save
-    // dialog was cancelled).
+    // True when the class was saved (false when saving failed, there was
+    // nothing to save, the teacher chose not to lose characters the file
+    // cannot hold, or the save dialog was cancelled).
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     // Asks whether to save, gives up the class and closes the main window;
