@@ -582,6 +582,13 @@ void TestClassFile::sampleYear()
     }
     QVERIFY(withdrawn > 0);
 
+    // Past the national entries only the school's own holiday: the legal
+    // days off that the entries cannot hold are derived, not stored.
+    QCOMPARE(state.intHolidayCount, AppState::NationalHolidayCount + 1);
+    QCOMPARE(state.dateHoliday[AppState::NationalHolidayCount], QDate(2026, 11, 20));
+    QVERIFY(state.legalDaysOff().contains(QDate(2026, 9, 22)));
+    QVERIFY(!state.fncIsWorkDay(QDate(2026, 9, 22)));
+
     // The plan splits the base hours over the terms.
     for (const TotalField field : PerCodeFields)
         QCOMPARE(state.objYearPlan->value(field), state.objYearBase->value(field));
