@@ -101,6 +101,11 @@ bool AppState::fncIsWorkDay(QDate d) const
     return !legalDaysOffCache().dayNumbers.contains(static_cast<qint16>(n));
 }
 
+QDate AppState::today() const
+{
+    return m_today.isValid() ? m_today : QDate::currentDate();
+}
+
 const QList<QDate>& AppState::legalDaysOff() const
 {
     return legalDaysOffCache().dates;

@@ -117,6 +117,11 @@ public:
     // while no class is set up.
     const QList<QDate>& legalDaysOff() const;
 
+    // Today's date as the setup pages take it: the system clock, unless a
+    // date was pinned with setToday (tests; an invalid date follows the clock).
+    QDate today() const;
+    void setToday(QDate date) { m_today = date; }
+
     // Appends a holiday the teacher chose; false (nothing written) when the
     // list already holds MaxHolidayCount entries.
     bool addHoliday(QDate date);
@@ -143,6 +148,7 @@ private:
     };
     const LegalDaysOff& legalDaysOffCache() const;
     mutable LegalDaysOff m_legalDaysOff;
+    QDate m_today;
 };
 
 // Day of the year of a date as the state stores it; 0 for the zero date.

@@ -48,12 +48,93 @@ void storeRows(TotalsRecord& record, const RowValues& rows)
     record.computeSubtotals();
 }
 
-const QString Refused = QStringLiteral("0");
+RowValues storedRows(const TotalsRecord* record)
+{
+    RowValues rows{};
+    if (record) {
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i] = record->value(PerCodeFields[i]);
+    }
+    return rows;
+}
+
+// The wanted values of one column (base, or all plan boxes) and the stored
+// values they replace.
+template <std::size_t N> struct ColumnChange {
+    std::array<int, N> values;                   // stored, then taken over box by box
+    std::array<std::optional<qint16>, N> wanted; // nothing for a refused entry
+};
+
+// Takes the wanted values over while the totals still fit; repeats until no
+// more can be taken, so a box lowered further on makes room for one raised
+// before it. Returns the boxes whose wanted value was not taken.
+template <std::size_t N, typename Fits>
+std::bitset<N> takeWhileFitting(ColumnChange<N>& change, const Fits& fits)
+{
+    std::bitset<N> refused;
+    std::bitset<N> pending;
+    for (std::size_t i = 0; i < N; ++i) {
+        refused[i] = !change.wanted[i].has_value();
+        pending[i] = !refused[i] && *change.wanted[i] != change.values[i];
+    }
+    for (bool taken = true; taken;) {
+        taken = false;
+        for (std::size_t i = 0; i < N; ++i) {
+            if (!pending[i])
+                continue;
+            std::array<int, N> candidate = change.values;
+            candidate[i] = *change.wanted[i];
+            if (fits(candidate)) {
+                change.values = candidate;
+                pending[i] = false;
+                taken = true;
+            }
+        }
+    }
+    return refused | pending;
+}
+
+std::array<RowValues, PlanTerms> termRows(const std::array<int, PlanBoxes>& boxes)
+{
+    std::array<RowValues, PlanTerms> terms{};
+    for (std::size_t box = 0; box < boxes.size(); ++box)
+        terms[box % PlanTerms][box / PlanTerms] = boxes[box];
+    return terms;
+}
+
+bool fitsPlan(const std::array<int, PlanBoxes>& boxes)
+{
+    const std::array<RowValues, PlanTerms> terms = termRows(boxes);
+    RowValues year{};
+    for (const RowValues& term : terms) {
+        if (!fitsTotals(term))
+            return false;
+        for (std::size_t i = 0; i < year.size(); ++i)
+            year[i] += term[i];
+    }
+    return fitsTotals(year);
+}
+
+// An accepted entry is shown in the form it was read in; a refused one stays
+// as typed, for the teacher to correct.
+template <std::size_t N> void normaliseAccepted(std::array<QString, N>& texts, const std::bitset<N>& refused)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!refused[i])
+            texts[i] = normalisedPlanEntry(texts[i]);
+    }
+}
 
 } // namespace
 
-std::optional<qint16> planEntryUnits(QStringView text)
+QString normalisedPlanEntry(QStringView text)
 {
+    return text.toString().normalized(QString::NormalizationForm_KC).trimmed();
+}
+
+std::optional<qint16> planEntryUnits(QStringView entry)
+{
+    const QString text = normalisedPlanEntry(entry);
     const qsizetype dot = text.indexOf(u'.');
     if (dot >= 0) {
         if (dot != text.size() - 2 || dot == 0)
@@ -62,53 +143,49 @@ std::optional<qint16> planEntryUnits(QStringView text)
         if (remainder < u'0' || remainder > u'2')
             return std::nullopt;
     }
-    if (!isDigits(dot >= 0 ? text.left(dot) : text))
+    if (!isDigits(dot >= 0 ? QStringView(text).left(dot) : QStringView(text)))
         return std::nullopt;
     try {
-        return fncStrToCredit(text.toString());
+        return fncStrToCredit(text);
     } catch (const ConversionError&) {
         return std::nullopt; // beyond 16 bits
     }
 }
 
-void storeYearPlan(AppState& state, PlanEntries& entries)
+PlanRefusals storeYearPlan(AppState& state, PlanEntries& entries)
 {
-    RowValues base{};
-    for (std::size_t i = 0; i < base.size(); ++i) {
-        const std::optional<qint16> units = planEntryUnits(entries.base[i]);
-        RowValues candidate = base;
-        if (units)
-            candidate[i] = *units;
-        if (units && fitsTotals(candidate))
-            base = candidate;
-        else
-            entries.base[i] = Refused;
-    }
-    storeRows(*state.objYearBase, base);
+    PlanRefusals refusals;
 
-    std::array<RowValues, PlanTerms> terms{};
-    RowValues year{};
-    for (std::size_t t = 0; t < terms.size(); ++t) {
-        for (std::size_t i = 0; i < base.size(); ++i) {
-            QString& text = entries.plan[i * PlanTerms + t];
-            const std::optional<qint16> units = planEntryUnits(text);
-            RowValues term = terms[t];
-            RowValues sum = year;
-            if (units) {
-                term[i] = *units;
-                sum[i] += *units;
-            }
-            if (units && fitsTotals(term) && fitsTotals(sum)) {
-                terms[t] = term;
-                year = sum;
-            } else {
-                text = Refused;
-            }
-        }
-        if (VelaSeasonTotal* season = state.objYearPlan->season(static_cast<int>(t) + 1))
-            storeRows(*season, terms[t]);
+    ColumnChange<PlanRows> base{storedRows(state.objYearBase.get()), {}};
+    // A stored column that does not fit (it cannot come from this page) is
+    // replaced as a whole rather than refusing every box against it.
+    if (!fitsTotals(base.values))
+        base.values = {};
+    for (std::size_t i = 0; i < base.wanted.size(); ++i)
+        base.wanted[i] = planEntryUnits(entries.base[i]);
+    refusals.base = takeWhileFitting(base, fitsTotals);
+    normaliseAccepted(entries.base, refusals.base);
+    storeRows(*state.objYearBase, base.values);
+
+    ColumnChange<PlanBoxes> plan{};
+    for (int t = 1; t <= PlanTerms; ++t) {
+        const RowValues stored = storedRows(state.objYearPlan->season(t));
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            plan.values[i * PlanTerms + static_cast<std::size_t>(t - 1)] = stored[i];
+    }
+    if (!fitsPlan(plan.values))
+        plan.values = {};
+    for (std::size_t box = 0; box < plan.wanted.size(); ++box)
+        plan.wanted[box] = planEntryUnits(entries.plan[box]);
+    refusals.plan = takeWhileFitting(plan, fitsPlan);
+    normaliseAccepted(entries.plan, refusals.plan);
+    const std::array<RowValues, PlanTerms> terms = termRows(plan.values);
+    for (int t = 1; t <= PlanTerms; ++t) {
+        if (VelaSeasonTotal* season = state.objYearPlan->season(t))
+            storeRows(*season, terms[static_cast<std::size_t>(t - 1)]);
     }
     state.objYearPlan->calculate();
+    return refusals;
 }
 
 std::array<PlanSummaryLine, PlanRows + 1> planSummary(const AppState& state)

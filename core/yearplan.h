@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <bitset>
 #include <optional>
 
 namespace lunaplan {
@@ -18,10 +19,15 @@ inline constexpr int PlanRows = 19;
 inline constexpr int PlanTerms = 3;
 inline constexpr int PlanBoxes = PlanRows * PlanTerms; // plan box index = row × 3 + term − 1
 
-// The unit count of an entry box, or nothing when the entry is refused. An
-// entry is digits, optionally followed by a point and one remainder digit 0,
-// 1 or 2 ("32.1", "0.2", "32"); ".1", "32.", "32.10", "32.5", a sign, letters
-// and counts beyond 16 bits are refused.
+// An entry as the entry rule reads it: what the Japanese input method types
+// (full-width digits, point and minus, the ideographic space) in its ASCII
+// form, the spaces around it removed: "　３２．１ " gives "32.1".
+QString normalisedPlanEntry(QStringView text);
+
+// The unit count of an entry box, or nothing when the entry is refused. The
+// normalised entry is digits, optionally followed by a point and one
+// remainder digit 0, 1 or 2 ("32.1", "0.2", "32"); ".1", "32.", "32.10",
+// "32.5", a sign, letters and counts beyond 16 bits are refused.
 std::optional<qint16> planEntryUnits(QStringView text);
 
 // The texts of the plan page's entry boxes.
@@ -30,12 +36,22 @@ struct PlanEntries {
     std::array<QString, PlanBoxes> plan;
 };
 
+// The boxes whose entries storeYearPlan did not take (base row i, plan box
+// row × 3 + term − 1).
+struct PlanRefusals {
+    std::bitset<PlanRows> base;
+    std::bitset<PlanBoxes> plan;
+
+    bool any() const { return base.any() || plan.any(); }
+};
+
 // Checks every box, stores base and plan in the state and recomputes their
-// totals (objYearBase, the three terms of objYearPlan, then the year). A box
-// that is refused, or whose value would push a total of its base, its term or
-// the year out of the 16-bit range, becomes "0" and stores 0; boxes are taken
-// base first, then term by term, row by row.
-void storeYearPlan(AppState& state, PlanEntries& entries);
+// totals (objYearBase, the three terms of objYearPlan, then the year). An
+// accepted entry is rewritten in its normalised form ("３２．１" becomes
+// "32.1"). A box that is refused, or whose value would push a total of its
+// base, its term or the year out of the 16-bit range, keeps its text and its
+// stored value, and is named in the result, so the teacher can correct it.
+[[nodiscard]] PlanRefusals storeYearPlan(AppState& state, PlanEntries& entries);
 
 // One line of the year summary beside the table: the year's plan of a
 // subject and its difference from the base hours (plan − base).

@@ -178,10 +178,9 @@ int main(int argc, char** argv)
     periods.autumnEquinox = 23;
     periods.vernalEquinox = 21; // a Sunday in 2027: the Monday is off
     subSetHoliday(state, periods);
-    // The legal days off the national entries cannot hold (元日, 山の日,
-    // 22 September), then the school's own: its founding day.
-    for (const QDate& date : additionalLegalHolidays(Year, periods))
-        state.addHoliday(date);
+    // The school's own holiday, its founding day. The legal days off that the
+    // national entries cannot hold (元日, 山の日, 22 September) are derived
+    // from the year, so they are not holidays of the list.
     state.addHoliday(QDate(Year, 11, 20));
 
     setTimetable(*state.objWeekA, WeekA, state.strWeekCreditA);

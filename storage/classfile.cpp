@@ -61,18 +61,30 @@ QString notAClassFileMessage()
     return u"「Lunaplan2002」のデータファイルではありません"_s;
 }
 
-void subSaveFile(AppState& state, Prompts& prompts)
+QString unencodableQuestion(const QStringList& characters)
+{
+    return u"次の文字はファイルに保存できないため「？」になります: %1。このまま保存しますか。"_s.arg(
+        characters.join(u' '));
+}
+
+bool subSaveFile(AppState& state, Prompts& prompts)
 {
     if (state.strFileName.isEmpty() || state.intYear == 0) {
         prompts.message(noDataToSaveMessage(), applicationTitle(), Prompts::Icon::None);
-        return;
+        return false;
     }
-    const QByteArray bytes = formatClassFile(captureClassFile(state));
+    const ClassFileData data = captureClassFile(state);
+    const QByteArray bytes = formatClassFile(data);
     // Never replace a file by one that cannot be read back (a day of 29
     // February that the school year in the state does not have, a list longer
     // than a file may be): the FormatError names the line.
     parseClassFile(bytes);
+    if (const QStringList lost = unencodableCharacters(data); !lost.isEmpty()) {
+        if (prompts.askYesNo(unencodableQuestion(lost), applicationTitle()) != Prompts::Answer::Yes)
+            return false;
+    }
     writeFileAtomically(state.strFileName, bytes);
+    return true;
 }
 
 void subLoadFile(AppState& state, Prompts& prompts)

@@ -1,20 +1,24 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace lunaplan {
 
 class AppState;
 class Prompts;
 
-// Writes the class year of the state to state.strFileName. With no file name
-// or no class (intYear 0) it shows "まだ保存するデータがありません。" and writes
-// nothing. The file is replaced atomically: on any failure the previous file
-// stays as it was. Throws FileError (open, write or rename failed; the
-// description names the file and the reason in Japanese) or FormatError when the
-// state holds something the file cannot carry back (the description names the
-// line; nothing is written).
-void subSaveFile(AppState& state, Prompts& prompts);
+// Writes the class year of the state to state.strFileName and returns true.
+// With no file name or no class (intYear 0) it shows
+// "まだ保存するデータがありません。" and returns false. When a text holds
+// characters the file cannot (unencodableCharacters), it asks first
+// (unencodableQuestion); いいえ writes nothing and returns false. The file is
+// replaced atomically: on any failure the previous file stays as it was.
+// Throws FileError (open, write or rename failed; the description names the
+// file and the reason in Japanese) or FormatError when the state holds
+// something the file cannot carry back (the description names the line;
+// nothing is written).
+bool subSaveFile(AppState& state, Prompts& prompts);
 
 // Reads the class data file state.strFileName into the state. A file whose
 // first line is not the magic (an empty file too) is reported with
@@ -28,5 +32,7 @@ void subLoadFile(AppState& state, Prompts& prompts);
 // The messages these show.
 QString noDataToSaveMessage();
 QString notAClassFileMessage();
+// The question before a save that would turn characters into "？".
+QString unencodableQuestion(const QStringList& characters);
 
 } // namespace lunaplan

@@ -129,6 +129,23 @@ ClassFileData captureClassFile(const AppState& state)
     return data;
 }
 
+QStringList unencodableCharacters(const ClassFileData& data)
+{
+    Cp932Codec codec;
+    QStringList found;
+    codec.collectUnencodable(data.strClass, found);
+    codec.collectUnencodable(data.strTeacher, found);
+    for (const auto* week : {&data.weekSubjectsA, &data.weekSubjectsB}) {
+        for (const QString& subjects : *week)
+            codec.collectUnencodable(subjects, found);
+    }
+    for (const ClassFileDay& day : data.days) {
+        codec.collectUnencodable(day.strSubject, found);
+        codec.collectUnencodable(day.strComment, found);
+    }
+    return found;
+}
+
 QByteArray formatClassFile(const ClassFileData& data)
 {
     QByteArray out;

@@ -3,6 +3,7 @@
 #include "storage/classfiledata.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 namespace lunaplan {
 
@@ -17,5 +18,10 @@ ClassFileData captureClassFile(const AppState& state);
 // A line break inside a text value becomes a space, so that it cannot shift
 // the lines after it; characters the code page cannot hold become "？".
 QByteArray formatClassFile(const ClassFileData& data);
+
+// The characters of the file's texts (class, teacher, the template weeks'
+// subjects, each day's subjects and comment) that code page 932 cannot hold,
+// which formatClassFile would write as "？"; each once, in file order.
+QStringList unencodableCharacters(const ClassFileData& data);
 
 } // namespace lunaplan

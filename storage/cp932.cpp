@@ -82,6 +82,17 @@ std::optional<QString> Cp932Codec::decode(QByteArrayView bytes, qsizetype* inval
 
 void Cp932Codec::encode(QStringView text, QByteArray& out)
 {
+    convert(text, out, nullptr);
+}
+
+void Cp932Codec::collectUnencodable(QStringView text, QStringList& found)
+{
+    QByteArray scratch;
+    convert(text, scratch, &found);
+}
+
+void Cp932Codec::convert(QStringView text, QByteArray& out, QStringList* unencodable)
+{
     if (text.isEmpty())
         return;
     if (!m_fromUnicode)
@@ -106,6 +117,12 @@ void Cp932Codec::encode(QStringView text, QByteArray& out)
         if (QChar::isHighSurrogate(unit) && inLeft >= 2 * sizeof(char16_t) &&
             QChar::isLowSurrogate(qFromUnaligned<char16_t>(in + sizeof(char16_t))))
             skip = 2 * sizeof(char16_t);
+        if (unencodable) {
+            const auto units = static_cast<qsizetype>(skip / sizeof(char16_t));
+            const QString character(reinterpret_cast<const QChar*>(in), units);
+            if (!unencodable->contains(character))
+                unencodable->append(character);
+        }
         in += skip;
         inLeft -= skip;
         *outPos++ = ReplacementBytes[0];
@@ -121,6 +138,13 @@ QByteArray Cp932Codec::encode(QStringView text)
     QByteArray out;
     encode(text, out);
     return out;
+}
+
+QStringList cp932Unencodable(QStringView text)
+{
+    QStringList found;
+    Cp932Codec().collectUnencodable(text, found);
+    return found;
 }
 
 } // namespace lunaplan

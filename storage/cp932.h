@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -34,9 +35,20 @@ public:
     void encode(QStringView text, QByteArray& out);
     QByteArray encode(QStringView text);
 
+    // The distinct characters of the text that the code page cannot hold, in
+    // the order they first occur, each a whole code point ("𠮷" is two
+    // UTF-16 units); appended to found when not in it yet.
+    void collectUnencodable(QStringView text, QStringList& found);
+
 private:
+    void convert(QStringView text, QByteArray& out, QStringList* unencodable);
+
     void* m_toUnicode = nullptr;
     void* m_fromUnicode = nullptr;
 };
+
+// The characters of one text that code page 932 cannot hold ("𠮷田" gives
+// "𠮷"), as collectUnencodable lists them.
+QStringList cp932Unencodable(QStringView text);
 
 } // namespace lunaplan

@@ -22,6 +22,8 @@
 #include <sys/resource.h>
 #include <tuple>
 
+Q_DECLARE_METATYPE(lunaplan::Prompts::Answer)
+
 using namespace lunaplan;
 using namespace Qt::StringLiterals;
 
@@ -229,6 +231,11 @@ private Q_SLOTS:
     void cp932Mapping();
     void cp932RefusesInvalidBytes_data();
     void cp932RefusesInvalidBytes();
+    void cp932Unencodable_data();
+    void cp932Unencodable();
+    void unencodableCharactersOfTheFile();
+    void saveAsksBeforeLosingCharacters_data();
+    void saveAsksBeforeLosingCharacters();
     void unmappableCharactersAndLineBreaksInText();
 
     void saveWithoutDataWritesNothing_data();
@@ -578,6 +585,13 @@ void TestClassFile::sampleYear()
     }
     QVERIFY(withdrawn > 0);
 
+    // Past the national entries only the school's own holiday: the legal
+    // days off that the entries cannot hold are derived, not stored.
+    QCOMPARE(state.intHolidayCount, AppState::NationalHolidayCount + 1);
+    QCOMPARE(state.dateHoliday[AppState::NationalHolidayCount], QDate(2026, 11, 20));
+    QVERIFY(state.legalDaysOff().contains(QDate(2026, 9, 22)));
+    QVERIFY(!state.fncIsWorkDay(QDate(2026, 9, 22)));
+
     // The plan splits the base hours over the terms.
     for (const TotalField field : PerCodeFields)
         QCOMPARE(state.objYearPlan->value(field), state.objYearBase->value(field));
@@ -644,6 +658,68 @@ void TestClassFile::cp932RefusesInvalidBytes()
     QVERIFY(!codec.decode(bytes));
 }
 
+void TestClassFile::cp932Unencodable_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("characters");
+    // 〜 (U+301C, as input methods type it) is written as ～.
+    QTest::newRow("all held") << u"髙橋　①～〜ｸﾗﾌﾞ"_s << QStringList();
+    QTest::newRow("outside the BMP, whole") << u"𠮷田"_s << QStringList{u"𠮷"_s};
+    QTest::newRow("each once, in order") << u"😀山田😀한𠮷"_s << QStringList{u"😀"_s, u"한"_s, u"𠮷"_s};
+    QTest::newRow("lone surrogate") << u"a"_s + QChar(0xD800) + u"b"_s << QStringList{QString(QChar(0xD800))};
+}
+
+void TestClassFile::cp932Unencodable()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, characters);
+    QCOMPARE(lunaplan::cp932Unencodable(text), characters);
+}
+
+void TestClassFile::unencodableCharactersOfTheFile()
+{
+    ClassFileData data;
+    data.strClass = u"ひまわり😀"_s;
+    data.strTeacher = u"𠮷田"_s;
+    data.weekSubjectsB[2] = u"国한"_s;
+    data.days.append({QDate(2010, 5, 6), u"算算算算算算算算"_s, u"13333300"_s, u"遠足😀♫"_s, false});
+    QCOMPARE(unencodableCharacters(data), (QStringList{u"😀"_s, u"𠮷"_s, u"한"_s, u"♫"_s}));
+    data = ClassFileData();
+    data.strTeacher = u"山田"_s;
+    QVERIFY(unencodableCharacters(data).isEmpty());
+}
+
+void TestClassFile::saveAsksBeforeLosingCharacters_data()
+{
+    QTest::addColumn<Prompts::Answer>("answer");
+    QTest::newRow("はい writes") << Prompts::Answer::Yes;
+    QTest::newRow("いいえ writes nothing") << Prompts::Answer::No;
+}
+
+void TestClassFile::saveAsksBeforeLosingCharacters()
+{
+    QFETCH(Prompts::Answer, answer);
+    AppState state = fixtureState(u"two-days.vl2"_s);
+    state.strTeacher = u"𠮷田😀"_s;
+    state.strFileName = m_dir.filePath(u"question.vl2"_s);
+    writeBytes(state.strFileName, "previous");
+    test::ScriptedPrompts prompts;
+    prompts.answers.enqueue(answer);
+
+    const bool written = subSaveFile(state, prompts);
+
+    QCOMPARE(written, answer == Prompts::Answer::Yes);
+    QCOMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].kind, u"yesno"_s);
+    QCOMPARE(prompts.shown[0].text,
+             u"次の文字はファイルに保存できないため「？」になります: 𠮷 😀。このまま保存しますか。"_s);
+    QCOMPARE(prompts.shown[0].title, applicationTitle());
+    if (written)
+        QCOMPARE(crlfLines(readBytes(state.strFileName))[4], sjis(u"？田？"_s));
+    else
+        QCOMPARE(readBytes(state.strFileName), QByteArray("previous"));
+}
+
 void TestClassFile::unmappableCharactersAndLineBreaksInText()
 {
     AppState state = fixtureState(u"two-days.vl2"_s);
@@ -652,7 +728,8 @@ void TestClassFile::unmappableCharactersAndLineBreaksInText()
     state.objDayHead->objNextDay()->objNextDay()->setStrComment(u"line\rbreak"_s);
     state.strFileName = m_dir.filePath(u"text.vl2"_s);
     test::ScriptedPrompts prompts;
-    subSaveFile(state, prompts);
+    prompts.answers.enqueue(Prompts::Answer::Yes); // to the question naming them
+    QVERIFY(subSaveFile(state, prompts));
     const QList<QByteArray> lines = crlfLines(readBytes(state.strFileName));
     QCOMPARE(lines.size(), 188); // nothing shifted
     QCOMPARE(lines[3], sjis(u"2  組"_s));
@@ -686,7 +763,7 @@ void TestClassFile::saveWithoutDataWritesNothing()
     state.intYear = static_cast<qint16>(year);
     state.strFileName = withFileName ? path : QString();
     test::ScriptedPrompts prompts;
-    subSaveFile(state, prompts);
+    QVERIFY(!subSaveFile(state, prompts));
     QCOMPARE(prompts.shown.size(), 1);
     QCOMPARE(prompts.shown[0].kind, u"message"_s);
     QCOMPARE(prompts.shown[0].text, u"まだ保存するデータがありません。"_s);

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void saveAsBacksUpInTheFilesFolder();
     void failedBackupKeepsTheOlderOne();
     void failedSaveKeepsClassAndName();
+    void saveNotDoneIsNoSuccess();
     void openReadsAFile();
     void openDamagedFileChangesNothing();
     void openCancelled();
@@ -348,6 +349,31 @@ void TestFileCommands::failedSaveKeepsClassAndName()
     QVERIFY(!m_window->fileCommands()->mnuFileClose_Click());
     QVERIFY(hasRecords(*m_state));
     QCOMPARE(m_state->strFileName, path(u"no such folder/class.vl2"_s));
+}
+
+// A save that writes nothing (the teacher keeps a character the file cannot
+// hold, or there is no class) is not reported as done.
+void TestFileCommands::saveNotDoneIsNoSuccess()
+{
+    addRecord();
+    m_state->strTeacher = u"𠮷田"_s;
+    m_state->strFileName = path(u"declined.vl2"_s);
+    m_prompts->answers.enqueue(Prompts::Answer::No);
+    QVERIFY(!m_window->fileCommands()->mnuFileSave_Click());
+    QVERIFY(!QFile::exists(path(u"declined.vl2"_s)));
+
+    // Close asks to save, the save is declined at the characters: nothing is lost.
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    m_prompts->answers.enqueue(Prompts::Answer::No);
+    QVERIFY(!m_window->fileCommands()->mnuFileClose_Click());
+    QVERIFY(hasRecords(*m_state));
+
+    m_state->intYear = 0;
+    m_prompts->fileNames.enqueue(path(u"no-class.vl2"_s));
+    QVERIFY(!m_window->fileCommands()->mnuFileSaveAs_Click());
+    QCOMPARE(m_state->strFileName, path(u"declined.vl2"_s));
+    QCOMPARE(m_prompts->messages().last(), noDataToSaveMessage());
+    QVERIFY(!QFile::exists(path(u"no-class.vl2"_s)));
 }
 
 void TestFileCommands::openReadsAFile()

@@ -3,7 +3,6 @@
 // with the main window kept up to date.
 #include "core/appstate.h"
 #include "core/nationalholidays.h"
-#include "core/schoolcalendar.h"
 #include "storage/classfile.h"
 #include "tests/support/programwindow.h"
 #include "tests/support/scriptedprompts.h"
@@ -86,6 +85,7 @@ private Q_SLOTS:
     void navigation();
     void classPageControls();
     void classPageShowsTheStoredClass();
+    void classPageFirstRun_data();
     void classPageFirstRun();
     void closingFromTheTitleBarRefreshesTheMainWindow();
     void yearOutsideTheListIsKept();
@@ -118,6 +118,9 @@ private:
 void TestWizard::init()
 {
     m_state = std::make_unique<AppState>();
+    // The class page offers years and preselects equinox days from today:
+    // a date of school year 2026, whatever the clock says.
+    m_state->setToday(QDate(2026, 6, 1));
     m_prompts = std::make_unique<test::ScriptedPrompts>();
     m_settings = std::make_unique<QSettings>(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
     m_settings->clear();
@@ -306,7 +309,8 @@ void TestWizard::classPageControls()
     QCOMPARE(years->itemText(10), u"平成24年度(2012年度)"_s);
     QCOMPARE(years->itemText(17), u"令和元年度(2019年度)"_s);
     QCOMPARE(years->itemData(24).toInt(), 2026);
-    QCOMPARE(years->count(), schoolYearChoices(QDate::currentDate()).size());
+    QCOMPARE(years->count(), 30); // up to 2031
+    QCOMPARE(years->itemData(29).toInt(), 2031);
     QCOMPARE(years->currentIndex(), -1);
     QCOMPARE(page->cboWiz1Class(0)->count(), 6);
     QCOMPARE(page->cboWiz1Class(1)->count(), 12);
@@ -317,7 +321,7 @@ void TestWizard::classPageControls()
     // Day boxes: first and last entry, design-time day.
     const int boxes[][4] = {{0, 2, 12, 4}, {1, 18, 27, 20}, {5, 17, 31, 31}, {2, 18, 27, 25},
                             {8, 2, 29, 7}, {3, 15, 29, 19}, {4, 21, 23, 23}, {7, 20, 21, 20}};
-    const EquinoxDays equinoxes = equinoxDays(QDate::currentDate().year());
+    const EquinoxDays equinoxes = equinoxDays(2026);
     for (const auto& box : boxes) {
         QComboBox* combo = page->cboWiz2Holiday(box[0]);
         QCOMPARE(combo->itemText(0).toInt(), box[1]);
@@ -372,15 +376,26 @@ void TestWizard::classPageShowsTheStoredClass()
     QCOMPARE(m_state->strTeacher, u"高橋"_s);
 }
 
+void TestWizard::classPageFirstRun_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("year");
+    QTest::newRow("June") << QDate(2026, 6, 1) << 2026;
+    // With no year chosen the calendar year of today is stored, also in January to March.
+    QTest::newRow("February") << QDate(2027, 2, 15) << 2027;
+}
+
 void TestWizard::classPageFirstRun()
 {
+    QFETCH(QDate, today);
+    QFETCH(int, year);
+    m_state->setToday(today);
     auto* page = open<frmWiz2>(WizardPageId::Class);
     page->cboWiz1Class(0)->setCurrentIndex(3);
     page->cboWiz1Class(1)->setEditText(u"2"_s);
     page->txtWiz1Teacher()->setText(u"山田花子"_s);
     page->cmdWiz2Next()->click();
 
-    const int year = QDate::currentDate().year();
     QCOMPARE(m_state->intYear, year);
     QCOMPARE(m_state->intGrade, 4);
     QCOMPARE(m_state->strClass, u"2"_s);

@@ -1,11 +1,13 @@
-// The annual lesson plan as the wizard's plan page stores it: the entry rule,
-// refused entries and totals that must not overflow, the year summary, the
-// key moves between boxes and the official standard hours.
+// The annual lesson plan as the wizard's plan page stores it: the entry rule
+// and what the input method types, refused entries and totals that must not
+// overflow, the year summary, the key moves between boxes and the official
+// standard hours.
 #include "core/appstate.h"
 #include "core/yearplan.h"
 
 #include <QTest>
 
+#include <bitset>
 #include <optional>
 
 using namespace lunaplan;
@@ -33,8 +35,10 @@ private Q_SLOTS:
     void entryRule_data();
     void entryRule();
     void storesBaseTermsAndYear();
-    void refusedEntriesBecomeZero();
+    void normalisedEntries();
+    void refusedEntriesKeepStoredValue();
     void totalsNeverOverflow();
+    void loweringMakesRoomForRaising();
     void summaryDifferences();
     void keyEffects_data();
     void keyEffects();
@@ -68,7 +72,15 @@ void TestYearPlan::entryRule_data()
     QTest::newRow("one unit past 16 bits") << u"10922.2"_s << -1;
     QTest::newRow("whole lessons past 16 bits") << u"10923"_s << -1;
     QTest::newRow("past 32 bits") << u"99999999999"_s << -1;
-    QTest::newRow("full-width digits") << u"３２"_s << -1;
+    // What the Japanese input method types is read in its ASCII form.
+    QTest::newRow("full-width lessons and unit") << u"３２．１"_s << 97;
+    QTest::newRow("full-width digits") << u"１２"_s << 36;
+    QTest::newRow("spaces around") << u" 12 "_s << 36;
+    QTest::newRow("ideographic spaces around") << u"\u3000１２\u3000"_s << 36;
+    QTest::newRow("full-width minus") << u"－５"_s << -1;
+    QTest::newRow("kanji numerals") << u"三十"_s << -1;
+    QTest::newRow("space inside") << u"1 2"_s << -1;
+    QTest::newRow("only spaces") << u"\u3000 "_s << -1;
 }
 
 void TestYearPlan::entryRule()
@@ -89,7 +101,7 @@ void TestYearPlan::storesBaseTermsAndYear()
     entries.plan[11 * 3 + 1] = u"10"_s;  // 総合 term 2
     entries.plan[17 * 3 + 0] = u"2"_s;   // 打切 term 1: outside the lesson total
 
-    storeYearPlan(state, entries);
+    QVERIFY(storeYearPlan(state, entries).base.none());
 
     QCOMPARE(state.objYearBase->kokugo(), qint16{105});
     QCOMPARE(state.objYearBase->SouJisuu(), qint16{105});
@@ -106,26 +118,59 @@ void TestYearPlan::storesBaseTermsAndYear()
     QCOMPARE(entries.plan[0], u"32.1"_s); // accepted entries keep their text
 }
 
-void TestYearPlan::refusedEntriesBecomeZero()
+void TestYearPlan::normalisedEntries()
+{
+    AppState state;
+    PlanEntries entries = zeroEntries();
+    entries.base[0] = u"３５"_s;
+    entries.plan[0 * 3 + 0] = u"\u3000３２．１"_s;
+    entries.plan[1 * 3 + 0] = u"三十"_s;
+
+    const PlanRefusals refusals = storeYearPlan(state, entries);
+
+    QCOMPARE(entries.base[0], u"35"_s);
+    QCOMPARE(entries.plan[0], u"32.1"_s);
+    QCOMPARE(entries.plan[1 * 3 + 0], u"三十"_s); // refused: as typed
+    QCOMPARE(state.objYearBase->kokugo(), qint16{105});
+    QCOMPARE(state.objYearPlan->season(1)->kokugo(), qint16{97});
+    QVERIFY(refusals.base.none());
+    QCOMPARE(refusals.plan.count(), std::size_t{1});
+    QVERIFY(refusals.plan[1 * 3 + 0]);
+}
+
+void TestYearPlan::refusedEntriesKeepStoredValue()
 {
     AppState state;
     state.objYearBase->setKokugo(60);
+    state.objYearBase->setSyakai(30);
     state.objYearPlan->season(2)->setSannsuu(60);
+    state.objYearPlan->season(3)->setOnngaku(5);
     PlanEntries entries = zeroEntries();
     entries.base[0] = u"x"_s;
     entries.base[1] = u"32."_s;
-    entries.plan[2 * 3 + 1] = u"3.5"_s;
+    entries.plan[2 * 3 + 1] = u"12.5"_s;
     entries.plan[5 * 3 + 2] = u"4.2"_s;
+    entries.plan[8 * 3 + 0] = u"－５"_s;
 
-    storeYearPlan(state, entries);
+    const PlanRefusals refusals = storeYearPlan(state, entries);
 
-    QCOMPARE(entries.base[0], u"0"_s);
-    QCOMPARE(entries.base[1], u"0"_s);
-    QCOMPARE(entries.plan[2 * 3 + 1], u"0"_s);
-    QCOMPARE(entries.plan[5 * 3 + 2], u"4.2"_s);
-    QCOMPARE(state.objYearBase->kokugo(), qint16{0});
-    QCOMPARE(state.objYearPlan->season(2)->sannsuu(), qint16{0});
+    QCOMPARE(entries.base[0], u"x"_s);
+    QCOMPARE(entries.base[1], u"32."_s);
+    QCOMPARE(entries.plan[2 * 3 + 1], u"12.5"_s);
+    QCOMPARE(entries.plan[8 * 3 + 0], u"－５"_s);
+    QCOMPARE(state.objYearBase->kokugo(), qint16{60});
+    QCOMPARE(state.objYearBase->syakai(), qint16{30});
+    QCOMPARE(state.objYearBase->SouJisuu(), qint16{90});
+    QCOMPARE(state.objYearPlan->season(2)->sannsuu(), qint16{60});
+    QCOMPARE(state.objYearPlan->season(1)->taiiku(), qint16{0});
     QCOMPARE(state.objYearPlan->season(3)->onngaku(), qint16{14});
+    QCOMPARE(state.objYearPlan->sannsuu(), qint16{60});
+    QCOMPARE(state.objYearPlan->SouJisuu(), qint16{74});
+    QCOMPARE(refusals.base, std::bitset<PlanRows>(0b11));
+    std::bitset<PlanBoxes> plan;
+    plan.set(2 * 3 + 1).set(8 * 3 + 0);
+    QCOMPARE(refusals.plan, plan);
+    QVERIFY(refusals.any());
 }
 
 void TestYearPlan::totalsNeverOverflow()
@@ -140,16 +185,35 @@ void TestYearPlan::totalsNeverOverflow()
     entries.plan[1 * 3 + 2] = u"5000"_s; // 社会 term 3: 15000, the year's subtotal 33000: refused
     entries.plan[2 * 3 + 2] = u"4000"_s; // 算数 term 3: 12000, the year's total 30000 fits
 
-    storeYearPlan(state, entries);
+    const PlanRefusals refusals = storeYearPlan(state, entries);
 
-    QCOMPARE(entries.base[1], u"0"_s);
-    QCOMPARE(entries.base[17], u"900"_s);
+    QCOMPARE(entries.base[1], u"10000"_s); // refused boxes keep their text
+    QCOMPARE(state.objYearBase->syakai(), qint16{0});
     QCOMPARE(state.objYearBase->SouJisuu(), qint16{32700});
-    QCOMPARE(entries.plan[0 * 3 + 1], u"0"_s);
-    QCOMPARE(entries.plan[1 * 3 + 2], u"0"_s);
-    QCOMPARE(entries.plan[2 * 3 + 2], u"4000"_s);
+    QCOMPARE(refusals.base, std::bitset<PlanRows>(0b10));
+    std::bitset<PlanBoxes> plan;
+    plan.set(0 * 3 + 1).set(1 * 3 + 2);
+    QCOMPARE(refusals.plan, plan);
     QCOMPARE(state.objYearPlan->kokugo(), qint16{18000});
     QCOMPARE(state.objYearPlan->SouJisuu(), qint16{30000});
+}
+
+void TestYearPlan::loweringMakesRoomForRaising()
+{
+    // 国語 (taken first) goes up to 30000 while 社会 goes down from 30000:
+    // together they fit, though 国語 alone would not.
+    AppState state;
+    state.objYearBase->setSyakai(30000);
+    state.objYearBase->computeSubtotals();
+    PlanEntries entries = zeroEntries();
+    entries.base[0] = u"10000"_s; // 国語 30000 units
+    entries.base[1] = u"0"_s;     // 社会 down to 0
+
+    const PlanRefusals refusals = storeYearPlan(state, entries);
+
+    QVERIFY(refusals.base.none());
+    QCOMPARE(state.objYearBase->kokugo(), qint16{30000});
+    QCOMPARE(state.objYearBase->syakai(), qint16{0});
 }
 
 void TestYearPlan::summaryDifferences()
@@ -161,7 +225,7 @@ void TestYearPlan::summaryDifferences()
     entries.base[3] = u"10"_s;            // 理科: plan equals base
     entries.plan[3 * 3 + 1] = u"10"_s;
     entries.plan[6 * 3 + 2] = u"0.1"_s; // 図工 above a base of 0
-    storeYearPlan(state, entries);
+    QVERIFY(!storeYearPlan(state, entries).any());
 
     const auto summary = planSummary(state);
 

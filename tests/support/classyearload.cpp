@@ -138,14 +138,16 @@ private:
             box = entry();
         for (QString& box : entries.plan)
             box = entry();
-        storeYearPlan(m_state, entries);
+        // Refused boxes keep what the class held; the file must carry either.
+        static_cast<void>(storeYearPlan(m_state, entries));
         ++m_result.planChanges;
     }
 
     void saveAndReadBack()
     {
         const ClassFileData saved = captureClassFile(m_state);
-        subSaveFile(m_state, m_prompts);
+        if (!subSaveFile(m_state, m_prompts))
+            throw std::runtime_error("the class was not saved");
         ++m_result.saves;
         const QByteArray onDisk = fileBytes(m_fileName);
         const auto fail = [&](const QString& what) {

@@ -110,9 +110,10 @@ bool FileCommands::saveTo(const QString& fileName)
     }
     const QString previous = m_state.strFileName;
     m_state.strFileName = fileName;
+    bool written = false;
     const bool saved =
-        m_guard.run(u"ファイルを保存できませんでした。"_s, [&] { subSaveFile(m_state, m_prompts); });
-    if (!saved) {
+        m_guard.run(u"ファイルを保存できませんでした。"_s, [&] { written = subSaveFile(m_state, m_prompts); });
+    if (!saved || !written) {
         m_state.strFileName = previous;
         return false;
     }

@@ -30,8 +30,9 @@ public:
     // teacher asked for that did not happen, keeps everything as it was.
     bool mnuFileClose_Click();
     // Saves to the class's file, or asks for a name when it has none. True
-    // when the class was saved (false when saving failed, nothing was saved
-    // or the save dialog was cancelled).
+    // when the class was saved (false when saving failed, there was nothing
+    // to save, the teacher chose not to lose characters the file cannot
+    // hold, or the save dialog was cancelled).
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     // Asks whether to save, gives up the class and closes the main window;

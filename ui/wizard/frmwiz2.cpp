@@ -212,7 +212,7 @@ QComboBox* frmWiz2::cboWiz2Holiday(int index) const
 void frmWiz2::resetToDesignTime()
 {
     m_year->clear();
-    for (const int year : schoolYearChoices(QDate::currentDate()))
+    for (const int year : schoolYearChoices(m_state.today()))
         m_year->addItem(schoolYearText(year), year);
     m_year->setCurrentIndex(-1);
     m_class[0]->setCurrentIndex(-1);
@@ -288,7 +288,7 @@ void frmWiz2::fill()
         }
     } else {
         // No holidays stored yet: the equinox days of the year that will be stored.
-        preselectEquinoxes(m_state.intYear > 0 ? m_state.intYear : QDate::currentDate().year());
+        preselectEquinoxes(m_state.intYear > 0 ? m_state.intYear : m_state.today().year());
     }
     m_next->setFocus();
 }
@@ -317,7 +317,7 @@ void frmWiz2::txtWiz1Teacher_Click()
 void frmWiz2::subSetClass()
 {
     const int selected = m_year->currentIndex();
-    const int year = selected < 0 ? QDate::currentDate().year() : m_year->itemData(selected).toInt();
+    const int year = selected < 0 ? m_state.today().year() : m_year->itemData(selected).toInt();
     if (year != m_state.intYear && m_state.intYear != 0 && m_state.objDayHead->objNextDay()) {
         switch (m_prompts.askYesNoCancel(yearChangeQuestion(), applicationTitle())) {
         case Prompts::Answer::Yes:

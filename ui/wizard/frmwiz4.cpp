@@ -194,9 +194,10 @@ void frmWiz4::subSetYearPlan()
     for (std::size_t i = 0; i < m_plan.size(); ++i)
         entries.plan[i] = m_plan[i]->text();
 
-    storeYearPlan(m_state, entries);
+    // A refused box keeps its text as typed and its stored value.
+    static_cast<void>(storeYearPlan(m_state, entries));
 
-    // Only refused boxes change, so the box being typed in keeps its cursor.
+    // Only normalised boxes change, so the box being typed in keeps its cursor.
     for (std::size_t i = 0; i < m_base.size(); ++i) {
         if (m_base[i]->text() != entries.base[i])
             m_base[i]->setText(entries.base[i]);
