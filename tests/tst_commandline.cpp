@@ -126,6 +126,9 @@ void TestCommandLine::parseCsv_data()
         << QStringList{u"a.vl2"_s, u"--csv=o.csv"_s, u"--table"_s, u"outlook"_s, u"b.vl2"_s, u"--term"_s, u"3"_s,
                        u"--date=2026-12-09"_s, u"c.vl2"_s}
         << QStringList{u"a.vl2"_s, u"b.vl2"_s, u"c.vl2"_s} << CsvKind::Outlook << 3 << QDate(2026, 12, 9);
+    QTest::newRow("a file with a dash after --")
+        << QStringList{u"--csv"_s, u"o.csv"_s, u"--"_s, u"-a.vl2"_s, u"--help"_s}
+        << QStringList{u"-a.vl2"_s, u"--help"_s} << CsvKind::Totals << 0 << QDate();
     QTest::newRow("totals named") << QStringList{u"--table=totals"_s, u"--csv"_s, u"o.csv"_s, u"a.vl2"_s}
                                   << QStringList{u"a.vl2"_s} << CsvKind::Totals << 0 << QDate();
 }
@@ -241,12 +244,18 @@ void TestCommandLine::csvExportWithoutAnyClass()
     CommandLine command;
     command.mode = CommandLine::Mode::Csv;
     command.csvFile = dir.filePath(u"out.csv"_s);
-    command.classFiles = {dir.filePath(u"missing.vl2"_s)};
+    const QString foreign = dir.filePath(u"foreign.vl2"_s);
+    QFile foreignFile(foreign);
+    QVERIFY(foreignFile.open(QIODevice::WriteOnly));
+    foreignFile.write("hello\r\n");
+    foreignFile.close();
+    command.classFiles = {dir.filePath(u"missing.vl2"_s), foreign};
     QString messages;
     QTextStream err(&messages);
     QCOMPARE(runCsvExport(command, err), 1);
     err.flush();
     QVERIFY2(messages.contains(u"missing.vl2」を開けませんでした。"_s), qPrintable(messages));
+    QVERIFY(messages.contains(u"「%1」を開けませんでした。\n「Lunaplan2002」のデータファイルではありません"_s.arg(foreign)));
     QVERIFY(messages.contains(u"CSV は書き出しませんでした"_s));
     QVERIFY(!QFile::exists(command.csvFile));
 

@@ -140,6 +140,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
     bool qtOptions = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        if (argument == u"--"_s) { // the rest are files, even with a leading dash
+            files += arguments.mid(i + 1);
+            break;
+        }
         if (argument == u"--help"_s || argument == u"-h"_s) {
             CommandLine command;
             command.mode = CommandLine::Mode::Help;
@@ -220,19 +224,26 @@ QString commandLineHelp()
 
 namespace {
 
-// Reads a class file into state; false, with the reason on err, when it
-// cannot be read or is no class file.
+// Reads a class file into state; false, with its name and the reason on
+// err, when it cannot be read or is no class file.
 bool loadClassFile(AppState& state, const QString& path, const QString& shownName, QTextStream& err)
 {
-    StreamPrompts prompts(err);
+    QString messages;
+    QTextStream messageStream(&messages);
+    StreamPrompts prompts(messageStream);
     state.strFileName = path;
     try {
         subLoadFile(state, prompts);
     } catch (const LunaError& error) {
-        err << u"「%1」を開けませんでした。"_s.arg(shownName) << '\n' << error.description() << '\n';
+        messageStream << error.description() << '\n';
+    }
+    // The file procedure empties the name of a file it did not load.
+    if (state.strFileName.isEmpty()) {
+        messageStream.flush();
+        err << u"「%1」を開けませんでした。"_s.arg(shownName) << '\n' << messages;
         return false;
     }
-    return !state.strFileName.isEmpty(); // emptied for a file that is no class file; its message is out
+    return true;
 }
 
 } // namespace
