@@ -155,10 +155,10 @@ void BM_CsvProcess36(benchmark::State& bench, const char* table)
 {
     const School& classes = school();
     const QString out = classes.dir.filePath(QStringLiteral("school.csv"));
-    const QStringList arguments =
-        QStringList{QStringLiteral("--csv"), out, QStringLiteral("--table"), QString::fromLatin1(table),
-                    QStringLiteral("--date"), QStringLiteral("2027-03-31")} +
-        classes.files;
+    const QStringList arguments = QStringList{QStringLiteral("--csv"),   out,
+                                              QStringLiteral("--table"), QString::fromLatin1(table),
+                                              QStringLiteral("--date"),  QStringLiteral("2027-03-31")} +
+                                  classes.files;
     const QStringList floorArguments = QStringList{QString::fromLatin1(ReadAndDecodeOption)} + classes.files;
     double process = 0;
     double floor = 0;

@@ -23,8 +23,8 @@ void ClassesCsv::addClass(AppState& state)
                                         : outlookCsvRows(fncOutlook(state, reference, true), season);
     if (m_classes == 0)
         m_csv.addRow(QStringList{u"年度"_s, u"学年"_s, u"組"_s, u"担任"_s, u"学期"_s} + rows.constFirst());
-    const QStringList identity{QString::number(state.intYear), QString::number(state.intGrade), state.strClass,
-                               state.strTeacher, QString::number(season + 1)};
+    const QStringList identity{QString::number(state.intYear), QString::number(state.intGrade),
+                               state.strClass, state.strTeacher, QString::number(season + 1)};
     for (qsizetype row = 1; row < rows.size(); ++row)
         m_csv.addRow(identity + rows[row]);
     ++m_classes;

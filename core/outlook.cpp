@@ -142,7 +142,7 @@ Outlook fncOutlook(AppState& state, QDate date, bool timetableA)
 
 const std::array<QStringView, 6>& outlookHeadings()
 {
-    static const std::array<QStringView, 6> headings{u"計画", u"実施",     u"実施率",
+    static const std::array<QStringView, 6> headings{u"計画",   u"実施",       u"実施率",
                                                      u"見込み", u"見込み合計", u"見込み差"};
     return headings;
 }
@@ -177,7 +177,9 @@ QList<QStringList> outlookCsvRows(const Outlook& outlook, int season)
         QStringList fields{line.label.toString()};
         for (const OutlookStretch* stretch : shown) {
             const OutlookFigures& figures = stretch->rows.at(row);
-            const auto figure = [&fields](int units) { fields << fncCreditToStr(units) << csvMinutes(units); };
+            const auto figure = [&fields](int units) {
+                fields << fncCreditToStr(units) << csvMinutes(units);
+            };
             figure(figures.plan);
             figure(figures.held);
             fields << implementationRateText(figures.plan, figures.held);

@@ -26,7 +26,8 @@ void fillThreeColumns(TotalsTable& table, int firstColumn, const TotalsRecord& p
         const qint16 difference = checkedUnits(qint64{held} - planned);
         table.cell(row, firstColumn) = {fncCreditToStr(planned), FigureTone::Plain, planned};
         table.cell(row, firstColumn + 1) = {fncCreditToStr(held), FigureTone::Plain, held};
-        table.cell(row, firstColumn + 2) = {fncCreditToStr(difference), differenceTone(difference), difference};
+        table.cell(row, firstColumn + 2) = {fncCreditToStr(difference), differenceTone(difference),
+                                            difference};
         ++row;
     }
 }
@@ -152,7 +153,8 @@ QString foreignLanguageNote(int grade)
     for (std::size_t row = 0; row <= EnglishRow; ++row)
         subjects += standard.at(row).value_or(0);
     const int activity = standard.at(EnglishRow).value_or(0);
-    return QStringLiteral("%1年の標準時数は外国語活動を「英語」の行に入れるため、「教科小計」に外国語活動の時数が含まれます"
+    return QStringLiteral("%1年の標準時数は外国語活動を「英語」の行に入れるため、"
+                          "「教科小計」に外国語活動の時数が含まれます"
                           "（標準時数では教科小計%2＝各教科%3＋外国語活動%4）。"
                           "各教科の時数と比べるときは、教科小計から「英語」の時数を引いてください。")
         .arg(grade)

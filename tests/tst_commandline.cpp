@@ -78,8 +78,8 @@ void TestCommandLine::parse_data()
     QTest::newRow("nothing") << QStringList() << M::Window << QString() << QString() << -1;
     QTest::newRow("file") << QStringList{u"a.vl2"_s} << M::Window << u"a.vl2"_s << QString() << -1;
     QTest::newRow("qt options left to the window")
-        << QStringList{u"-platform"_s, u"xcb"_s, u"--reverse"_s, u"a.vl2"_s} << M::Window << u"a.vl2"_s << QString()
-        << -1;
+        << QStringList{u"-platform"_s, u"xcb"_s, u"--reverse"_s, u"a.vl2"_s} << M::Window << u"a.vl2"_s
+        << QString() << -1;
     QTest::newRow("pdf") << QStringList{u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"3"_s, u"a.vl2"_s} << M::Pdf
                          << u"a.vl2"_s << u"o.pdf"_s << 3;
     QTest::newRow("pdf, other order, =") << QStringList{u"a.vl2"_s, u"--report=8"_s, u"--pdf=o.pdf"_s}
@@ -100,8 +100,8 @@ void TestCommandLine::parse_data()
     bad("two class files", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"a.vl2"_s, u"b.vl2"_s});
     bad("unknown option", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"--paper"_s, u"a.vl2"_s});
     bad("unknown option for the window", {u"--paper"_s, u"a.vl2"_s});
-    bad("qt option with the pdf", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"-platform"_s, u"xcb"_s,
-                                   u"a.vl2"_s});
+    bad("qt option with the pdf",
+        {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"-platform"_s, u"xcb"_s, u"a.vl2"_s});
     bad("pdf and csv", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"--csv"_s, u"o.csv"_s, u"a.vl2"_s});
     bad("csv name missing", {u"a.vl2"_s, u"--csv"_s});
     bad("csv without class files", {u"--csv"_s, u"o.csv"_s});
@@ -120,11 +120,11 @@ void TestCommandLine::parseCsv_data()
     QTest::addColumn<CsvKind>("table");
     QTest::addColumn<int>("term");
     QTest::addColumn<QDate>("date");
-    QTest::newRow("totals of one class") << QStringList{u"--csv"_s, u"o.csv"_s, u"a.vl2"_s} << QStringList{u"a.vl2"_s}
-                                         << CsvKind::Totals << 0 << QDate();
+    QTest::newRow("totals of one class") << QStringList{u"--csv"_s, u"o.csv"_s, u"a.vl2"_s}
+                                         << QStringList{u"a.vl2"_s} << CsvKind::Totals << 0 << QDate();
     QTest::newRow("outlook of three classes")
-        << QStringList{u"a.vl2"_s, u"--csv=o.csv"_s, u"--table"_s, u"outlook"_s, u"b.vl2"_s, u"--term"_s, u"3"_s,
-                       u"--date=2026-12-09"_s, u"c.vl2"_s}
+        << QStringList{u"a.vl2"_s,  u"--csv=o.csv"_s, u"--table"_s,           u"outlook"_s, u"b.vl2"_s,
+                       u"--term"_s, u"3"_s,           u"--date=2026-12-09"_s, u"c.vl2"_s}
         << QStringList{u"a.vl2"_s, u"b.vl2"_s, u"c.vl2"_s} << CsvKind::Outlook << 3 << QDate(2026, 12, 9);
     QTest::newRow("a file with a dash after --")
         << QStringList{u"--csv"_s, u"o.csv"_s, u"--"_s, u"-a.vl2"_s, u"--help"_s}
@@ -165,7 +165,8 @@ void TestCommandLine::helpListsTheReports()
     QVERIFY(help.contains(u"--pdf OUT.pdf --report N FILE.vl2"_s));
     QVERIFY(help.contains(u"0  年間の時数集計表"_s));
     QVERIFY(help.contains(u"8  週間時間割計画表B"_s));
-    QVERIFY(help.contains(u"--csv OUT.csv [--table totals|outlook] [--term N] [--date YYYY-MM-DD] FILE.vl2"_s));
+    QVERIFY(
+        help.contains(u"--csv OUT.csv [--table totals|outlook] [--term N] [--date YYYY-MM-DD] FILE.vl2"_s));
 }
 
 void TestCommandLine::pdfOfEachKindOfFile_data()
@@ -255,7 +256,8 @@ void TestCommandLine::csvExportWithoutAnyClass()
     QCOMPARE(runCsvExport(command, err), 1);
     err.flush();
     QVERIFY2(messages.contains(u"missing.vl2」を開けませんでした。"_s), qPrintable(messages));
-    QVERIFY(messages.contains(u"「%1」を開けませんでした。\n「Lunaplan2002」のデータファイルではありません"_s.arg(foreign)));
+    QVERIFY(messages.contains(
+        u"「%1」を開けませんでした。\n「Lunaplan2002」のデータファイルではありません"_s.arg(foreign)));
     QVERIFY(messages.contains(u"CSV は書き出しませんでした"_s));
     QVERIFY(!QFile::exists(command.csvFile));
 
@@ -286,8 +288,8 @@ void TestCommandLine::programWritesCsvOfSeveralClasses()
     QFETCH(int, blockRows);
     QTemporaryDir dir;
     const QString out = dir.filePath(u"school.csv"_s);
-    QStringList arguments{u"--csv"_s, out, u"--table"_s, table, u"--term"_s, u"2"_s, u"--date"_s, u"2026-12-09"_s,
-                          sampleFile()};
+    QStringList arguments{u"--csv"_s, out,         u"--table"_s,    table,       u"--term"_s,
+                          u"2"_s,     u"--date"_s, u"2026-12-09"_s, sampleFile()};
     const QString damaged = copyWithYear(dir, "year", u"damaged.vl2"_s);
     if (withBadFile)
         arguments << damaged;

@@ -96,7 +96,8 @@ void TestOutlook::lastWeekOfTheYear_data()
     // The main window records Monday to Friday only.
     QTest::newRow("a Saturday school day adds nothing")
         << u"Saturdays"_s << friday << QList<int>{12, 12, 6, 6, 4, 64} << 4;
-    QTest::newRow("the last school day") << QString() << QDate(2027, 3, 18) << QList<int>{0, 0, 0, 0, 0, 0} << 0;
+    QTest::newRow("the last school day")
+        << QString() << QDate(2027, 3, 18) << QList<int>{0, 0, 0, 0, 0, 0} << 0;
     QTest::newRow("after the year") << QString() << QDate(2027, 4, 10) << QList<int>{0, 0, 0, 0, 0, 0} << 0;
 }
 
@@ -168,7 +169,7 @@ void TestOutlook::planRateAndTone()
     setPlan(*m_state, 3, TotalField::kokugo, 36);  // 12.0
     setPlan(*m_state, 3, TotalField::sannsuu, 45); // 15.0
     setPlan(*m_state, 2, TotalField::sannsuu, 30); // the year's plan of 算 is 75
-    registerDay(*m_state, QDate(2027, 3, 1));       // 24 units of 国 held
+    registerDay(*m_state, QDate(2027, 3, 1));      // 24 units of 国 held
     const Outlook outlook = fncOutlook(*m_state, QDate(2027, 3, 12), true);
 
     const OutlookFigures& kokugo = figures(outlook, Term3, Kokugo);
@@ -196,7 +197,8 @@ void TestOutlook::planRateAndTone()
 void TestOutlook::overflowIsRefused()
 {
     // 3,640 periods of length 9 hold 32,760 units of 国; twelve more do not fit.
-    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2027, 3, 1), QString(3640, u'国'), QString(3640, u'9')));
+    m_state->objDayHead->appendDay(
+        makeRecordedDay(QDate(2027, 3, 1), QString(3640, u'国'), QString(3640, u'9')));
     QVERIFY_THROWS_EXCEPTION(OverflowError, fncOutlook(*m_state, QDate(2027, 3, 12), true));
     const Outlook last = fncOutlook(*m_state, QDate(2027, 3, 18), true); // nothing to come: it fits
     QCOMPARE(figures(last, Term3, Kokugo).expectedTotal, 32760);
@@ -275,8 +277,9 @@ void TestOutlook::csvColumns()
                           u"学期･実施率"_s, u"学期･見込み"_s, u"学期･見込み(分)"_s, u"学期･見込み合計"_s,
                           u"学期･見込み合計(分)"_s, u"学期･見込み差"_s, u"学期･見込み差(分)"_s}));
     QCOMPARE(heading.at(12), u"年間･計画"_s);
-    QCOMPARE(rows.at(1).mid(0, 12), (QStringList{u"国語"_s, u"12.1"_s, u"555"_s, u"8.0"_s, u"360"_s, u"64.9%"_s,
-                                                 u"4.0"_s, u"180"_s, u"12.0"_s, u"540"_s, u"-0.1"_s, u"-15"_s}));
+    QCOMPARE(rows.at(1).mid(0, 12),
+             (QStringList{u"国語"_s, u"12.1"_s, u"555"_s, u"8.0"_s, u"360"_s, u"64.9%"_s, u"4.0"_s, u"180"_s,
+                          u"12.0"_s, u"540"_s, u"-0.1"_s, u"-15"_s}));
     // Every minutes column is its q.r text in minutes, and the subjects'
     // minutes add up to 教科小計 (the q.r texts do not: 8.0 + … is no sum).
     for (int column = 2; column < heading.size(); column += 1) {
@@ -299,7 +302,8 @@ void TestOutlook::csvColumns()
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, outlookCsvRows(outlook, 3));
 
     m_state->intGrade = 3;
-    const QStringList note = outlookCsvRows(fncOutlook(*m_state, QDate(2027, 3, 12), true), Term3).constLast();
+    const QStringList note =
+        outlookCsvRows(fncOutlook(*m_state, QDate(2027, 3, 12), true), Term3).constLast();
     QCOMPARE(note.at(0), u"注"_s);
     QCOMPARE(note.at(1), foreignLanguageNote(3));
 }

@@ -363,8 +363,8 @@ void TestTotalsTable::csvQuotesOnlyWhereNeeded()
     QCOMPARE(text.section(u"\r\n"_s, 0, 0),
              u"教科,学期･計画,学期･計画(分),学期･実績,学期･実績(分),学期･増減,学期･増減(分),"
              u"年間･計画,年間･計画(分),年間･実績,年間･実績(分),年間･増減,年間･増減(分)"_s);
-    QVERIFY(text.contains(
-        u"\r\n国語,\"a,b\",0,\"say \"\"hi\"\"\",0,\"two\r\nlines\",0,-1.2,0,,0,,0\r\n社会,"_s));
+    QVERIFY(
+        text.contains(u"\r\n国語,\"a,b\",0,\"say \"\"hi\"\"\",0,\"two\r\nlines\",0,-1.2,0,,0,,0\r\n社会,"_s));
     QCOMPARE(text.count(u"\r\n"_s), TotalsTable::RowCount + 1); // the quoted line break as well
     QVERIFY(!QString(text).remove(u"\r\n"_s).contains(u'\n'));
 }

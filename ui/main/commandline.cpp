@@ -54,10 +54,13 @@ CommandLine invalid(const QString& error)
 bool isQtOption(QStringView argument, bool& takesValue)
 {
     static constexpr std::array<QStringView, 17> withValue{
-        u"platform", u"platformpluginpath", u"platformtheme", u"plugin",   u"qmljsdebugger", u"qwindowgeometry",
-        u"qwindowicon", u"qwindowtitle",    u"display",       u"geometry", u"title",         u"name",
-        u"style",       u"stylesheet",      u"session",       u"visual",   u"fontengine"};
-    static constexpr std::array<QStringView, 5> alone{u"reverse", u"widgetcount", u"nograb", u"dograb", u"sync"};
+        u"platform",      u"platformpluginpath", u"platformtheme", u"plugin",
+        u"qmljsdebugger", u"qwindowgeometry",    u"qwindowicon",   u"qwindowtitle",
+        u"display",       u"geometry",           u"title",         u"name",
+        u"style",         u"stylesheet",         u"session",       u"visual",
+        u"fontengine"};
+    static constexpr std::array<QStringView, 5> alone{u"reverse", u"widgetcount", u"nograb", u"dograb",
+                                                      u"sync"};
     if (!argument.startsWith(u'-'))
         return false;
     const QStringView name = argument.startsWith(u"--") ? argument.mid(2) : argument.mid(1);
@@ -151,7 +154,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
         // "--pdf OUT" and "--pdf=OUT" alike.
         const auto option = std::find_if(ValueOptions.begin(), ValueOptions.end(), [&](const ValueOption& o) {
-            return argument == o.name || (argument.startsWith(o.name) && argument.mid(o.name.size()).startsWith(u'='));
+            return argument == o.name ||
+                   (argument.startsWith(o.name) && argument.mid(o.name.size()).startsWith(u'='));
         });
         if (option != ValueOptions.end()) {
             QString value;
@@ -176,7 +180,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
 
     const bool pdf = values.contains(u"--pdf") || values.contains(u"--report");
-    const bool csvOnly = values.contains(u"--table") || values.contains(u"--term") || values.contains(u"--date");
+    const bool csvOnly =
+        values.contains(u"--table") || values.contains(u"--term") || values.contains(u"--date");
     const bool csv = values.contains(u"--csv");
     if (!pdf && !csv && !csvOnly) {
         CommandLine command;
@@ -204,19 +209,20 @@ QStringList commandLineArguments(int argc, char* argv[])
 
 QString commandLineHelp()
 {
-    QString text = u"使い方:\n"
-                   u"  lunaplan [FILE.vl2]\n"
-                   u"      Lunaplan を開きます (ファイルを指定するとそのクラスを開きます)。\n"
-                   u"  lunaplan --pdf OUT.pdf --report N FILE.vl2\n"
-                   u"      ウィンドウを出さずに、FILE.vl2 の表 N を PDF ファイル OUT.pdf に書き出します。\n"
-                   u"  lunaplan --csv OUT.csv [--table totals|outlook] [--term N] [--date YYYY-MM-DD] FILE.vl2 …\n"
-                   u"      ウィンドウを出さずに、クラスごとの集計表 (totals、既定) または見通し (outlook) を\n"
-                   u"      一つの CSV ファイル OUT.csv に書き出します。--term は学期 (1～3、既定は基準日の学期)、\n"
-                   u"      --date は基準日 (既定は今日。年度の外の日は年度の最初か最後の日) です。\n"
-                   u"  lunaplan --help\n"
-                   u"      この説明を表示します。\n"
-                   u"\n"
-                   u"表の番号 N:\n"_s;
+    QString text =
+        u"使い方:\n"
+        u"  lunaplan [FILE.vl2]\n"
+        u"      Lunaplan を開きます (ファイルを指定するとそのクラスを開きます)。\n"
+        u"  lunaplan --pdf OUT.pdf --report N FILE.vl2\n"
+        u"      ウィンドウを出さずに、FILE.vl2 の表 N を PDF ファイル OUT.pdf に書き出します。\n"
+        u"  lunaplan --csv OUT.csv [--table totals|outlook] [--term N] [--date YYYY-MM-DD] FILE.vl2 …\n"
+        u"      ウィンドウを出さずに、クラスごとの集計表 (totals、既定) または見通し (outlook) を\n"
+        u"      一つの CSV ファイル OUT.csv に書き出します。--term は学期 (1～3、既定は基準日の学期)、\n"
+        u"      --date は基準日 (既定は今日。年度の外の日は年度の最初か最後の日) です。\n"
+        u"  lunaplan --help\n"
+        u"      この説明を表示します。\n"
+        u"\n"
+        u"表の番号 N:\n"_s;
     for (int index = 0; index < ReportCount; ++index)
         text += u"  %1  %2\n"_s.arg(index).arg(reportCaption(index));
     return text;

@@ -25,8 +25,8 @@ struct CommandLine {
     int report = -1;
     QString csvFile;
     CsvKind table = CsvKind::Totals;
-    int term = 0; // 1 to 3; 0 = the term of each class's reference date
-    QDate date;   // the reference date asked for; null = today
+    int term = 0;  // 1 to 3; 0 = the term of each class's reference date
+    QDate date;    // the reference date asked for; null = today
     QString error; // why the line is Invalid
 };
 
