@@ -1,6 +1,7 @@
 // Lunaplan: lesson planning and recording for the class teacher of one class.
 // "lunaplan FILE.vl2" opens that class year at start, as a file manager expects;
-// "lunaplan --help" lists the other options (reports as PDF without a window).
+// "lunaplan --help" lists the other options (reports as PDF, figures as CSV,
+// without a window).
 #include "ui/main/commandline.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/session.h"
@@ -17,7 +18,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     lunaplan::prepareApplication();
-    lunaplan::Session session(QApplication::arguments().value(1));
+    lunaplan::Session session(command.classFile);
     session.window().show();
     return QApplication::exec();
 }

@@ -6,7 +6,7 @@
 #include "reports/recordingprinter.h"
 #include "reports/reportprocedures.h"
 #include "storage/classfile.h"
-#include "storage/prompts.h"
+#include "storage/unattendedprompts.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -24,18 +24,9 @@ QString sampleYear()
     return QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
 }
 
-class SilentPrompts final : public Prompts {
-public:
-    void message(const QString&, const QString&, Icon) override {}
-    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
-    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-};
-
 void loadSample(AppState& state)
 {
-    SilentPrompts prompts;
+    UnattendedPrompts prompts;
     state.strFileName = sampleYear();
     subLoadFile(state, prompts);
 }

@@ -7,7 +7,7 @@
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
 #include "storage/cp932.h"
-#include "storage/prompts.h"
+#include "storage/unattendedprompts.h"
 #include "tests/support/classyearload.h"
 
 #include <benchmark/benchmark.h>
@@ -20,18 +20,6 @@
 using namespace lunaplan;
 
 namespace {
-
-class NoPrompts final : public Prompts {
-public:
-    void message(const QString& text, const QString&, Icon) override
-    {
-        throw std::runtime_error("unexpected message: " + text.toStdString());
-    }
-    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
-    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 QByteArray maximalFile()
 {
@@ -85,7 +73,7 @@ const QString& pathOf(bool maximal)
 AppState loaded(const QString& path)
 {
     AppState state;
-    NoPrompts prompts;
+    UnattendedPrompts prompts;
     state.strFileName = path;
     subLoadFile(state, prompts);
     return state;
@@ -112,7 +100,7 @@ void BM_OpenFile(benchmark::State& bench, bool maximal)
 {
     const QString& path = pathOf(maximal);
     AppState state = loaded(path);
-    NoPrompts prompts;
+    UnattendedPrompts prompts;
     for (auto _ : bench) {
         state.strFileName = path;
         subLoadFile(state, prompts);
@@ -167,7 +155,7 @@ void BM_Save(benchmark::State& bench, bool maximal)
     AppState state = loaded(pathOf(maximal));
     QTemporaryDir dir;
     state.strFileName = dir.filePath(QStringLiteral("saved.vl2"));
-    NoPrompts prompts;
+    UnattendedPrompts prompts;
     for (auto _ : bench)
         subSaveFile(state, prompts);
 }
@@ -183,7 +171,7 @@ void BM_RandomWork(benchmark::State& bench)
     constexpr int StepsPerRun = 2000;
     QTemporaryDir dir;
     const QString fileName = dir.filePath(QStringLiteral("work.vl2"));
-    NoPrompts prompts;
+    UnattendedPrompts prompts;
     quint32 seed = 0;
     double steps = 0, registrations = 0, withdrawals = 0, planChanges = 0, saves = 0, reopenings = 0;
     for (auto _ : bench) {

@@ -1,8 +1,10 @@
 #include "core/totalstable.h"
 
 #include "core/appstate.h"
+#include "core/csvtable.h"
 #include "core/units.h"
 #include "core/velayeartotal.h"
+#include "core/yearplan.h"
 
 #include <stdexcept>
 
@@ -13,13 +15,6 @@ namespace {
 constexpr int TermPlanColumn = 1;
 constexpr int YearPlanColumn = 4;
 
-FigureTone toneOf(qint16 difference)
-{
-    if (difference < 0)
-        return FigureTone::Negative;
-    return difference > 0 ? FigureTone::Positive : FigureTone::Plain;
-}
-
 // Plan, actual and their difference in three columns from firstColumn on.
 void fillThreeColumns(TotalsTable& table, int firstColumn, const TotalsRecord& plan,
                       const TotalsRecord& actual)
@@ -29,24 +24,22 @@ void fillThreeColumns(TotalsTable& table, int firstColumn, const TotalsRecord& p
         const qint16 planned = plan.value(line.field);
         const qint16 held = actual.value(line.field);
         const qint16 difference = checkedUnits(qint64{held} - planned);
-        table.cell(row, firstColumn) = {fncCreditToStr(planned), FigureTone::Plain};
-        table.cell(row, firstColumn + 1) = {fncCreditToStr(held), FigureTone::Plain};
-        table.cell(row, firstColumn + 2) = {fncCreditToStr(difference), toneOf(difference)};
+        table.cell(row, firstColumn) = {fncCreditToStr(planned), FigureTone::Plain, planned};
+        table.cell(row, firstColumn + 1) = {fncCreditToStr(held), FigureTone::Plain, held};
+        table.cell(row, firstColumn + 2) = {fncCreditToStr(difference), differenceTone(difference),
+                                            difference};
         ++row;
     }
 }
 
-// A CSV field as RFC 4180 writes it.
-QString csvField(const QString& text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
 } // namespace
+
+FigureTone differenceTone(int difference)
+{
+    if (difference < 0)
+        return FigureTone::Negative;
+    return difference > 0 ? FigureTone::Positive : FigureTone::Plain;
+}
 
 const std::array<TotalsTableRow, 23>& totalsTableRows()
 {
@@ -113,23 +106,61 @@ TotalsTable fncTotalsTable(AppState& state, int season)
     const VelaSeasonTotal* heldTerm = state.objYearResult->season(season + 1);
 
     TotalsTable table;
+    table.setNote(foreignLanguageNote(state.intGrade));
     fillThreeColumns(table, TermPlanColumn, planTerm ? *planTerm : none, heldTerm ? *heldTerm : none);
     fillThreeColumns(table, YearPlanColumn, plan ? *plan : none, *state.objYearResult);
     return table;
 }
 
+QString minutesHeading(QStringView heading)
+{
+    return heading + u"(分)";
+}
+
+QList<QStringList> totalsTableCsvRows(const TotalsTable& table)
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < TotalsTable::RowCount; ++row) {
+        QStringList fields{table.cell(row, 0).text};
+        for (int column = 1; column < TotalsTable::ColumnCount; ++column) {
+            const TotalsTable::Cell& cell = table.cell(row, column);
+            fields << cell.text << (row == 0 ? minutesHeading(cell.text) : csvMinutes(cell.units));
+        }
+        rows.append(fields);
+    }
+    if (!table.note().isEmpty())
+        rows.append({QStringLiteral("注"), table.note()});
+    return rows;
+}
+
 QByteArray fncTotalsTableCsv(const TotalsTable& table)
 {
-    QString text;
-    for (int row = 0; row < TotalsTable::RowCount; ++row) {
-        for (int column = 0; column < TotalsTable::ColumnCount; ++column) {
-            if (column > 0)
-                text += u',';
-            text += csvField(table.cell(row, column).text);
-        }
-        text += QStringLiteral("\r\n");
-    }
-    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+    CsvTable csv;
+    for (const QStringList& row : totalsTableCsvRows(table))
+        csv.addRow(row);
+    return csv.toBytes();
+}
+
+QString foreignLanguageNote(int grade)
+{
+    if (grade != 3 && grade != 4)
+        return {};
+    // The standard's 教科小計 with and without the 英語 row, from the
+    // standard hours the plan page fills in.
+    const auto standard = standardAnnualLessons(grade);
+    constexpr std::size_t EnglishRow = 10;
+    int subjects = 0;
+    for (std::size_t row = 0; row <= EnglishRow; ++row)
+        subjects += standard.at(row).value_or(0);
+    const int activity = standard.at(EnglishRow).value_or(0);
+    return QStringLiteral("%1年の標準時数は外国語活動を「英語」の行に入れるため、"
+                          "「教科小計」に外国語活動の時数が含まれます"
+                          "（標準時数では教科小計%2＝各教科%3＋外国語活動%4）。"
+                          "各教科の時数と比べるときは、教科小計から「英語」の時数を引いてください。")
+        .arg(grade)
+        .arg(subjects)
+        .arg(subjects - activity)
+        .arg(activity);
 }
 
 } // namespace lunaplan

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
@@ -17,6 +19,9 @@ class AppState;
 // How a figure of the totals table is coloured: black, red for a negative
 // difference, blue for a positive one.
 enum class FigureTone { Plain, Negative, Positive };
+
+// The tone of a difference from the plan.
+FigureTone differenceTone(int difference);
 
 // A row of the totals table below its heading row: the row heading and the
 // totals field it shows.
@@ -48,6 +53,7 @@ public:
     struct Cell {
         QString text;
         FigureTone tone = FigureTone::Plain;
+        int units = 0; // the figure of a cell below the headings, as counted
     };
 
     // The headings, every figure cell empty.
@@ -56,21 +62,40 @@ public:
     const Cell& cell(int row, int column) const { return m_cells.at(index(row)).at(index(column)); }
     Cell& cell(int row, int column) { return m_cells.at(index(row)).at(index(column)); }
 
+    // What a reader of the figures must know about them (foreignLanguageNote);
+    // empty when nothing.
+    const QString& note() const { return m_note; }
+    void setNote(const QString& note) { m_note = note; }
+
 private:
     static std::size_t index(int i) { return static_cast<std::size_t>(i); }
 
     std::array<std::array<Cell, ColumnCount>, RowCount> m_cells;
+    QString m_note;
 };
 
 // Recomputes the actual hours from the held recorded days (assignResultTerms)
-// and builds the table for term season (0 to 2). A plan without terms counts
-// as zeros. Throws OverflowError when a difference does not fit 16 bits and
-// std::out_of_range for a season outside 0 to 2.
+// and builds the table for term season (0 to 2), with the note of the class's
+// grade (foreignLanguageNote). A plan without terms counts as zeros. Throws
+// OverflowError when a difference does not fit 16 bits and std::out_of_range
+// for a season outside 0 to 2.
 TotalsTable fncTotalsTable(AppState& state, int season);
 
-// The table as CSV, headings included: UTF-8 with a byte-order mark, CR LF
-// after every row, a field quoted only when it holds a comma, a quote or a
-// line break (a quote inside doubled).
+// The rows of the table's CSV: the heading row, then one row per subject.
+// Every figure column is followed by the same figure in minutes (csvMinutes),
+// headed by its heading and "(分)", so that a spreadsheet adds the figures
+// exactly. A note follows as a last row "注", note.
+QList<QStringList> totalsTableCsvRows(const TotalsTable& table);
+
+// The table as CSV (CsvTable): the rows above.
 QByteArray fncTotalsTableCsv(const TotalsTable& table);
+
+// The heading of the minutes column beside a figure column.
+QString minutesHeading(QStringView heading);
+
+// What the school office must know about the 教科小計 of grades 3 and 4: the
+// standard hours put 外国語活動, which is no subject (教科), in the 英語 row,
+// which is counted in 教科小計. Empty for the other grades.
+QString foreignLanguageNote(int grade);
 
 } // namespace lunaplan

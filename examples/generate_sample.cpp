@@ -8,10 +8,11 @@
 #include "core/errors.h"
 #include "core/nationalholidays.h"
 #include "storage/classfile.h"
-#include "storage/prompts.h"
+#include "storage/unattendedprompts.h"
 
 #include <QDate>
 #include <QString>
+#include <QTextStream>
 
 #include <cstdio>
 #include <map>
@@ -21,19 +22,6 @@ using namespace lunaplan;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A program without windows: messages go to the terminal, questions are not expected.
-class ConsolePrompts final : public Prompts {
-public:
-    void message(const QString& text, const QString& title, Icon) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
-    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 constexpr int Year = 2026;
 constexpr int Grade = 3;
@@ -189,9 +177,11 @@ int main(int argc, char** argv)
     registerDays(state);
 
     state.strFileName = QString::fromLocal8Bit(argv[1]);
-    ConsolePrompts prompts;
+    QTextStream messages(stderr);
+    UnattendedPrompts prompts(&messages);
     try {
-        subSaveFile(state, prompts);
+        if (!subSaveFile(state, prompts))
+            return 1;
     } catch (const LunaError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.description()));
         return 1;

@@ -15,7 +15,19 @@
 using namespace lunaplan;
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(lunaplan::CsvKind)
+
 namespace {
+
+// The program run as from a terminal without a display.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    return environment;
+}
 
 QString sampleFile()
 {
@@ -46,12 +58,19 @@ class TestCommandLine : public QObject {
 private Q_SLOTS:
     void parse_data();
     void parse();
+    void parseCsv_data();
+    void parseCsv();
     void helpListsTheReports();
     void pdfOfEachKindOfFile_data();
     void pdfOfEachKindOfFile();
     void programWritesPdfWithoutDisplay();
     void programRefusesWhatItWouldDestroy_data();
     void programRefusesWhatItWouldDestroy();
+    void csvExportWithoutAnyClass();
+    void programWritesCsvOfSeveralClasses_data();
+    void programWritesCsvOfSeveralClasses();
+    void programRefusesUnknownOptions_data();
+    void programRefusesUnknownOptions();
 };
 
 void TestCommandLine::parse_data()
@@ -64,8 +83,9 @@ void TestCommandLine::parse_data()
     using M = CommandLine::Mode;
     QTest::newRow("nothing") << QStringList() << M::Window << QString() << QString() << -1;
     QTest::newRow("file") << QStringList{u"a.vl2"_s} << M::Window << u"a.vl2"_s << QString() << -1;
-    QTest::newRow("qt option left to the window")
-        << QStringList{u"-platform"_s, u"xcb"_s} << M::Window << u"-platform"_s << QString() << -1;
+    QTest::newRow("qt options left to the window")
+        << QStringList{u"-platform"_s, u"xcb"_s, u"--reverse"_s, u"a.vl2"_s} << M::Window << u"a.vl2"_s
+        << QString() << -1;
     QTest::newRow("pdf") << QStringList{u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"3"_s, u"a.vl2"_s} << M::Pdf
                          << u"a.vl2"_s << u"o.pdf"_s << 3;
     QTest::newRow("pdf, other order, =") << QStringList{u"a.vl2"_s, u"--report=8"_s, u"--pdf=o.pdf"_s}
@@ -85,6 +105,50 @@ void TestCommandLine::parse_data()
     bad("class file missing", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s});
     bad("two class files", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"a.vl2"_s, u"b.vl2"_s});
     bad("unknown option", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"--paper"_s, u"a.vl2"_s});
+    bad("unknown option for the window", {u"--paper"_s, u"a.vl2"_s});
+    bad("qt option with the pdf",
+        {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"-platform"_s, u"xcb"_s, u"a.vl2"_s});
+    bad("pdf and csv", {u"--pdf"_s, u"o.pdf"_s, u"--report"_s, u"1"_s, u"--csv"_s, u"o.csv"_s, u"a.vl2"_s});
+    bad("csv name missing", {u"a.vl2"_s, u"--csv"_s});
+    bad("csv without class files", {u"--csv"_s, u"o.csv"_s});
+    bad("table unknown", {u"--csv"_s, u"o.csv"_s, u"--table"_s, u"plan"_s, u"a.vl2"_s});
+    bad("term 4", {u"--csv"_s, u"o.csv"_s, u"--term"_s, u"4"_s, u"a.vl2"_s});
+    bad("term 0", {u"--csv"_s, u"o.csv"_s, u"--term=0"_s, u"a.vl2"_s});
+    bad("date not a date", {u"--csv"_s, u"o.csv"_s, u"--date"_s, u"2026-02-30"_s, u"a.vl2"_s});
+    bad("date in another form", {u"--csv"_s, u"o.csv"_s, u"--date"_s, u"2026/12/09"_s, u"a.vl2"_s});
+    bad("term without csv", {u"--term"_s, u"2"_s, u"a.vl2"_s});
+}
+
+void TestCommandLine::parseCsv_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("classFiles");
+    QTest::addColumn<CsvKind>("table");
+    QTest::addColumn<int>("term");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("totals of one class") << QStringList{u"--csv"_s, u"o.csv"_s, u"a.vl2"_s}
+                                         << QStringList{u"a.vl2"_s} << CsvKind::Totals << 0 << QDate();
+    QTest::newRow("outlook of three classes")
+        << QStringList{u"a.vl2"_s,  u"--csv=o.csv"_s, u"--table"_s,           u"outlook"_s, u"b.vl2"_s,
+                       u"--term"_s, u"3"_s,           u"--date=2026-12-09"_s, u"c.vl2"_s}
+        << QStringList{u"a.vl2"_s, u"b.vl2"_s, u"c.vl2"_s} << CsvKind::Outlook << 3 << QDate(2026, 12, 9);
+    QTest::newRow("a file with a dash after --")
+        << QStringList{u"--csv"_s, u"o.csv"_s, u"--"_s, u"-a.vl2"_s, u"--help"_s}
+        << QStringList{u"-a.vl2"_s, u"--help"_s} << CsvKind::Totals << 0 << QDate();
+    QTest::newRow("totals named") << QStringList{u"--table=totals"_s, u"--csv"_s, u"o.csv"_s, u"a.vl2"_s}
+                                  << QStringList{u"a.vl2"_s} << CsvKind::Totals << 0 << QDate();
+}
+
+void TestCommandLine::parseCsv()
+{
+    QFETCH(QStringList, arguments);
+    const CommandLine command = parseCommandLine(arguments);
+    QCOMPARE(command.mode, CommandLine::Mode::Csv);
+    QCOMPARE(command.csvFile, u"o.csv"_s);
+    QTEST(command.classFiles, "classFiles");
+    QTEST(command.table, "table");
+    QTEST(command.term, "term");
+    QTEST(command.date, "date");
 }
 
 void TestCommandLine::parse()
@@ -107,6 +171,8 @@ void TestCommandLine::helpListsTheReports()
     QVERIFY(help.contains(u"--pdf OUT.pdf --report N FILE.vl2"_s));
     QVERIFY(help.contains(u"0  年間の時数集計表"_s));
     QVERIFY(help.contains(u"8  週間時間割計画表B"_s));
+    QVERIFY(
+        help.contains(u"--csv OUT.csv [--table totals|outlook] [--term N] [--date YYYY-MM-DD] FILE.vl2"_s));
 }
 
 void TestCommandLine::pdfOfEachKindOfFile_data()
@@ -165,12 +231,8 @@ void TestCommandLine::programWritesPdfWithoutDisplay()
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(u"week.pdf"_s);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"DISPLAY"_s);
-    environment.remove(u"WAYLAND_DISPLAY"_s);
-    environment.remove(u"QT_QPA_PLATFORM"_s);
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(withoutDisplay());
     program.start(QStringLiteral(LUNAPLAN_PROGRAM), {u"--pdf"_s, out, u"--report"_s, u"7"_s, sampleFile()});
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -239,6 +301,121 @@ void TestCommandLine::programRefusesWhatItWouldDestroy()
     QVERIFY(S_ISFIFO(fifo.st_mode));
     QVERIFY(QDir(dir.filePath(u"folder"_s)).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+}
+
+void TestCommandLine::csvExportWithoutAnyClass()
+{
+    QTemporaryDir dir;
+    CommandLine command;
+    command.mode = CommandLine::Mode::Csv;
+    command.csvFile = dir.filePath(u"out.csv"_s);
+    const QString foreign = dir.filePath(u"foreign.vl2"_s);
+    QFile foreignFile(foreign);
+    QVERIFY(foreignFile.open(QIODevice::WriteOnly));
+    foreignFile.write("hello\r\n");
+    foreignFile.close();
+    command.classFiles = {dir.filePath(u"missing.vl2"_s), foreign};
+    QString messages;
+    QTextStream err(&messages);
+    QCOMPARE(runCsvExport(command, err), 1);
+    err.flush();
+    QVERIFY2(messages.contains(u"missing.vl2」を開けませんでした。"_s), qPrintable(messages));
+    QVERIFY(messages.contains(
+        u"「%1」を開けませんでした。\n「Lunaplan2002」のデータファイルではありません"_s.arg(foreign)));
+    QVERIFY(messages.contains(u"CSV は書き出しませんでした"_s));
+    QVERIFY(!QFile::exists(command.csvFile));
+
+    command.classFiles = {sampleFile()};
+    command.csvFile = dir.filePath(u"no-such-folder/out.csv"_s);
+    messages.clear();
+    QCOMPARE(runCsvExport(command, err), 1);
+    err.flush();
+    QVERIFY2(messages.contains(u"CSV を書き出せませんでした。"_s), qPrintable(messages));
+}
+
+void TestCommandLine::programWritesCsvOfSeveralClasses_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<bool>("withBadFile");
+    QTest::addColumn<int>("blockRows"); // rows of one class below the heading
+    // 23 subjects and the note; the outlook adds 基準日, two day counts and
+    // the sample's 未登録の授業日 up to 9 December (its withdrawn days).
+    QTest::newRow("totals") << u"totals"_s << false << 24;
+    QTest::newRow("totals, a bad file among good ones") << u"totals"_s << true << 24;
+    QTest::newRow("outlook, a bad file among good ones") << u"outlook"_s << true << -1;
+}
+
+void TestCommandLine::programWritesCsvOfSeveralClasses()
+{
+    QFETCH(QString, table);
+    QFETCH(bool, withBadFile);
+    QFETCH(int, blockRows);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"school.csv"_s);
+    QStringList arguments{u"--csv"_s, out,         u"--table"_s,    table,       u"--term"_s,
+                          u"2"_s,     u"--date"_s, u"2026-12-09"_s, sampleFile()};
+    const QString damaged = copyWithYear(dir, "year", u"damaged.vl2"_s);
+    if (withBadFile)
+        arguments << damaged;
+    arguments << sampleFile();
+    QProcess program;
+    program.setProcessEnvironment(withoutDisplay());
+    program.start(QStringLiteral(LUNAPLAN_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(60000));
+    const QString messages = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), withBadFile ? 1 : 0);
+    QCOMPARE(messages.contains(u"「%1」を開けませんでした。"_s.arg(damaged)), withBadFile);
+
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QStringList lines = QString::fromUtf8(bytes.mid(3)).split(u"\r\n"_s);
+    QVERIFY(lines.takeLast().isEmpty());
+    QVERIFY(lines.constFirst().startsWith(u"年度,学年,組,担任,学期,教科,学期･計画,学期･計画(分),"_s));
+    if (blockRows < 0)
+        blockRows = static_cast<int>(lines.size() - 1) / 2;
+    QCOMPARE(lines.size(), 1 + 2 * blockRows);
+    for (qsizetype row = 1; row < lines.size(); ++row)
+        QVERIFY2(lines[row].startsWith(u"2026,3,2,森山　葵,2,"_s), qPrintable(lines[row]));
+    // Both blocks alike, each with its subjects and its note.
+    QCOMPARE(lines.mid(1, blockRows), lines.mid(1 + blockRows, blockRows));
+    QVERIFY(lines[1].startsWith(u"2026,3,2,森山　葵,2,国語,98.0,4410,"_s));
+    QVERIFY(lines[blockRows].contains(u",注,3年の標準時数は"_s) || table == u"outlook"_s);
+    QCOMPARE(lines.filter(u",注,"_s).size(), 2);
+    if (table == u"outlook"_s) {
+        QCOMPARE(lines.filter(u",基準日,2026-12-09"_s).size(), 2);
+        QCOMPARE(lines.filter(u",残り授業日数(学期),"_s).size(), 2);
+    }
+}
+
+void TestCommandLine::programRefusesUnknownOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("offscreen");
+    QTest::newRow("window, no display") << QStringList{u"--paper"_s, sampleFile()} << false;
+    QTest::newRow("window, offscreen") << QStringList{u"--paper"_s} << true;
+    QTest::newRow("one dash") << QStringList{u"-x"_s} << false;
+    QTest::newRow("csv") << QStringList{u"--csv"_s, u"o.csv"_s, u"--paper"_s, sampleFile()} << false;
+}
+
+void TestCommandLine::programRefusesUnknownOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, offscreen);
+    QProcessEnvironment environment = withoutDisplay();
+    if (offscreen)
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(LUNAPLAN_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 2);
+    const QString messages = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(messages.startsWith(u"知らないオプションです: "_s), qPrintable(messages));
+    QVERIFY(messages.contains(commandLineHelp()));
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -124,6 +124,9 @@ private Q_SLOTS:
     void seasonForDate_data();
     void seasonForDate();
     void csvQuotesOnlyWhereNeeded();
+    void csvMinutesAddUpWhereTextsDoNot();
+    void noteForGrades3And4_data();
+    void noteForGrades3And4();
 
     // The window.
     void arrangement();
@@ -361,10 +364,61 @@ void TestTotalsTable::csvQuotesOnlyWhereNeeded()
     const QString text = QString::fromUtf8(csv.mid(3));
     QVERIFY(text.endsWith(u"\r\n"_s));
     QCOMPARE(text.section(u"\r\n"_s, 0, 0),
-             u"教科,学期･計画,学期･実績,学期･増減,年間･計画,年間･実績,年間･増減"_s);
-    QVERIFY(text.contains(u"\r\n国語,\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",-1.2,,\r\n社会,"_s));
+             u"教科,学期･計画,学期･計画(分),学期･実績,学期･実績(分),学期･増減,学期･増減(分),"
+             u"年間･計画,年間･計画(分),年間･実績,年間･実績(分),年間･増減,年間･増減(分)"_s);
+    QVERIFY(
+        text.contains(u"\r\n国語,\"a,b\",0,\"say \"\"hi\"\"\",0,\"two\r\nlines\",0,-1.2,0,,0,,0\r\n社会,"_s));
     QCOMPARE(text.count(u"\r\n"_s), TotalsTable::RowCount + 1); // the quoted line break as well
     QVERIFY(!QString(text).remove(u"\r\n"_s).contains(u'\n'));
+}
+
+// The issue a spreadsheet has with the q.r texts: 94.2 + 95.1 + 55.0 is
+// 244.3 as decimals, but the hours are 245.0. The minutes add up.
+void TestTotalsTable::csvMinutesAddUpWhereTextsDoNot()
+{
+    setTermPlan(*m_state, 1, TotalField::kokugo, 284);
+    setTermPlan(*m_state, 2, TotalField::kokugo, 286);
+    setTermPlan(*m_state, 3, TotalField::kokugo, 165);
+    int minutes = 0;
+    QStringList texts;
+    QStringList year;
+    for (int season = 0; season < 3; ++season) {
+        const QStringList row = totalsTableCsvRows(fncTotalsTable(*m_state, season)).at(Kokugo);
+        texts << row.at(1);
+        minutes += row.at(2).toInt();
+        year = row.mid(7, 2);
+    }
+    QCOMPARE(texts, (QStringList{u"94.2"_s, u"95.1"_s, u"55.0"_s}));
+    QCOMPARE(year, (QStringList{u"245.0"_s, u"11025"_s}));
+    QCOMPARE(minutes, 11025);
+    QCOMPARE(minutes, 245 * 45);
+}
+
+void TestTotalsTable::noteForGrades3And4_data()
+{
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<QString>("figures");
+    QTest::newRow("grade 2") << 2 << QString();
+    QTest::newRow("grade 3") << 3 << u"教科小計840＝各教科805＋外国語活動35"_s;
+    QTest::newRow("grade 4") << 4 << u"教科小計875＝各教科840＋外国語活動35"_s;
+    QTest::newRow("grade 5") << 5 << QString();
+}
+
+void TestTotalsTable::noteForGrades3And4()
+{
+    QFETCH(int, grade);
+    QFETCH(QString, figures);
+    m_state->intGrade = static_cast<qint16>(grade);
+    const QList<QStringList> rows = totalsTableCsvRows(fncTotalsTable(*m_state, 0));
+    QCOMPARE(foreignLanguageNote(grade).isEmpty(), figures.isEmpty());
+    QVERIFY(foreignLanguageNote(grade).contains(figures));
+    if (figures.isEmpty()) {
+        QCOMPARE(rows.size(), TotalsTable::RowCount);
+        return;
+    }
+    QCOMPARE(rows.size(), TotalsTable::RowCount + 1);
+    QCOMPARE(rows.constLast(), (QStringList{u"注"_s, foreignLanguageNote(grade)}));
+    QVERIFY(rows.constLast().at(1).contains(u"外国語活動を「英語」の行"_s));
 }
 
 void TestTotalsTable::arrangement()
@@ -553,14 +607,33 @@ void TestTotalsTable::csvOfTheSampleYear()
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     QStringList lines = QString::fromUtf8(bytes.mid(3)).split(u"\r\n"_s);
-    QCOMPARE(lines.size(), 25);
+    QCOMPARE(lines.size(), 26);
     QVERIFY(lines.takeLast().isEmpty());
-    for (int row = 0; row < 24; ++row)
-        QCOMPARE(lines[row].split(u','), gridRowTexts(*w.gridTimeTable(), row));
-    QCOMPARE(lines[0], u"教科,学期･計画,学期･実績,学期･増減,年間･計画,年間･実績,年間･増減"_s);
-    QVERIFY(lines[Kokugo].startsWith(u"国語,98.0,"_s)); // term 2's plan: 40 per cent of 245
+    QVERIFY(lines.takeLast().startsWith(u"注,3年の標準時数は"_s)); // grade 3
+    // The texts as shown, each followed by its minutes; the subjects' minutes
+    // add up to 教科小計 in every column.
+    QList<int> subjects(TotalsTable::ColumnCount * 2 - 1);
+    for (int row = 0; row < 24; ++row) {
+        const QStringList fields = lines[row].split(u',');
+        QCOMPARE(fields.size(), 13);
+        QStringList shown{fields[0]};
+        for (int column = 1; column < 13; column += 2) {
+            shown << fields[column];
+            if (row == 0) {
+                QCOMPARE(fields[column + 1], fields[column] + u"(分)"_s);
+                continue;
+            }
+            QCOMPARE(fields[column + 1].toInt(), fncStrToCredit(fields[column]) * 15);
+            if (row <= 11)
+                subjects[column + 1] += fields[column + 1].toInt();
+            else if (row == 12)
+                QCOMPARE(fields[column + 1].toInt(), subjects[column + 1]);
+        }
+        QCOMPARE(shown, gridRowTexts(*w.gridTimeTable(), row));
+    }
+    QVERIFY(lines[Kokugo].startsWith(u"国語,98.0,4410,"_s)); // term 2's plan: 40 per cent of 245
     QVERIFY(lines[SouJisuu].startsWith(u"総時数,"_s));
-    QVERIFY(lines[SouJisuu].contains(u",980.0,"_s));
+    QVERIFY(lines[SouJisuu].contains(u",980.0,44100,"_s));
 }
 
 void TestTotalsTable::csvSaveCancelledOrFailing()

@@ -5,35 +5,24 @@
 #include "reports/pdfexport.h"
 #include "reports/reportprocedures.h"
 #include "storage/classfile.h"
-#include "storage/prompts.h"
+#include "storage/unattendedprompts.h"
+
+#include "storage/atomicfile.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <algorithm>
+#include <array>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
 namespace lunaplan {
 
 namespace {
-
-// Messages of the file procedures go to the terminal; nothing is asked.
-class StreamPrompts final : public Prompts {
-public:
-    explicit StreamPrompts(QTextStream& stream)
-        : m_stream(stream)
-    {}
-    void message(const QString& text, const QString&, Icon) override { m_stream << text << '\n'; }
-    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
-    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-
-private:
-    QTextStream& m_stream;
-};
 
 CommandLine invalid(const QString& error)
 {
@@ -43,76 +32,155 @@ CommandLine invalid(const QString& error)
     return command;
 }
 
+// The options of Qt's application object, which the window takes out of the
+// line itself: those followed by a value, and those standing alone. Qt also
+// reads them with two dashes.
+bool isQtOption(QStringView argument, bool& takesValue)
+{
+    static constexpr std::array<QStringView, 17> withValue{
+        u"platform",      u"platformpluginpath", u"platformtheme", u"plugin",
+        u"qmljsdebugger", u"qwindowgeometry",    u"qwindowicon",   u"qwindowtitle",
+        u"display",       u"geometry",           u"title",         u"name",
+        u"style",         u"stylesheet",         u"session",       u"visual",
+        u"fontengine"};
+    static constexpr std::array<QStringView, 5> alone{u"reverse", u"widgetcount", u"nograb", u"dograb",
+                                                      u"sync"};
+    if (!argument.startsWith(u'-'))
+        return false;
+    const QStringView name = argument.startsWith(u"--") ? argument.mid(2) : argument.mid(1);
+    takesValue = std::find(withValue.begin(), withValue.end(), name) != withValue.end();
+    return takesValue || std::find(alone.begin(), alone.end(), name) != alone.end();
+}
+
+// The program's options that take a value, and the message when it is missing.
+struct ValueOption {
+    QStringView name;
+    QStringView missing;
+};
+constexpr std::array<ValueOption, 6> ValueOptions{{
+    {u"--pdf", u"--pdf には書き出す PDF ファイルの名前が要ります。"},
+    {u"--report", u"--report には表の番号 (0～8) が要ります。"},
+    {u"--csv", u"--csv には書き出す CSV ファイルの名前が要ります。"},
+    {u"--table", u"--table には totals か outlook を指定してください。"},
+    {u"--term", u"--term には学期の番号 (1～3) が要ります。"},
+    {u"--date", u"--date には基準日 (YYYY-MM-DD) が要ります。"},
+}};
+
+CommandLine pdfCommand(const std::map<QStringView, QString>& values, const QStringList& files)
+{
+    CommandLine command;
+    const auto pdf = values.find(u"--pdf");
+    const auto report = values.find(u"--report");
+    if (pdf == values.end())
+        return invalid(u"--report は --pdf と一緒に使います。"_s);
+    if (report == values.end())
+        return invalid(u"--pdf には --report で表の番号 (0～8) を指定してください。"_s);
+    bool ok = false;
+    command.report = report->second.toInt(&ok);
+    if (!ok || command.report < 0 || command.report >= ReportCount)
+        return invalid(u"表の番号は 0 から 8 までです: %1"_s.arg(report->second));
+    if (files.isEmpty())
+        return invalid(u"--pdf にはクラスのファイル (.vl2) を指定してください。"_s);
+    if (files.size() > 1)
+        return invalid(u"クラスのファイルは一つだけ指定してください。"_s);
+    command.mode = CommandLine::Mode::Pdf;
+    command.pdfFile = pdf->second;
+    command.classFile = files.constFirst();
+    return command;
+}
+
+CommandLine csvCommand(const std::map<QStringView, QString>& values, const QStringList& files)
+{
+    CommandLine command;
+    if (const auto table = values.find(u"--table"); table != values.end()) {
+        if (table->second == u"outlook"_s)
+            command.table = CsvKind::Outlook;
+        else if (table->second != u"totals"_s)
+            return invalid(u"--table には totals か outlook を指定してください: %1"_s.arg(table->second));
+    }
+    if (const auto term = values.find(u"--term"); term != values.end()) {
+        bool ok = false;
+        command.term = term->second.toInt(&ok);
+        if (!ok || command.term < 1 || command.term > 3)
+            return invalid(u"学期は 1 から 3 までです: %1"_s.arg(term->second));
+    }
+    if (const auto date = values.find(u"--date"); date != values.end()) {
+        static const QRegularExpression pattern(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
+        command.date = QDate::fromString(date->second, Qt::ISODate);
+        if (!pattern.match(date->second).hasMatch() || !command.date.isValid())
+            return invalid(u"基準日は YYYY-MM-DD の形の日付です: %1"_s.arg(date->second));
+    }
+    if (files.isEmpty())
+        return invalid(u"--csv にはクラスのファイル (.vl2) を指定してください。"_s);
+    command.mode = CommandLine::Mode::Csv;
+    command.csvFile = values.at(u"--csv");
+    command.classFiles = files;
+    return command;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
-    CommandLine command;
-    // Without an option of its own the line belongs to the window, whose
-    // application object takes Qt's options (-platform …) out of it.
-    const auto isOwnOption = [](const QString& argument) {
-        return argument == u"--help"_s || argument == u"-h"_s || argument == u"--pdf"_s ||
-               argument.startsWith(u"--pdf="_s) || argument == u"--report"_s ||
-               argument.startsWith(u"--report="_s);
-    };
-    if (std::none_of(arguments.begin(), arguments.end(), isOwnOption)) {
-        command.classFile = arguments.value(0);
-        return command;
-    }
-    bool reportGiven = false;
-    QString reportText;
+    std::map<QStringView, QString> values;
     QStringList files;
+    bool qtOptions = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        // "--pdf OUT" and "--pdf=OUT" alike.
-        const auto value = [&](const QString& option, QString& target) {
-            if (argument.startsWith(option + u'=')) {
-                target = argument.mid(option.size() + 1);
-                return true;
-            }
-            if (argument != option)
-                return false;
-            if (i + 1 >= arguments.size())
-                return false;
-            target = arguments[++i];
-            return true;
-        };
+        if (argument == u"--"_s) { // the rest are files, even with a leading dash
+            files += arguments.mid(i + 1);
+            break;
+        }
         if (argument == u"--help"_s || argument == u"-h"_s) {
+            CommandLine command;
             command.mode = CommandLine::Mode::Help;
             return command;
         }
-        if (argument == u"--pdf"_s || argument.startsWith(u"--pdf="_s)) {
-            if (!value(u"--pdf"_s, command.pdfFile) || command.pdfFile.isEmpty())
-                return invalid(u"--pdf には書き出す PDF ファイルの名前が要ります。"_s);
-        } else if (argument == u"--report"_s || argument.startsWith(u"--report="_s)) {
-            if (!value(u"--report"_s, reportText))
-                return invalid(u"--report には表の番号 (0～8) が要ります。"_s);
-            reportGiven = true;
-        } else if (argument.startsWith(u'-') && argument.size() > 1) {
-            return invalid(u"知らないオプションです: %1"_s.arg(argument));
-        } else {
-            files.append(argument);
+        // "--pdf OUT" and "--pdf=OUT" alike.
+        const auto option = std::find_if(ValueOptions.begin(), ValueOptions.end(), [&](const ValueOption& o) {
+            return argument == o.name ||
+                   (argument.startsWith(o.name) && argument.mid(o.name.size()).startsWith(u'='));
+        });
+        if (option != ValueOptions.end()) {
+            QString value;
+            if (argument.size() > option->name.size())
+                value = argument.mid(option->name.size() + 1);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            if (value.isEmpty())
+                return invalid(option->missing.toString());
+            values[option->name] = value;
+            continue;
         }
+        bool takesValue = false;
+        if (isQtOption(argument, takesValue)) {
+            qtOptions = true;
+            i += takesValue ? 1 : 0;
+            continue;
+        }
+        if (argument.startsWith(u'-') && argument.size() > 1)
+            return invalid(u"知らないオプションです: %1"_s.arg(argument));
+        files.append(argument);
     }
-    if (files.size() > 1)
-        return invalid(u"クラスのファイルは一つだけ指定してください。"_s);
-    command.classFile = files.value(0);
-    if (command.pdfFile.isEmpty() && !reportGiven)
-        return command;
 
-    if (command.pdfFile.isEmpty())
-        return invalid(u"--report は --pdf と一緒に使います。"_s);
-    if (!reportGiven)
-        return invalid(u"--pdf には --report で表の番号 (0～8) を指定してください。"_s);
-    bool ok = false;
-    const int report = reportText.toInt(&ok);
-    if (!ok || report < 0 || report >= ReportCount)
-        return invalid(u"表の番号は 0 から 8 までです: %1"_s.arg(reportText));
-    if (command.classFile.isEmpty())
-        return invalid(u"--pdf にはクラスのファイル (.vl2) を指定してください。"_s);
-    command.mode = CommandLine::Mode::Pdf;
-    command.report = report;
-    return command;
+    const bool pdf = values.contains(u"--pdf") || values.contains(u"--report");
+    const bool csvOnly =
+        values.contains(u"--table") || values.contains(u"--term") || values.contains(u"--date");
+    const bool csv = values.contains(u"--csv");
+    if (!pdf && !csv && !csvOnly) {
+        CommandLine command;
+        command.classFile = files.value(0);
+        return command;
+    }
+    if (qtOptions)
+        return invalid(u"Qt のオプションはウィンドウを開くときだけ使えます。"_s);
+    if (pdf && (csv || csvOnly))
+        return invalid(u"--pdf と --csv は一緒に使えません。"_s);
+    if (pdf)
+        return pdfCommand(values, files);
+    if (!csv)
+        return invalid(u"--table、--term、--date は --csv と一緒に使います。"_s);
+    return csvCommand(values, files);
 }
 
 QStringList commandLineArguments(int argc, char* argv[])
@@ -125,33 +193,55 @@ QStringList commandLineArguments(int argc, char* argv[])
 
 QString commandLineHelp()
 {
-    QString text = u"使い方:\n"
-                   u"  lunaplan [FILE.vl2]\n"
-                   u"      Lunaplan を開きます (ファイルを指定するとそのクラスを開きます)。\n"
-                   u"  lunaplan --pdf OUT.pdf --report N FILE.vl2\n"
-                   u"      ウィンドウを出さずに、FILE.vl2 の表 N を PDF ファイル OUT.pdf に書き出します。\n"
-                   u"  lunaplan --help\n"
-                   u"      この説明を表示します。\n"
-                   u"\n"
-                   u"表の番号 N:\n"_s;
+    QString text =
+        u"使い方:\n"
+        u"  lunaplan [FILE.vl2]\n"
+        u"      Lunaplan を開きます (ファイルを指定するとそのクラスを開きます)。\n"
+        u"  lunaplan --pdf OUT.pdf --report N FILE.vl2\n"
+        u"      ウィンドウを出さずに、FILE.vl2 の表 N を PDF ファイル OUT.pdf に書き出します。\n"
+        u"  lunaplan --csv OUT.csv [--table totals|outlook] [--term N] [--date YYYY-MM-DD] FILE.vl2 …\n"
+        u"      ウィンドウを出さずに、クラスごとの集計表 (totals、既定) または見通し (outlook) を\n"
+        u"      一つの CSV ファイル OUT.csv に書き出します。--term は学期 (1～3、既定は基準日の学期)、\n"
+        u"      --date は基準日 (既定は今日。年度の外の日は年度の最初か最後の日) です。\n"
+        u"  lunaplan --help\n"
+        u"      この説明を表示します。\n"
+        u"\n"
+        u"表の番号 N:\n"_s;
     for (int index = 0; index < ReportCount; ++index)
         text += u"  %1  %2\n"_s.arg(index).arg(reportCaption(index));
     return text;
 }
 
-int runPdfExport(const CommandLine& command, QTextStream& err)
+namespace {
+
+// Reads a class file into state; false, with its name and the reason on
+// err, when it cannot be read or is no class file.
+bool loadClassFile(AppState& state, const QString& path, const QString& shownName, QTextStream& err)
 {
-    AppState state;
-    StreamPrompts prompts(err);
-    const QString name = QFileInfo(command.classFile).fileName();
-    state.strFileName = command.classFile;
+    QString messages;
+    QTextStream messageStream(&messages);
+    UnattendedPrompts prompts(&messageStream);
+    state.strFileName = path;
     try {
         subLoadFile(state, prompts);
     } catch (const LunaError& error) {
-        err << u"「%1」を開けませんでした。"_s.arg(name) << '\n' << error.description() << '\n';
-        return 1;
+        messageStream << error.description() << '\n';
     }
-    if (state.strFileName.isEmpty()) // not a class file; its message is out
+    // The file procedure empties the name of a file it did not load.
+    if (state.strFileName.isEmpty()) {
+        messageStream.flush();
+        err << u"「%1」を開けませんでした。"_s.arg(shownName) << '\n' << messages;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runPdfExport(const CommandLine& command, QTextStream& err)
+{
+    AppState state;
+    if (!loadClassFile(state, command.classFile, QFileInfo(command.classFile).fileName(), err))
         return 1;
     try {
         writeReportPdf(state, command.report, command.pdfFile);
@@ -160,6 +250,36 @@ int runPdfExport(const CommandLine& command, QTextStream& err)
         return 1;
     }
     return 0;
+}
+
+int runCsvExport(const CommandLine& command, QTextStream& err)
+{
+    ClassesCsv csv(command.table, command.term, command.date.isValid() ? command.date : QDate::currentDate());
+    bool allExported = true;
+    for (const QString& path : command.classFiles) {
+        AppState state;
+        if (!loadClassFile(state, path, path, err)) {
+            allExported = false;
+            continue;
+        }
+        try {
+            csv.addClass(state);
+        } catch (const LunaError& error) {
+            err << u"「%1」の表を作れませんでした。"_s.arg(path) << '\n' << error.description() << '\n';
+            allExported = false;
+        }
+    }
+    if (csv.classCount() == 0) {
+        err << u"書き出せるクラスがないので、CSV は書き出しませんでした。"_s << '\n';
+        return 1;
+    }
+    try {
+        writeFileAtomically(command.csvFile, csv.toBytes(), command.classFiles);
+    } catch (const LunaError& error) {
+        err << u"CSV を書き出せませんでした。"_s << '\n' << error.description() << '\n';
+        return 1;
+    }
+    return allExported ? 0 : 1;
 }
 
 int runWithoutWindow(const CommandLine& command, int& argc, char* argv[])
@@ -172,7 +292,7 @@ int runWithoutWindow(const CommandLine& command, int& argc, char* argv[])
     }
     case CommandLine::Mode::Invalid: {
         QTextStream err(stderr);
-        err << command.error << '\n' << u"lunaplan --help で使い方を表示します。"_s << '\n';
+        err << command.error << "\n\n" << commandLineHelp();
         return 2;
     }
     case CommandLine::Mode::Pdf: {
@@ -180,6 +300,10 @@ int runWithoutWindow(const CommandLine& command, int& argc, char* argv[])
         const QGuiApplication application(argc, argv);
         QTextStream err(stderr);
         return runPdfExport(command, err);
+    }
+    case CommandLine::Mode::Csv: {
+        QTextStream err(stderr);
+        return runCsvExport(command, err);
     }
     case CommandLine::Mode::Window:
         break;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "storage/prompts.h"
+
+class QTextStream;
+
+namespace lunaplan {
+
+// The prompts of a run without a window (the command line, the sample
+// writer, the benchmarks): messages go to a text stream when one is given,
+// questions are answered いいえ (キャンセル where there is one), and file
+// dialogs choose nothing.
+class UnattendedPrompts final : public Prompts {
+public:
+    explicit UnattendedPrompts(QTextStream* messages = nullptr);
+
+    void message(const QString& text, const QString& title, Icon icon) override;
+    Answer askYesNo(const QString& text, const QString& title) override;
+    Answer askYesNoCancel(const QString& text, const QString& title) override;
+    QString openFileName(const QString& title, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& proposed) override;
+
+private:
+    QTextStream* m_messages;
+};
+
+} // namespace lunaplan
