@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/nationalholidays.h"
 #include "core/schoolcalendar.h"
+#include "storage/cp932.h"
 #include "storage/prompts.h"
 #include "ui/common/twips.h"
 
@@ -142,6 +143,17 @@ void frmWiz2::buildUpperHalf()
     placeInTwips(m_teacher, 1440, 1680, 3120, BoxHeight);
     m_teacher->installEventFilter(this);
 
+    // Beside the class and teacher boxes, where a hint does not cover anything.
+    m_unsaveable = new QLabel(this);
+    m_unsaveable->setObjectName(QStringLiteral("lblWiz1Unsaveable"));
+    m_unsaveable->setWordWrap(true);
+    m_unsaveable->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_unsaveable->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    placeInTwips(m_unsaveable, 4620, 1200, 2340, 840);
+    m_unsaveable->hide();
+    connect(m_teacher, &QLineEdit::textChanged, this, &frmWiz2::showUnsaveableCharacters);
+    connect(m_class[1], &QComboBox::editTextChanged, this, &frmWiz2::showUnsaveableCharacters);
+
     addLine(this, QStringLiteral("lineClass"), 2190);
 }
 
@@ -249,6 +261,15 @@ void frmWiz2::preselectEquinoxes(int year)
     const EquinoxDays days = equinoxDays(year);
     selectDay(m_holiday[4], days.autumn);
     selectDay(m_holiday[7], days.vernal);
+}
+
+void frmWiz2::showUnsaveableCharacters()
+{
+    const QStringList characters = cp932Unencodable(QString(m_class[1]->currentText() + m_teacher->text()));
+    m_unsaveable->setVisible(!characters.isEmpty());
+    if (!characters.isEmpty())
+        m_unsaveable->setText(QStringLiteral("「%1」はファイルに保存できない文字です。保存すると「？」になります。")
+                                  .arg(characters.join(QStringLiteral("」「"))));
 }
 
 int frmWiz2::holidayDay(int index) const

@@ -5,6 +5,7 @@
 #include <array>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -39,6 +40,9 @@ public:
     QComboBox* cboWiz1Year() const { return m_year; }
     QComboBox* cboWiz1Class(int index) const { return m_class[index == 0 ? 0 : 1]; }
     QLineEdit* txtWiz1Teacher() const { return m_teacher; }
+    // Names the characters of the class and teacher boxes that the class
+    // file cannot hold; hidden while there are none.
+    QLabel* lblWiz1Unsaveable() const { return m_unsaveable; }
     // Indexes 0 to 8; there is no box 6 (null).
     QComboBox* cboWiz2Holiday(int index) const;
     QPushButton* cmdWiz2Before() const { return m_before; }
@@ -59,11 +63,13 @@ private:
     void resetToDesignTime();
     void selectYear(int year);
     void preselectEquinoxes(int year);
+    void showUnsaveableCharacters();
     int holidayDay(int index) const;
 
     QComboBox* m_year = nullptr;
     std::array<QComboBox*, 2> m_class{};
     QLineEdit* m_teacher = nullptr;
+    QLabel* m_unsaveable = nullptr;
     std::array<QComboBox*, 9> m_holiday{};
     QPushButton* m_before = nullptr;
     QPushButton* m_next = nullptr;

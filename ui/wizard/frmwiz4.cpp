@@ -162,6 +162,14 @@ void frmWiz4::buildButtons()
         connect(*b.button, &QPushButton::clicked, this, b.handler);
     }
     setEndButton(m_cmdCancel);
+
+    // Between 標準時数を入力 and 前へ, where nothing else stands.
+    m_refusedHint = new QLabel(QStringLiteral("赤枠の欄は時数になっていません（例: 32.1）。"), this);
+    m_refusedHint->setObjectName(QStringLiteral("lblWiz4Refused"));
+    m_refusedHint->setWordWrap(true);
+    m_refusedHint->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    placeInTwips(m_refusedHint, 2520, 8520, 2010, 435);
+    m_refusedHint->hide();
 }
 
 QString frmWiz4::fillFailure() const
@@ -178,8 +186,10 @@ void frmWiz4::fill()
 {
     m_grid->item(0, 0)->setText(QStringLiteral("年間"));
     m_grid->item(0, 1)->setText(QStringLiteral("増減"));
-    for (std::size_t row = 0; row < m_base.size(); ++row)
-        m_base[row]->setText(fncCreditToStr(m_state.objYearBase->value(PerCodeFields[row])));
+    for (std::size_t row = 0; row < m_base.size(); ++row) {
+        if (!m_refused.base[row])
+            m_base[row]->setText(fncCreditToStr(m_state.objYearBase->value(PerCodeFields[row])));
+    }
     subDispSavedData();
     subSetYearPlan();
     // Only a class with a grade has a standard to fill in.
@@ -194,8 +204,9 @@ void frmWiz4::subSetYearPlan()
     for (std::size_t i = 0; i < m_plan.size(); ++i)
         entries.plan[i] = m_plan[i]->text();
 
-    // A refused box keeps its text as typed and its stored value.
-    static_cast<void>(storeYearPlan(m_state, entries));
+    // A refused box keeps its text as typed and its stored value, and is marked.
+    m_refused = storeYearPlan(m_state, entries);
+    showRefusals();
 
     // Only normalised boxes change, so the box being typed in keeps its cursor.
     for (std::size_t i = 0; i < m_base.size(); ++i) {
@@ -225,6 +236,33 @@ void frmWiz4::subSetYearPlan()
     }
 }
 
+bool frmWiz4::isRefused(const QLineEdit* box) const
+{
+    const auto base = std::find(m_base.begin(), m_base.end(), box);
+    if (base != m_base.end())
+        return m_refused.base[static_cast<std::size_t>(base - m_base.begin())];
+    const auto plan = std::find(m_plan.begin(), m_plan.end(), box);
+    return plan != m_plan.end() && m_refused.plan[static_cast<std::size_t>(plan - m_plan.begin())];
+}
+
+void frmWiz4::showRefusals()
+{
+    const auto mark = [](QLineEdit* box, bool refused) {
+        // Only a change of mark touches the box, so typing is not disturbed.
+        if (box->property("refused").toBool() == refused)
+            return;
+        box->setProperty("refused", refused);
+        box->setStyleSheet(refused ? QStringLiteral("QLineEdit { border: 2px solid rgb(255, 0, 0); }")
+                                   : QString());
+        box->setToolTip(refused ? QStringLiteral("時数になっていません。例: 32.1") : QString());
+    };
+    for (std::size_t i = 0; i < m_base.size(); ++i)
+        mark(m_base[i], m_refused.base[i]);
+    for (std::size_t i = 0; i < m_plan.size(); ++i)
+        mark(m_plan[i], m_refused.plan[i]);
+    m_refusedHint->setVisible(m_refused.any());
+}
+
 void frmWiz4::setGridCell(int row, int column, const QString& text, const QColor& colour)
 {
     QTableWidgetItem* item = m_grid->item(row, column);
@@ -238,7 +276,10 @@ void frmWiz4::subDispSavedData()
         const VelaSeasonTotal* season = m_state.objYearPlan->season(term);
         for (std::size_t row = 0; row < PerCodeFields.size(); ++row) {
             const qint16 units = season ? season->value(PerCodeFields[row]) : qint16{0};
-            m_plan[row * PlanTerms + static_cast<std::size_t>(term - 1)]->setText(fncCreditToStr(units));
+            const std::size_t index = row * PlanTerms + static_cast<std::size_t>(term - 1);
+            // An entry that was not a count stays until the teacher corrects it.
+            if (!m_refused.plan[index])
+                m_plan[index]->setText(fncCreditToStr(units));
         }
     }
 }

@@ -40,6 +40,10 @@ public:
     QLineEdit* txtWiz4YearBase(int row) const { return m_base.at(static_cast<std::size_t>(row)); }
     QLineEdit* txtWiz4YearPlan(int index) const { return m_plan.at(static_cast<std::size_t>(index)); }
     QLabel* lblWiz4BaseSum() const { return m_baseSum; }
+    // Shown while a box holds an entry that is not a count.
+    QLabel* lblWiz4Refused() const { return m_refusedHint; }
+    // Whether a box is marked as holding an entry that was not stored.
+    bool isRefused(const QLineEdit* box) const;
     QLabel* lblWiz4Sum(int term) const { return m_termSum.at(static_cast<std::size_t>(term)); }
     QTableWidget* gridWiz4YearSum() const { return m_grid; }
     QPushButton* cmdWiz4Standard() const { return m_cmdStandard; }
@@ -59,12 +63,16 @@ private:
     void buildButtons();
     QLineEdit* makeBox(QGroupBox* frame, const QString& name, int x, int row);
     void setGridCell(int row, int column, const QString& text, const QColor& colour);
+    void showRefusals();
     void boxFocused(QLineEdit* box);
     void boxKeyPressed(QLineEdit* box, int key, bool keypad);
 
     std::array<QLineEdit*, PlanRows> m_base{};
     std::array<QLineEdit*, PlanBoxes> m_plan{};
     QLabel* m_baseSum = nullptr;
+    QLabel* m_refusedHint = nullptr;
+    // The boxes whose entries the last store refused: they keep what was typed.
+    PlanRefusals m_refused;
     std::array<QLabel*, PlanTerms> m_termSum{};
     QTableWidget* m_grid = nullptr;
     QPushButton* m_cmdStandard = nullptr;
