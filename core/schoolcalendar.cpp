@@ -36,16 +36,23 @@ QList<int> schoolYearChoices(QDate today)
     return years;
 }
 
-QString schoolYearText(int year)
+QString eraSchoolYearText(int year)
 {
     for (const Era& era : Eras) {
         if (year >= era.firstYear) {
             const int eraYear = year - era.firstYear + 1;
             const QString number = eraYear == 1 ? QStringLiteral("元") : QString::number(eraYear);
-            return QString::fromUtf16(era.name) + number + u"年度(" + QString::number(year) + u"年度)";
+            return QString::fromUtf16(era.name) + number + u"年度";
         }
     }
     return QString::number(year) + u"年度";
+}
+
+QString schoolYearText(int year)
+{
+    const QString western = QString::number(year) + u"年度";
+    const QString era = eraSchoolYearText(year);
+    return era == western ? era : era + u'(' + western + u')';
 }
 
 TermRange termRange(int schoolYear, int term)

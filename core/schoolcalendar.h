@@ -13,8 +13,10 @@ class AppState;
 // up to five years after the school year of today.
 QList<int> schoolYearChoices(QDate today);
 
-// A school year as the class page lists it, in the era of its April:
-// "平成15年度(2003年度)", "令和元年度(2019年度)".
+// A school year in the era of its April: "平成15年度", "令和元年度".
+QString eraSchoolYearText(int year);
+// A school year as the class page lists it, in the era of its April and in
+// the Western calendar: "平成15年度(2003年度)", "令和元年度(2019年度)".
 QString schoolYearText(int year);
 
 // The first and last day of term 1, 2 or 3 of a school year: April to July,
