@@ -42,8 +42,9 @@ QString seasonTotalTitle(const AppState& state, int season);
 // "担任　 " and the teacher.
 QString teacherLine(const AppState& state);
 
-// Texts end this far before the line that closes their cell.
-inline constexpr int CellMargin = 10;
+// Texts end this far before the line that closes their cell: less, and a
+// condensed figure's last digit runs into the line on paper.
+inline constexpr int CellMargin = 20;
 // The room a text at x has in a cell that ends at right.
 constexpr int roomBefore(int x, int right)
 {
