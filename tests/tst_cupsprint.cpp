@@ -89,7 +89,7 @@ QByteArray TestCupsPrint::waitForOutput()
 void TestCupsPrint::printedByTheServer_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<int>("paper"); // QPageSize::PageSizeId chosen in page setup
+    QTest::addColumn<int>("paper"); // the QPageSize::PageSizeId chosen
     QTest::addColumn<bool>("landscape");
     QTest::addColumn<QString>("paperName");
     QTest::newRow("年間の時数集計表, A4") << 0 << int(QPageSize::A4) << true << u"A4"_s;
@@ -112,7 +112,7 @@ void TestCupsPrint::printedByTheServer()
     test::ScriptedPrintPrompts printPrompts;
     ReportPrinter reportPrinter;
     QPrinter& printer = reportPrinter.get();
-    // What the printer dialog and page setup leave in the printer.
+    // The printer as the printer dialog leaves it, on the paper chosen.
     printer.setPrinterName(m_printerName);
     QCOMPARE(printer.outputFormat(), QPrinter::NativeFormat);
     QVERIFY(printer.isValid());
