@@ -9,16 +9,23 @@
 #include "tests/support/scriptedprintprompts.h"
 #include "tests/support/scriptedprompts.h"
 #include "ui/reports/frmprint.h"
+#include "ui/reports/qtprintprompts.h"
 #include "ui/reports/reportprinter.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 using namespace lunaplan;
 using namespace Qt::StringLiterals;
@@ -89,7 +96,7 @@ QByteArray TestCupsPrint::waitForOutput()
 void TestCupsPrint::printedByTheServer_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<int>("paper"); // the QPageSize::PageSizeId chosen
+    QTest::addColumn<int>("paper"); // the QPageSize::PageSizeId chosen in page setup
     QTest::addColumn<bool>("landscape");
     QTest::addColumn<QString>("paperName");
     QTest::newRow("年間の時数集計表, A4") << 0 << int(QPageSize::A4) << true << u"A4"_s;
@@ -112,11 +119,28 @@ void TestCupsPrint::printedByTheServer()
     test::ScriptedPrintPrompts printPrompts;
     ReportPrinter reportPrinter;
     QPrinter& printer = reportPrinter.get();
-    // The printer as the printer dialog leaves it, on the paper chosen.
+    // The printer as the printer dialog leaves it, the paper chosen in the
+    // page setup of ﾍﾟｰｼﾞ設定 on it.
     printer.setPrinterName(m_printerName);
     QCOMPARE(printer.outputFormat(), QPrinter::NativeFormat);
     QVERIFY(printer.isValid());
-    QVERIFY(printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(paper))));
+    bool offered = false;
+    QTimer::singleShot(0, [&offered, paper] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* sizes = dialog ? dialog->findChild<QComboBox*>(u"pageSizeCombo"_s) : nullptr;
+        // The printer's own papers, each item holding its QPageSize.
+        for (int item = 0; sizes && item < sizes->count(); ++item) {
+            if (sizes->itemData(item).value<QPageSize>().id() == paper) {
+                sizes->setCurrentIndex(item);
+                offered = true;
+            }
+        }
+        if (auto* buttons = dialog ? dialog->findChild<QDialogButtonBox*>() : nullptr)
+            buttons->button(QDialogButtonBox::Ok)->click();
+    });
+    QtPrintPrompts().pageSetup(printer, u"ﾍﾟｰｼﾞ設定"_s);
+    QVERIFY2(offered, "the page setup of the printer offers the paper");
+    QCOMPARE(printer.pageLayout().pageSize().id(), static_cast<QPageSize::PageSizeId>(paper));
     printPrompts.printerAnswers.enqueue(true);
 
     QFile::remove(m_output);

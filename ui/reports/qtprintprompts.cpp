@@ -1,8 +1,10 @@
 #include "ui/reports/qtprintprompts.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFont>
 #include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -79,7 +81,17 @@ void QtPrintPrompts::pageSetup(QPrinter& printer, const QString& title)
     const FontInPoints font;
     QPageSetupDialog dialog(&printer, dialogParent(m_parent));
     dialog.setWindowTitle(title);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // On a CUPS printer Qt's dialog leaves the paper as it was (the printer
+    // refuses the page layout it hands over, in millimetres); the paper chosen
+    // in its list is set as the printer dialog sets one. Without that list,
+    // which Qt names so, the dialog's own result stands.
+    if (const auto* sizes = dialog.findChild<QComboBox*>(u"pageSizeCombo"_s)) {
+        const QPageSize chosen = sizes->currentData().value<QPageSize>();
+        if (chosen.isValid() && !chosen.isEquivalentTo(printer.pageLayout().pageSize()))
+            printer.setPageSize(chosen);
+    }
 }
 
 } // namespace lunaplan
