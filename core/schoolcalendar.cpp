@@ -36,7 +36,7 @@ QList<int> schoolYearChoices(QDate today)
     return years;
 }
 
-QString eraYearText(int year)
+QString eraSchoolYearText(int year)
 {
     for (const Era& era : Eras) {
         if (year >= era.firstYear) {
@@ -50,7 +50,7 @@ QString eraYearText(int year)
 
 QString schoolYearText(int year)
 {
-    const QString era = eraYearText(year);
+    const QString era = eraSchoolYearText(year);
     const QString western = QString::number(year) + u"年度";
     return era == western ? era : era + u'(' + western + u')';
 }
@@ -58,7 +58,7 @@ QString schoolYearText(int year)
 QString proposedClassFileName(int year, int grade, const QString& className)
 {
     // Characters a file name cannot hold on the teachers' systems become "_".
-    QString name = eraYearText(year) + u'_' + QString::number(grade) + u'年' + className + u'組';
+    QString name = eraSchoolYearText(year) + u'_' + QString::number(grade) + u'年' + className + u'組';
     for (QChar& c : name) {
         if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 0x20)
             c = u'_';

@@ -13,12 +13,11 @@ class AppState;
 // up to five years after the school year of today.
 QList<int> schoolYearChoices(QDate today);
 
-// A school year as the class page lists it, in the era of its April:
-// "平成15年度(2003年度)", "令和元年度(2019年度)".
+// A school year in the era of its April: "平成15年度", "令和元年度".
+QString eraSchoolYearText(int year);
+// A school year as the class page lists it, in the era of its April and in
+// the Western calendar: "平成15年度(2003年度)", "令和元年度(2019年度)".
 QString schoolYearText(int year);
-// The same in the era alone, as a heading or a file name: "令和8年度".
-QString eraYearText(int year);
-
 // The name a class file is proposed under: "令和8年度_3年2組.vl2".
 QString proposedClassFileName(int year, int grade, const QString& className);
 

@@ -16,10 +16,13 @@ namespace {
 
 constexpr double TwipsPerInch = 1440.0;
 
-QRectF textRect(const PrintItem& item)
+// The horizontal scale a text is painted at: 1, or less for a text condensed to its width.
+double condensing(const PrintItem& item)
 {
-    const QFontMetricsF metrics(reportFont(item.settings.fontName, item.settings.fontSize));
-    return {QPointF(item.from), QSizeF(metrics.horizontalAdvance(item.text), metrics.height())};
+    if (item.width <= 0)
+        return 1.0;
+    const double advance = textAdvance(item.settings.fontName, item.settings.fontSize, item.text);
+    return advance > item.width ? item.width / advance : 1.0;
 }
 
 QPageLayout::Orientation pageOrientation(PrinterFacility::Orientation orientation)
@@ -42,7 +45,11 @@ void paintItems(const RecordedPage& page, QPainter& painter)
             painter.setPen(item.settings.color);
             // The point is the top-left corner of the first character cell.
             const QFontMetricsF metrics(font);
-            painter.drawText(QPointF(item.from.x(), item.from.y() + metrics.ascent()), item.text);
+            painter.save();
+            painter.translate(item.from.x(), item.from.y() + metrics.ascent());
+            painter.scale(condensing(item), 1.0);
+            painter.drawText(QPointF(0, 0), item.text);
+            painter.restore();
         }
     }
 }
@@ -57,6 +64,13 @@ void PainterPrinter::endDoc()
 {
     m_recording.endDoc();
     renderPage(m_recording.page(), m_device);
+}
+
+QRectF textRect(const PrintItem& item)
+{
+    const QFontMetricsF metrics(reportFont(item.settings.fontName, item.settings.fontSize));
+    return {QPointF(item.from),
+            QSizeF(metrics.horizontalAdvance(item.text) * condensing(item), metrics.height())};
 }
 
 QSizeF pageExtent(const RecordedPage& page)

@@ -3,6 +3,7 @@
 #include "reports/printerfacility.h"
 #include "reports/recordingprinter.h"
 
+#include <QRectF>
 #include <QSizeF>
 
 class QPaintDevice;
@@ -24,6 +25,10 @@ public:
     void setForeColor(QColor color) override { m_recording.setForeColor(color); }
     void setDrawWidth(int pixels) override { m_recording.setDrawWidth(pixels); }
     void printText(int x, int y, const QString& text) override { m_recording.printText(x, y, text); }
+    void printTextWithin(int x, int y, const QString& text, int width) override
+    {
+        m_recording.printTextWithin(x, y, text, width);
+    }
     void drawLine(int x1, int y1, int x2, int y2) override { m_recording.drawLine(x1, y1, x2, y2); }
     void endDoc() override;
 
@@ -31,6 +36,10 @@ private:
     QPaintDevice& m_device;
     RecordingPrinter m_recording;
 };
+
+// Where a text is painted, in twips: its first character cell's corner, the
+// text's advance (condensed to its width when it has one) and the font's height.
+QRectF textRect(const PrintItem& item);
 
 // How far a page reaches to the right and down, in twips, texts included.
 QSizeF pageExtent(const RecordedPage& page);

@@ -27,6 +27,10 @@ public:
     virtual void setDrawWidth(int pixels) = 0;
     // A text whose first character cell has its top-left corner at (x, y).
     virtual void printText(int x, int y, const QString& text) = 0;
+    // The same, for a text that must end within width twips of x (the room
+    // its cell leaves): one that would reach further is drawn condensed
+    // horizontally, in the same face and height, so that it ends there.
+    virtual void printTextWithin(int x, int y, const QString& text, int width) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
     // Ends the page and sends it on; throws PrintError when the device fails.
     virtual void endDoc() = 0;

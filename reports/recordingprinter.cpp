@@ -1,10 +1,19 @@
 #include "reports/recordingprinter.h"
 
+#include <algorithm>
+
 namespace lunaplan {
 
 void RecordingPrinter::printText(int x, int y, const QString& text)
 {
     m_page.items.append({PrintItem::Kind::Text, QPoint(x, y), QPoint(x, y), text, m_settings});
+}
+
+void RecordingPrinter::printTextWithin(int x, int y, const QString& text, int width)
+{
+    // A cell with no room left still limits its text: it is drawn one twip wide.
+    m_page.items.append(
+        {PrintItem::Kind::Text, QPoint(x, y), QPoint(x, y), text, m_settings, std::max(width, 1)});
 }
 
 void RecordingPrinter::drawLine(int x1, int y1, int x2, int y2)

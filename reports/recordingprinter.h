@@ -25,6 +25,7 @@ struct PrintItem {
     QPoint to;   // the line's second end
     QString text;
     PrintSettings settings;
+    int width = 0; // the room a text must end within; 0 when it has no limit
 };
 
 // A page as a report drew it: the orientation and the items in drawing order.
@@ -44,6 +45,7 @@ public:
     void setForeColor(QColor color) override { m_settings.color = color; }
     void setDrawWidth(int pixels) override { m_settings.drawWidth = pixels; }
     void printText(int x, int y, const QString& text) override;
+    void printTextWithin(int x, int y, const QString& text, int width) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void endDoc() override { ++m_documentsEnded; }
 

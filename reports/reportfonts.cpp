@@ -1,5 +1,6 @@
 #include "reports/reportfonts.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 namespace lunaplan {
@@ -34,6 +35,11 @@ QFont reportFont(const QString& name, int points)
     font.setPixelSize(qMax(1, points * 20)); // 20 twips to the point
     font.setStyleStrategy(QFont::PreferOutline);
     return font;
+}
+
+double textAdvance(const QString& fontName, int points, const QString& text)
+{
+    return QFontMetricsF(reportFont(fontName, points)).horizontalAdvance(text);
 }
 
 } // namespace lunaplan

@@ -27,4 +27,7 @@ QStringList standInFamilies(const FontSubstitution& substitution);
 // it at its size in points on any device.
 QFont reportFont(const QString& name, int points);
 
+// How far a text reaches to the right in a report font, in twips.
+double textAdvance(const QString& fontName, int points, const QString& text);
+
 } // namespace lunaplan

@@ -1,6 +1,7 @@
 #include "reports/reportprocedures.h"
 
 #include "core/appstate.h"
+#include "core/schoolcalendar.h"
 #include "reports/printerfacility.h"
 #include "reports/reportrules.h"
 
@@ -89,10 +90,9 @@ void printYearHeading(const AppState& state, PrinterFacility& printer)
 {
     printer.setDrawWidth(4);
     printer.drawLine(200, 350, YearRight, 350);
-    printer.setFontSize(14);
-    printer.printText(500, 520, yearTitle(state));
+    printTitle(printer, state, mincho(), 14, {500, 520}, yearTitle(state), 9040);
     printer.setFontSize(10);
-    printer.printText(6500, 910, teacherLine(state));
+    printer.printTextWithin(6500, 910, teacherLine(state), roomBefore(6500, 9040));
 
     printer.setFontSize(8);
     text(printer, 10515, 360, TotalsCaption);
@@ -247,10 +247,9 @@ void subPrintSeasonTimeChart(AppState& state, PrinterFacility& printer, int intS
     beginReport(printer, Orientation::Landscape, mincho());
     printer.setDrawWidth(4);
     printer.drawLine(Left, 630, Right, 630);
-    printer.setFontSize(16);
-    printer.printText(900, 936, seasonChartTitle(state, intSeason));
+    printTitle(printer, state, mincho(), 16, {900, 936}, seasonChartTitle(state, intSeason), Right);
     printer.setFontSize(14);
-    printer.printText(11700, 1638, teacherLine(state));
+    printer.printTextWithin(11700, 1638, teacherLine(state), roomBefore(11700, Right));
 
     printer.setFontSize(12);
     printer.setDrawWidth(2);
@@ -314,10 +313,9 @@ void subPrintSeasonTotal(AppState& state, PrinterFacility& printer, int intSeaso
     beginReport(printer, Orientation::Landscape, mincho());
     printer.setDrawWidth(4);
     printer.drawLine(Left, 1045, Right, 1045);
-    printer.setFontSize(16);
-    printer.printText(1140, 380, seasonTotalTitle(state, intSeason));
+    printTitle(printer, state, mincho(), 16, {1140, 380}, seasonTotalTitle(state, intSeason), Right);
     printer.setFontSize(12);
-    printer.printText(10830, 703, teacherLine(state));
+    printer.printTextWithin(10830, 703, teacherLine(state), roomBefore(10830, Right));
 
     text(printer, 4206, 1064, TotalsCaption);
     printer.setDrawWidth(2);
@@ -427,9 +425,13 @@ void subPrintWeekPlan(const AppState& state, PrinterFacility& printer, int intWe
 
     beginReport(printer, Orientation::Portrait, u"ＭＳ ゴシック"_s);
     printer.setFontSize(32);
-    printer.printText(1300, 500, weekPlanTitle(state, intWeekPlan));
+    printer.printTextWithin(1300, 500, weekPlanTitle(state, intWeekPlan), roomBefore(1300, Right));
     printer.setFontSize(18);
-    printer.printText(6000, 1400, weekPlanTeacherLine(state));
+    // The large title leaves no room beside it: the school year stands on
+    // the teacher's line, under the title's start.
+    if (state.intYear > 0)
+        printer.printTextWithin(1300, 1400, eraSchoolYearText(state.intYear), roomBefore(1300, 6000));
+    printer.printTextWithin(6000, 1400, weekPlanTeacherLine(state), roomBefore(6000, Right));
     for (int w = 0; w < 5; ++w)
         text(printer, 2550 + Column * w, 2020, WeekdayNames[static_cast<std::size_t>(w)]);
     for (int p = 0; p < 8; ++p)

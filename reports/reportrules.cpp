@@ -1,11 +1,14 @@
 #include "reports/reportrules.h"
 
 #include "core/appstate.h"
+#include "core/schoolcalendar.h"
 #include "core/subjects.h"
 #include "core/units.h"
 #include "core/veladaytime.h"
 #include "core/velayeartotal.h"
+#include "reports/reportfonts.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -114,6 +117,24 @@ QString seasonTotalTitle(const AppState& state, int season)
 QString teacherLine(const AppState& state)
 {
     return u"担任　 "_s + state.strTeacher;
+}
+
+void printTitle(PrinterFacility& printer, const AppState& state, const QString& fontName, int points,
+                QPoint at, const QString& title, int right)
+{
+    printer.setFontSize(points);
+    const int room = roomBefore(at.x(), right);
+    if (state.intYear <= 0) {
+        printer.printTextWithin(at.x(), at.y(), title, room);
+        return;
+    }
+    const QString year = eraSchoolYearText(state.intYear);
+    const double titleWidth = textAdvance(fontName, points, title);
+    const double yearOffset = titleWidth + textAdvance(fontName, points, u"　"_s);
+    const double scale = std::min(1.0, room / (yearOffset + textAdvance(fontName, points, year)));
+    printer.printTextWithin(at.x(), at.y(), title, scale < 1.0 ? static_cast<int>(titleWidth * scale) : room);
+    const int yearX = at.x() + static_cast<int>(std::ceil(yearOffset * scale));
+    printer.printTextWithin(yearX, at.y(), year, roomBefore(yearX, right));
 }
 
 QString weekPlanTitle(const AppState& state, int intWeekPlan)
@@ -379,7 +400,8 @@ void printWeekTotals(PrinterFacility& printer, const TotalsColumns& columns, con
     for (int column = 1; column <= TotalsColumnCount; ++column) {
         const qint16 value = totals.value(fields[static_cast<std::size_t>(column - 1)]);
         const int x = columns.columnLeft(column) + (TotalsColumns::isWide(column) ? wideInset : inset);
-        printer.printText(x, y, fncCtoS(value, TotalsColumns::weekRowWidth(column)));
+        printer.printTextWithin(x, y, fncCtoS(value, TotalsColumns::weekRowWidth(column)),
+                                roomBefore(x, columns.columnRight(column)));
     }
 }
 
@@ -411,12 +433,13 @@ void printSummaryFigures(PrinterFacility& printer, const TotalsColumns& columns,
         const TotalField field = fields[static_cast<std::size_t>(column - 1)];
         const qint16 width = TotalsColumns::summaryRowWidth(column);
         const int x = columns.columnLeft(column) + (TotalsColumns::isWide(column) ? 100 : 10);
+        const int room = roomBefore(x, columns.columnRight(column));
         const qint16 difference = checkedUnits(qint64{actual.value(field)} - plan.value(field));
-        printer.printText(x, blockTop + rowOffsets[0], fncCtoS(plan.value(field), width));
-        printer.printText(x, blockTop + rowOffsets[1], fncCtoS(actual.value(field), width));
+        printer.printTextWithin(x, blockTop + rowOffsets[0], fncCtoS(plan.value(field), width), room);
+        printer.printTextWithin(x, blockTop + rowOffsets[1], fncCtoS(actual.value(field), width), room);
         if (difference != 0)
             printer.setForeColor(difference < 0 ? QColor(Qt::red) : QColor(Qt::blue));
-        printer.printText(x, blockTop + rowOffsets[2], fncCtoS(difference, width));
+        printer.printTextWithin(x, blockTop + rowOffsets[2], fncCtoS(difference, width), room);
         printer.setForeColor(Qt::black);
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QPoint>
 #include <QString>
 
 #include <array>
@@ -40,6 +41,21 @@ QString seasonChartTitle(const AppState& state, int season);
 QString seasonTotalTitle(const AppState& state, int season);
 // "担任　 " and the teacher.
 QString teacherLine(const AppState& state);
+
+// Texts end this far before the line that closes their cell: less, and a
+// condensed figure's last digit runs into the line on paper.
+inline constexpr int CellMargin = 20;
+// The room a text at x has in a cell that ends at right.
+constexpr int roomBefore(int x, int right)
+{
+    return right - CellMargin - x;
+}
+
+// A title at (x, y) at points in the report's face, and the school year
+// ("令和8年度") beside it after a full-width space at the same size; both end
+// before right, condensed alike where they would reach further.
+void printTitle(PrinterFacility& printer, const AppState& state, const QString& fontName, int points,
+                QPoint at, const QString& title, int right);
 // The weekly plan's title and teacher line (hiragana for grades 1 and 2).
 QString weekPlanTitle(const AppState& state, int intWeekPlan);
 QString weekPlanTeacherLine(const AppState& state);

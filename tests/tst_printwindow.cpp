@@ -5,14 +5,19 @@
 #include "tests/support/scriptedprintprompts.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
+#include "ui/common/japanesefonts.h"
 #include "ui/reports/frmprint.h"
+#include "ui/reports/qtprintprompts.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace lunaplan;
 using namespace Qt::StringLiterals;
@@ -43,20 +48,44 @@ struct Fixture {
     frmPrint window{state, prompts, printPrompts, printer};
 };
 
+QStringList& capturedWarnings()
+{
+    static QStringList warnings;
+    return warnings;
+}
+
+void captureWarning(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtWarningMsg)
+        capturedWarnings().append(message);
+}
+
 } // namespace
 
 class TestPrintWindow : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_noServer;
+
 private Q_SLOTS:
+    void initTestCase();
     void optionsAndTheChoiceKept();
     void noClassYear_data();
     void noClassYear();
     void printerDialogDecides();
     void printerFailureIsReported();
+    void noPrinterOffersPdf();
+    void dialogsHaveAPointSize_data();
+    void dialogsHaveAPointSize();
     void previewDrawsTheChosenReport();
     void pdfSave();
 };
+
+void TestPrintWindow::initTestCase()
+{
+    // No printer of the machine's print server: these tests print to files.
+    qputenv("CUPS_SERVER", QFile::encodeName(m_noServer.filePath(u"no-cups.sock"_s)));
+}
 
 void TestPrintWindow::optionsAndTheChoiceKept()
 {
@@ -141,15 +170,76 @@ void TestPrintWindow::printerFailureIsReported()
     QCOMPARE(f.prompts.messages().size(), 1);
     QVERIFY(f.prompts.messages().front().startsWith(u"印刷できませんでした。"_s));
     QCOMPARE(f.prompts.shown.front().icon, Prompts::Icon::Critical);
+}
 
+void TestPrintWindow::noPrinterOffersPdf()
+{
     // No printer installed: Qt's stand-in prints to a PDF file without a name.
+    Fixture f;
     QPrinter none;
     none.setOutputFormat(QPrinter::PdfFormat);
     frmPrint window(f.state, f.prompts, f.printPrompts, none);
-    f.printPrompts.printerAnswers.enqueue(true);
-    window.cmdPrint_Click();
-    QCOMPARE(f.prompts.messages().size(), 2);
-    QVERIFY(f.prompts.messages().back().contains(u"プリンターが見つかりません。"_s));
+    const QString file = f.dir.filePath(u"year.pdf"_s);
+    f.prompts.answers << Prompts::Answer::No << Prompts::Answer::Yes;
+    f.prompts.fileNames << file;
+    window.cmdPrint_Click(); // いいえ: nothing more
+    QCOMPARE(f.prompts.shown.size(), 1);
+    QVERIFY(!QFile::exists(file));
+    window.cmdPrint_Click(); // はい: saved as by PDF保存
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(f.printPrompts.printerDialogs, 0);
+    QCOMPARE(f.prompts.shown.size(), 3);
+    for (int i : {0, 1}) {
+        QCOMPARE(f.prompts.shown[i].kind, u"yesno"_s);
+        QCOMPARE(f.prompts.shown[i].text,
+                 u"プリンターが見つかりません。代わりに PDF ファイルに保存しますか。"_s);
+        QCOMPARE(f.prompts.shown[i].title, u"Lunaplan"_s);
+    }
+    QCOMPARE(f.prompts.shown[2].kind, u"save"_s);
+    QVERIFY(f.prompts.messages().isEmpty());
+}
+
+void TestPrintWindow::dialogsHaveAPointSize_data()
+{
+    QTest::addColumn<int>("dialog");
+    QTest::newRow("ページ設定") << 0;
+    QTest::newRow("印刷") << 1;
+    QTest::newRow("プレビュー") << 2;
+}
+
+void TestPrintWindow::dialogsHaveAPointSize()
+{
+    QFETCH(int, dialog);
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(interfaceFont()); // in pixels, as the program sets it
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    QtPrintPrompts prompts;
+    QFont shownFont;
+    // Painted once, as on the screen, then closed.
+    QTimer::singleShot(0, [&shownFont] {
+        if (QWidget* shown = QApplication::activeModalWidget()) {
+            shownFont = shown->font();
+            shown->grab();
+            shown->close();
+        }
+    });
+    capturedWarnings().clear();
+    const QtMessageHandler previous = qInstallMessageHandler(captureWarning);
+    if (dialog == 0)
+        prompts.pageSetup(printer, u"ﾍﾟｰｼﾞ設定"_s);
+    else if (dialog == 1)
+        prompts.choosePrinter(printer);
+    else
+        prompts.preview(printer, [](QPrinter&) {});
+    qInstallMessageHandler(previous);
+    QCOMPARE(QApplication::font(), interfaceFont()); // given back as it was
+    QApplication::setFont(applicationFont);
+    QVERIFY(shownFont.pointSizeF() > 0);
+    QCOMPARE(shownFont.family(), interfaceFont().family());
+    QCOMPARE(QFontInfo(shownFont).pixelSize(), interfaceFont().pixelSize());
+    const QString warnings = capturedWarnings().join(u'\n');
+    QVERIFY2(!warnings.contains(u"Point size"_s), qPrintable(warnings));
 }
 
 void TestPrintWindow::previewDrawsTheChosenReport()

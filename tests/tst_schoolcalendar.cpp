@@ -65,13 +65,15 @@ void TestSchoolCalendar::yearTexts_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("text");
-    QTest::newRow("first of the list") << 2002 << u"平成14年度(2002年度)"_s;
-    QTest::newRow("last of the old list") << 2012 << u"平成24年度(2012年度)"_s;
-    QTest::newRow("last Heisei year") << 2018 << u"平成30年度(2018年度)"_s;
-    QTest::newRow("first Reiwa year") << 2019 << u"令和元年度(2019年度)"_s;
-    QTest::newRow("Reiwa 8") << 2026 << u"令和8年度(2026年度)"_s;
-    QTest::newRow("Heisei 1") << 1989 << u"平成元年度(1989年度)"_s;
-    QTest::newRow("Showa") << 1988 << u"昭和63年度(1988年度)"_s;
+    QTest::addColumn<QString>("era"); // as the reports print it
+    QTest::newRow("first of the list") << 2002 << u"平成14年度(2002年度)"_s << u"平成14年度"_s;
+    QTest::newRow("last of the old list") << 2012 << u"平成24年度(2012年度)"_s << u"平成24年度"_s;
+    QTest::newRow("last Heisei year") << 2018 << u"平成30年度(2018年度)"_s << u"平成30年度"_s;
+    QTest::newRow("first Reiwa year") << 2019 << u"令和元年度(2019年度)"_s << u"令和元年度"_s;
+    QTest::newRow("Reiwa 8") << 2026 << u"令和8年度(2026年度)"_s << u"令和8年度"_s;
+    QTest::newRow("Heisei 1") << 1989 << u"平成元年度(1989年度)"_s << u"平成元年度"_s;
+    QTest::newRow("Showa") << 1988 << u"昭和63年度(1988年度)"_s << u"昭和63年度"_s;
+    QTest::newRow("before the eras") << 1925 << u"1925年度"_s << u"1925年度"_s;
 }
 
 void TestSchoolCalendar::yearTexts()
@@ -79,6 +81,7 @@ void TestSchoolCalendar::yearTexts()
     QFETCH(int, year);
     QFETCH(QString, text);
     QCOMPARE(schoolYearText(year), text);
+    QTEST(eraSchoolYearText(year), "era");
 }
 
 void TestSchoolCalendar::equinoxes_data()

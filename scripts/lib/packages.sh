@@ -33,8 +33,9 @@ ensure_packages() {
 # Packages to build Lunaplan and run its tests. Desktop integration: the icon
 # renderer, the validators of the desktop entry and metainfo, the type database
 # and GIO to check the file type, dpkg-shlibdeps for the Debian package. The
-# report tests read the PDFs they write back with pdfinfo and pdftotext.
+# report tests read the PDFs they write back with pdfinfo and pdftotext; the
+# print-server test runs a private CUPS server (cupsd and its PDF filter).
 LUNAPLAN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libbenchmark-dev
                          fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n
                          librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin
-                         dpkg-dev poppler-utils)
+                         dpkg-dev poppler-utils cups)

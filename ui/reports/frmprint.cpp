@@ -13,6 +13,7 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -109,6 +110,11 @@ QString frmPrint::noDataMessage()
     return u"印刷するデータがありません。"_s;
 }
 
+QString frmPrint::noPrinterQuestion()
+{
+    return u"プリンターが見つかりません。代わりに PDF ファイルに保存しますか。"_s;
+}
+
 void frmPrint::Form_Activate()
 {
     followClass();
@@ -139,7 +145,16 @@ void frmPrint::cmdPrint_Click()
 {
     m_guard.run(u"印刷できませんでした。"_s, [this] {
         const int index = reportToPrint();
-        if (index < 0 || !m_printPrompts.choosePrinter(m_printer))
+        if (index < 0)
+            return;
+        // With no printer to choose the printer dialog could only write a PDF
+        // file; PDF保存 does that with a file dialog the teacher knows.
+        if (!hasPrinter(m_printer) && QPrinterInfo::availablePrinterNames().isEmpty()) {
+            if (m_prompts.askYesNo(noPrinterQuestion(), applicationTitle()) == Prompts::Answer::Yes)
+                savePdf(index);
+            return;
+        }
+        if (!m_printPrompts.choosePrinter(m_printer))
             return;
         if (!hasPrinter(m_printer))
             throw PrintError(u"プリンターが見つかりません。プリンターを設定するか、"
@@ -165,12 +180,16 @@ void frmPrint::cmdPdf_Click()
 {
     m_guard.run(u"PDF に保存できませんでした。"_s, [this] {
         const int index = reportToPrint();
-        if (index < 0)
-            return;
-        const QString fileName = m_prompts.saveFileName(u"PDF に保存"_s, u"PDF ファイル (*.pdf)|*.pdf"_s);
-        if (!fileName.isEmpty())
-            writeReportPdf(m_state, index, fileName);
+        if (index >= 0)
+            savePdf(index);
     });
+}
+
+void frmPrint::savePdf(int index)
+{
+    const QString fileName = m_prompts.saveFileName(u"PDF に保存"_s, u"PDF ファイル (*.pdf)|*.pdf"_s);
+    if (!fileName.isEmpty())
+        writeReportPdf(m_state, index, fileName);
 }
 
 void frmPrint::cmdPrintClose_Click()

@@ -48,10 +48,15 @@ public:
 
     // The message when there is no class year to print.
     static QString noDataMessage();
+    // The question of 印刷 when the system has no printer at all: はい saves
+    // the report as a PDF file instead.
+    static QString noPrinterQuestion();
 
 private:
     // The chosen report, or -1 after the no-data message (or with no choice).
     int reportToPrint();
+    // The save dialog, then the report as a PDF file (nothing on cancel).
+    void savePdf(int index);
 
     AppState& m_state;
     Prompts& m_prompts;
