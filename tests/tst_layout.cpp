@@ -3,6 +3,8 @@
 // the font database names the fonts differently.
 #include "core/appstate.h"
 #include "tests/support/programwindow.h"
+#include "ui/common/windowlist.h"
+#include "ui/wizard/wizard.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
 #include "ui/common/clicklabel.h"
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void initTestCase();
     void interfaceFontIsPinned();
     void textStaysInsideItsControl();
+    void everyWindowFitsASmallScreen();
 
 private:
     QTemporaryDir m_dir;
@@ -119,6 +122,33 @@ void TestLayout::textStaysInsideItsControl()
     // The instruction ends where the palette begins.
     const auto* comment = frame.findChild<QLabel*>(u"lblMainComment"_s);
     QVERIFY(comment->geometry().bottom() < frame.fraPalette()->geometry().top());
+}
+
+// Every window, its title bar and frame included, fits a 1024 × 768 screen, so
+// that no button or count is out of reach on the small screens of schools.
+void TestLayout::everyWindowFitsASmallScreen()
+{
+    test::ProgramWindow program(m_dir.filePath(u"settings.ini"_s));
+    test::setUpClass2026(program.state);
+    program.window->show();
+    program.window->Form_Activate();
+    const auto item = [&](const QString& name) { return program.window->findChild<QAction*>(name); };
+    for (const char16_t* name : {u"mnuEditModifyHoliday", u"mnuEditModifySpecial", u"mnuEditModifyWeekA",
+                                 u"mnuEditModifyYear", u"mnuViewShowTimeTable", u"mnuFilePrint",
+                                 u"mnuHelpContents"})
+        item(QString::fromUtf16(name))->trigger();
+    program.window->wizard().goTo(nullptr, WizardPageId::Start);
+
+    // The frame of the usual window managers: a title bar and thin borders.
+    const QMargins frame(4, 30, 4, 4);
+    QList<QWidget*> windows = program.window->windowList().windows();
+    windows.append(program.window.get());
+    QCOMPARE(windows.size(), 9); // five pages, totals, print, help and the main window
+    for (const QWidget* window : windows) {
+        const QSize outer = window->size().grownBy(frame);
+        QVERIFY2(outer.width() <= 1024 && outer.height() <= 768,
+                 qPrintable(u"%1: %2×%3"_s.arg(window->objectName()).arg(outer.width()).arg(outer.height())));
+    }
 }
 
 QTEST_MAIN(TestLayout)

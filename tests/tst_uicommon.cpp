@@ -8,8 +8,10 @@
 #include "ui/common/japanesefonts.h"
 #include "ui/common/japanesetranslation.h"
 #include "ui/common/qtprompts.h"
+#include "ui/common/screenplacement.h"
 #include "ui/common/subjecticons.h"
 #include "ui/common/twips.h"
+#include "ui/common/windowactivation.h"
 #include "ui/common/windowlist.h"
 
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,6 +121,8 @@ private Q_SLOTS:
     void handlerGuardStopsFaults();
     void fittedLabelFollowsItsSizeAndText();
     void clickLabel();
+    void activationOncePerComing();
+    void windowsOpenInsideTheScreen();
 };
 
 // The program loads Qt's Japanese translation at start; so do these tests,
@@ -533,6 +538,77 @@ void TestUiCommon::clickLabel()
     label.setText(u"なし"_s);
     QCOMPARE(label.text(), u"なし"_s);
     QCOMPARE(label.accessibleName(), u"なし"_s);
+}
+
+// A window's activation handler runs once when it is shown and once per
+// coming back from another window; the window manager's activation right
+// after the showing and a return from a modal dialog do not run it again.
+// Leaving for another window runs the leave handler.
+void TestUiCommon::activationOncePerComing()
+{
+    QWidget window;
+    int activations = 0;
+    int leaves = 0;
+    new WindowActivation(window, [&] { ++activations; }, [&] { ++leaves; });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+    QCOMPARE(activations, 1);
+
+    QWidget dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.hide();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(activations, 1);
+    QCOMPARE(leaves, 0);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(leaves, 1);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(activations, 2);
+
+    // Hidden and shown again: a new showing, handled once.
+    window.hide();
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+    QCOMPARE(activations, 3);
+}
+
+void TestUiCommon::windowsOpenInsideTheScreen()
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget window;
+    window.setFixedSize(200, 100);
+    QWidget framed;
+    framed.setFixedSize(50, 50);
+    framed.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&framed));
+    const QMargins frame(framed.geometry().left() - framed.frameGeometry().left(),
+                         framed.geometry().top() - framed.frameGeometry().top(),
+                         framed.frameGeometry().right() - framed.geometry().right(),
+                         framed.frameGeometry().bottom() - framed.geometry().bottom());
+
+    // Below and right of the screen's edge: moved in, frame and all.
+    placeOnScreen(window, area.bottomRight() - QPoint(50, 10), &framed);
+    QCOMPARE(window.pos().x() + frame.left() + 200 + frame.right() - 1, area.right());
+    QCOMPARE(window.pos().y() + frame.top() + 100 + frame.bottom() - 1, area.bottom());
+    // Where it fits, where it was asked.
+    placeOnScreen(window, area.topLeft() + QPoint(20, 30), &framed);
+    QCOMPARE(window.pos(), area.topLeft() + QPoint(20, 30));
+    // Left of and above the screen: its corner comes into view.
+    placeOnScreen(window, area.topLeft() - QPoint(500, 500), &framed);
+    QCOMPARE(window.pos(), area.topLeft());
 }
 
 QTEST_MAIN(TestUiCommon)

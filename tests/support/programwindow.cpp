@@ -16,6 +16,7 @@ ProgramWindow::ProgramWindow(const QString& settingsFile)
 ProgramWindow::~ProgramWindow()
 {
     if (window->isVisible()) {
+        window->storeOpenWindows();
         window->classWatch().markUnchanged(); // nothing to ask on the way out
         window->close();
     }

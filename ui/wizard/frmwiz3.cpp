@@ -7,7 +7,6 @@
 #include "ui/common/monthview.h"
 #include "ui/wizard/dlgresultsorry.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,8 +35,9 @@ frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
                                            "同じところをクリックすると取り消します。）"),
                             this);
     m_frame->setObjectName(QStringLiteral("fraWiz3Month"));
-    auto* grid = new QGridLayout(m_frame);
-    grid->setHorizontalSpacing(16);
+    // Each term's count under its calendar, so the page is no wider than the
+    // five months of term 2 and fits a 1024 × 768 screen.
+    auto* column = new QVBoxLayout(m_frame);
     const std::array<const char16_t*, 4> designCounts{u"１学期の授業日数　XX日", u"２学期の授業日数　XX日",
                                                       u"３学期の授業日数　XX日", u"１年間の授業日数　XX日"};
     for (int i = 0; i < 4; ++i) {
@@ -53,21 +53,12 @@ frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
         connect(calendar, &MonthView::dateClicked, this,
                 [this, i](QDate date) { mvWiz3Calendar_DateClick(i, date); });
         m_calendars[static_cast<std::size_t>(i)] = calendar;
-        grid->addWidget(calendar, i, 0, Qt::AlignLeft | Qt::AlignVCenter);
-        if (i < 2) {
-            grid->addWidget(m_counts[static_cast<std::size_t>(i)], i, 1, Qt::AlignLeft | Qt::AlignVCenter);
-        } else {
-            // The year's count stands under the third term's.
-            auto* last = new QVBoxLayout;
-            last->addStretch();
-            last->addWidget(m_counts[2]);
-            last->addSpacing(12);
-            last->addWidget(m_counts[3]);
-            last->addStretch();
-            grid->addLayout(last, i, 1);
-        }
+        column->addWidget(calendar, 0, Qt::AlignLeft);
+        column->addWidget(m_counts[static_cast<std::size_t>(i)], 0, Qt::AlignLeft);
+        column->addSpacing(6);
     }
-    grid->setColumnStretch(1, 1);
+    // The year's count under the third term's.
+    column->addWidget(m_counts[3], 0, Qt::AlignLeft);
 
     m_before = makeNavigationButton(QStringLiteral("cmdWiz3Before"), QStringLiteral("前へ"), 0, 0);
     m_next = makeNavigationButton(QStringLiteral("cmdWiz3Next"), QStringLiteral("次へ"), 0, 0);
