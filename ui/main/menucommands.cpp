@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "ui/common/classwatch.h"
+#include "ui/common/screenplacement.h"
 #include "ui/common/windowlist.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/filecommands.h"
@@ -28,6 +29,12 @@ MenuCommands::MenuCommands(frmMain& window, const MainServices& services, Wizard
     , m_wizard(wizard)
 {}
 
+void MenuCommands::placeBesideMainWindow(QWidget& window) const
+{
+    // To the right of the main window, or as near as the screen allows.
+    placeOnScreen(window, m_window.frameGeometry().topRight() + QPoint(8, 0), &m_window);
+}
+
 void MenuCommands::mnuFileNew_Click()
 {
     if (m_window.fileCommands()->mnuFileClose_Click())
@@ -41,7 +48,10 @@ void MenuCommands::mnuFilePageSetup_Click()
 
 void MenuCommands::mnuFilePrint_Click()
 {
+    const bool isNew = m_window.windowList().find<frmPrint>() == nullptr;
     auto* print = m_window.windowList().show<frmPrint>(m_state, m_prompts, m_printPrompts, m_printer.get());
+    if (isNew)
+        placeBesideMainWindow(*print);
     connect(&m_window.classWatch(), &ClassWatch::classChanged, print, &frmPrint::followClass,
             Qt::UniqueConnection);
 }
@@ -75,7 +85,10 @@ void MenuCommands::mnuEditModifyYear_Click()
 
 void MenuCommands::mnuViewShowTimeTable_Click()
 {
-    showTotalsTable(m_window.windowList(), m_state, m_prompts, m_window.classWatch());
+    const bool isNew = m_window.windowList().find<frmDispTimeTable>() == nullptr;
+    auto* totals = showTotalsTable(m_window.windowList(), m_state, m_prompts, m_window.classWatch());
+    if (isNew)
+        placeBesideMainWindow(*totals);
 }
 
 void MenuCommands::mnuHelpContents_Click()

@@ -4,6 +4,7 @@
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace lunaplan {
 
@@ -38,6 +39,8 @@ public:
     void mnuHelpContents_Click();
 
 private:
+    void placeBesideMainWindow(QWidget& window) const;
+
     frmMain& m_window;
     AppState& m_state;
     Prompts& m_prompts;
