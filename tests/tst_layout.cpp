@@ -2,6 +2,8 @@
 // leave its control. Registered twice, in the C locale and in ja_JP, where
 // the font database names the fonts differently.
 #include "core/appstate.h"
+#include "core/units.h"
+#include "core/weekview.h"
 #include "tests/support/programwindow.h"
 #include "ui/common/windowlist.h"
 #include "ui/wizard/wizard.h"
@@ -54,6 +56,7 @@ private Q_SLOTS:
     void interfaceFontIsPinned();
     void textStaysInsideItsControl();
     void everyWindowFitsASmallScreen();
+    void japaneseLocaleLeavesFiguresAlone();
 
 private:
     QTemporaryDir m_dir;
@@ -149,6 +152,17 @@ void TestLayout::everyWindowFitsASmallScreen()
         QVERIFY2(outer.width() <= 1024 && outer.height() <= 768,
                  qPrintable(u"%1: %2×%3"_s.arg(window->objectName()).arg(outer.width()).arg(outer.height())));
     }
+}
+
+// Qt's dialogs speak Japanese in every locale; the figures the program writes
+// itself keep their form (no digit grouping, a point before the remainder).
+void TestLayout::japaneseLocaleLeavesFiguresAlone()
+{
+    QCOMPARE(QLocale().language(), QLocale::Japanese);
+    QCOMPARE(fncCreditToStr(30001), u"10000.1"_s);
+    QCOMPARE(fncCreditToStr(-5), u"-1.2"_s);
+    QCOMPARE(fncStrToCredit(u"32.1"_s), 97);
+    QCOMPARE(dayHeading(QDate(2026, 12, 10)), u"12／10(木)"_s);
 }
 
 QTEST_MAIN(TestLayout)
