@@ -3,6 +3,8 @@
 #include "core/errors.h"
 #include "storage/atomicfile.h"
 
+#include "tests/support/testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,21 +18,6 @@ using namespace lunaplan;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 bool isFifo(const QString& path)
 {
@@ -73,7 +60,7 @@ void TestAtomicFile::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    writeBytes(path(u"class.vl2"_s), Input);
+    test::writeBytes(path(u"class.vl2"_s), Input);
 }
 
 // The input of the operation under any of its names, and what is not a
@@ -105,7 +92,7 @@ void TestAtomicFile::refusesWhatItWouldDestroy()
     const QString fileName = path(target);
     QCOMPARE(refusal([&] { writeFileAtomically(fileName, "%PDF-", {path(u"class.vl2"_s)}); }),
              u"ファイル「%1」を保存できませんでした: %2"_s.arg(fileName, reason));
-    QCOMPARE(readBytes(path(u"class.vl2"_s)), Input);
+    QCOMPARE(test::readBytes(path(u"class.vl2"_s)), Input);
     QVERIFY(isFifo(path(u"fifo"_s)));
     QVERIFY(QFileInfo(path(u"sub"_s)).isDir());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
@@ -133,18 +120,18 @@ void TestAtomicFile::systemRefusalsInJapanese()
     if (needsUser && ::geteuid() == 0)
         QSKIP("permissions do not stop root");
     QVERIFY(QDir(m_dir->path()).mkdir(u"locked"_s));
-    writeBytes(path(u"locked/out.pdf"_s), "older");
+    test::writeBytes(path(u"locked/out.pdf"_s), "older");
     QVERIFY(QFile::setPermissions(path(u"locked"_s), QFile::ReadOwner | QFile::ExeOwner));
-    writeBytes(path(u"locked.pdf"_s), "older");
+    test::writeBytes(path(u"locked.pdf"_s), "older");
     QVERIFY(QFile::setPermissions(path(u"locked.pdf"_s), QFile::ReadOwner));
 
     const QString fileName = path(target);
     const QString description = refusal([&] { writeFileAtomically(fileName, "%PDF-"); });
     QFile::setPermissions(path(u"locked"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(description, u"ファイル「%1」を保存のために開けませんでした: %2"_s.arg(fileName, reason));
-    QCOMPARE(readBytes(path(u"class.vl2"_s)), Input);
-    QCOMPARE(readBytes(path(u"locked/out.pdf"_s)), QByteArray("older"));
-    QCOMPARE(readBytes(path(u"locked.pdf"_s)), QByteArray("older"));
+    QCOMPARE(test::readBytes(path(u"class.vl2"_s)), Input);
+    QCOMPARE(test::readBytes(path(u"locked/out.pdf"_s)), QByteArray("older"));
+    QCOMPARE(test::readBytes(path(u"locked.pdf"_s)), QByteArray("older"));
 }
 
 // Larger than one piece of the copy; an older copy is replaced, a copy onto
@@ -154,17 +141,17 @@ void TestAtomicFile::copyReplacesTheOlderCopyWhole()
     QByteArray big;
     for (int i = 0; big.size() < 200 * 1024; ++i)
         big += QByteArray::number(i) + "\r\n";
-    writeBytes(path(u"big.vl2"_s), big);
-    writeBytes(path(u"big.bak"_s), "older");
+    test::writeBytes(path(u"big.vl2"_s), big);
+    test::writeBytes(path(u"big.bak"_s), "older");
     copyFileAtomically(path(u"big.vl2"_s), path(u"big.bak"_s));
-    QCOMPARE(readBytes(path(u"big.bak"_s)), big);
+    QCOMPARE(test::readBytes(path(u"big.bak"_s)), big);
     QCOMPARE(QDir(m_dir->path()).entryList({u"big*"_s}, QDir::Files | QDir::Hidden),
              (QStringList{u"big.bak"_s, u"big.vl2"_s}));
 
     QCOMPARE(
         refusal([&] { copyFileAtomically(path(u"big.bak"_s), path(u"big.bak"_s)); }),
         u"ファイル「%1」を保存できませんでした: 読み込み元のファイルと同じです"_s.arg(path(u"big.bak"_s)));
-    QCOMPARE(readBytes(path(u"big.bak"_s)), big);
+    QCOMPARE(test::readBytes(path(u"big.bak"_s)), big);
     QCOMPARE(refusal([&] { copyFileAtomically(path(u"none.vl2"_s), path(u"none.bak"_s)); }),
              u"ファイル「%1」を開けませんでした: ファイルが見つかりません"_s.arg(path(u"none.vl2"_s)));
     QVERIFY(!QFile::exists(path(u"none.bak"_s)));

@@ -9,6 +9,7 @@
 #include "storage/classfilewriter.h"
 #include "storage/cp932.h"
 #include "storage/fileerrors.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/classyearload.h"
 #include "tests/support/scriptedprompts.h"
 
@@ -32,21 +33,6 @@ namespace {
 QString fixture(const QString& name)
 {
     return QStringLiteral(LUNAPLAN_FIXTURES_DIR "/") + name;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 // The lines of a file written with CR LF, without their line ends.
@@ -282,20 +268,20 @@ void TestClassFile::writesFixturesExactly()
     test::ScriptedPrompts prompts;
     subSaveFile(state, prompts);
     QVERIFY(prompts.shown.isEmpty());
-    const QList<QByteArray> written = crlfLines(readBytes(state.strFileName));
-    const QList<QByteArray> expected = crlfLines(readBytes(fixture(name)));
+    const QList<QByteArray> written = crlfLines(test::readBytes(state.strFileName));
+    const QList<QByteArray> expected = crlfLines(test::readBytes(fixture(name)));
     for (qsizetype i = 0; i < std::min(written.size(), expected.size()); ++i)
         QVERIFY2(written[i] == expected[i],
                  qPrintable(u"line %1: %2"_s.arg(i + 1).arg(QString::fromLatin1(written[i].toHex()))));
     QCOMPARE(written.size(), expected.size());
-    QCOMPARE(readBytes(state.strFileName), readBytes(fixture(name)));
+    QCOMPARE(test::readBytes(state.strFileName), test::readBytes(fixture(name)));
 }
 
 // Line numbers from 1; with 14 holidays the base hours are lines 63 to 85,
 // the timetables 86 to 107, the plan 108 to 176 and the days start at 177.
 void TestClassFile::layoutWithFourteenHolidays()
 {
-    const QList<QByteArray> lines = crlfLines(readBytes(fixture(u"two-days.vl2"_s)));
+    const QList<QByteArray> lines = crlfLines(test::readBytes(fixture(u"two-days.vl2"_s)));
     const auto line = [&](int n) { return lines.at(n - 1); };
     QCOMPARE(lines.size(), 176 + 2 * 6);
     QCOMPARE(line(1), "Soraplan");
@@ -340,7 +326,7 @@ void TestClassFile::layoutWithFourteenHolidays()
     QCOMPARE(line(183), " 2");
     QCOMPARE(line(184), " 12");
 
-    const QList<QByteArray> withdrawn = crlfLines(readBytes(fixture(u"withdrawn-day.vl2"_s)));
+    const QList<QByteArray> withdrawn = crlfLines(test::readBytes(fixture(u"withdrawn-day.vl2"_s)));
     QCOMPARE(withdrawn.size(), 182);
     QCOMPARE(withdrawn.at(176), " 6");
     QCOMPARE(withdrawn.at(181), "True");
@@ -470,14 +456,14 @@ void TestClassFile::loadReplacesTheDayList()
 // them: in date order, the later record of a date in place of the earlier.
 void TestClassFile::loadOrdersDaysOfAnUnorderedFile()
 {
-    QList<QByteArray> lines = crlfLines(readBytes(fixture(u"two-days.vl2"_s)));
+    QList<QByteArray> lines = crlfLines(test::readBytes(fixture(u"two-days.vl2"_s)));
     lines += {" 4", " 21", sjis(u"体体体体体体体体"_s), "13333300", "", "False"};
     lines += {" 5", " 7", sjis(u"音音音音音音音音"_s), "13333300", "", "True"};
     lines += {" 3", " 1", sjis(u"図図図図図図図図"_s), "13333300", "", "False"};
     lines += {" 3", " 1", sjis(u"理理理理理理理理"_s), "13333300", "", "False"}; // replaces the last day
     lines += {" 3", " 2", sjis(u"社社社社社社社社"_s), "13333300", "", "False"};
     const QString path = m_dir.filePath(u"unordered.vl2"_s);
-    writeBytes(path, joinCrlf(lines));
+    test::writeBytes(path, joinCrlf(lines));
     AppState state;
     state.strFileName = path;
     test::ScriptedPrompts prompts;
@@ -514,13 +500,13 @@ void TestClassFile::saveLoadSaveIsByteIdentical()
     second.strFileName = m_dir.filePath(u"second.vl2"_s);
     subSaveFile(second, prompts);
     QVERIFY(prompts.shown.isEmpty());
-    QCOMPARE(readBytes(second.strFileName), readBytes(first.strFileName));
-    QCOMPARE(readBytes(first.strFileName), readBytes(path));
+    QCOMPARE(test::readBytes(second.strFileName), test::readBytes(first.strFileName));
+    QCOMPARE(test::readBytes(first.strFileName), test::readBytes(path));
 }
 
 void TestClassFile::lfLineEndsAreRead()
 {
-    const QByteArray crlf = readBytes(fixture(u"two-days.vl2"_s));
+    const QByteArray crlf = test::readBytes(fixture(u"two-days.vl2"_s));
     QByteArray lf = crlf;
     lf.replace("\r\n", "\n");
     const std::optional<ClassFileData> fromLf = parseClassFile(lf);
@@ -530,7 +516,7 @@ void TestClassFile::lfLineEndsAreRead()
     // The last line may also end without a line end, or with CR alone.
     lf.chop(1);
     QVERIFY(*parseClassFile(lf) == *fromLf);
-    const QByteArray withdrawn = readBytes(fixture(u"withdrawn-day.vl2"_s));
+    const QByteArray withdrawn = test::readBytes(fixture(u"withdrawn-day.vl2"_s));
     QVERIFY(parseClassFile(withdrawn.chopped(1))->days.at(0).boolNowPlanning);
 }
 
@@ -551,7 +537,7 @@ void TestClassFile::textLinesReadEachAsItsOwn()
 {
     QFETCH(QString, strClass);
     QFETCH(QString, strTeacher);
-    QList<QByteArray> lines = crlfLines(readBytes(fixture(u"fresh-class.vl2"_s)));
+    QList<QByteArray> lines = crlfLines(test::readBytes(fixture(u"fresh-class.vl2"_s)));
     lines[3] = sjis(strClass);
     lines[4] = sjis(strTeacher);
     const std::optional<ClassFileData> data = parseClassFile(joinCrlf(lines));
@@ -702,7 +688,7 @@ void TestClassFile::saveAsksBeforeLosingCharacters()
     AppState state = fixtureState(u"two-days.vl2"_s);
     state.strTeacher = u"𠮷田😀"_s;
     state.strFileName = m_dir.filePath(u"question.vl2"_s);
-    writeBytes(state.strFileName, "previous");
+    test::writeBytes(state.strFileName, "previous");
     test::ScriptedPrompts prompts;
     prompts.answers.enqueue(answer);
 
@@ -715,9 +701,9 @@ void TestClassFile::saveAsksBeforeLosingCharacters()
              u"次の文字はファイルに保存できないため「？」になります: 𠮷 😀。このまま保存しますか。"_s);
     QCOMPARE(prompts.shown[0].title, applicationTitle());
     if (written)
-        QCOMPARE(crlfLines(readBytes(state.strFileName))[4], sjis(u"？田？"_s));
+        QCOMPARE(crlfLines(test::readBytes(state.strFileName))[4], sjis(u"？田？"_s));
     else
-        QCOMPARE(readBytes(state.strFileName), QByteArray("previous"));
+        QCOMPARE(test::readBytes(state.strFileName), QByteArray("previous"));
 }
 
 void TestClassFile::unmappableCharactersAndLineBreaksInText()
@@ -730,7 +716,7 @@ void TestClassFile::unmappableCharactersAndLineBreaksInText()
     test::ScriptedPrompts prompts;
     prompts.answers.enqueue(Prompts::Answer::Yes); // to the question naming them
     QVERIFY(subSaveFile(state, prompts));
-    const QList<QByteArray> lines = crlfLines(readBytes(state.strFileName));
+    const QList<QByteArray> lines = crlfLines(test::readBytes(state.strFileName));
     QCOMPARE(lines.size(), 188); // nothing shifted
     QCOMPARE(lines[3], sjis(u"2  組"_s));
     QCOMPARE(lines[4], QByteArray("\x8e\x52\x93\x63\x81\x48\x20\x81\x48\x81\x48"));
@@ -758,7 +744,7 @@ void TestClassFile::saveWithoutDataWritesNothing()
     QFETCH(bool, withFileName);
     QFETCH(int, year);
     const QString path = m_dir.filePath(u"nothing.vl2"_s);
-    writeBytes(path, "previous");
+    test::writeBytes(path, "previous");
     AppState state = fixtureState(u"two-days.vl2"_s);
     state.intYear = static_cast<qint16>(year);
     state.strFileName = withFileName ? path : QString();
@@ -769,7 +755,7 @@ void TestClassFile::saveWithoutDataWritesNothing()
     QCOMPARE(prompts.shown[0].text, u"まだ保存するデータがありません。"_s);
     QCOMPARE(prompts.shown[0].title, applicationTitle());
     QCOMPARE(prompts.shown[0].icon, Prompts::Icon::None);
-    QCOMPARE(readBytes(path), QByteArray("previous"));
+    QCOMPARE(test::readBytes(path), QByteArray("previous"));
 }
 
 // A write that fails half-way (here: the file size limit of the process, as a
@@ -778,8 +764,8 @@ void TestClassFile::failedWriteKeepsThePreviousFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"class.vl2"_s);
-    const QByteArray previous = readBytes(fixture(u"two-days.vl2"_s));
-    writeBytes(path, previous);
+    const QByteArray previous = test::readBytes(fixture(u"two-days.vl2"_s));
+    test::writeBytes(path, previous);
 
     AppState state = fixtureState(u"two-days.vl2"_s);
     for (QDate d(2003, 4, 8); d < QDate(2003, 7, 20); d = d.addDays(1))
@@ -807,7 +793,7 @@ void TestClassFile::failedWriteKeepsThePreviousFile()
     QVERIFY2(number != 0, "the failed write was not reported");
     QVERIFY2(description.contains(path), qPrintable(description));
     QCOMPARE(description, u"ファイル「%1」を書き込めませんでした: ファイルが大きすぎます"_s.arg(path));
-    QCOMPARE(readBytes(path), previous);
+    QCOMPARE(test::readBytes(path), previous);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"class.vl2"_s});
     QVERIFY(prompts.shown.isEmpty());
 }
@@ -835,7 +821,7 @@ void TestClassFile::saveToAMissingFolderFails()
 void TestClassFile::saveRefusesWhatCannotBeReadBack()
 {
     const QString path = m_dir.filePath(u"leap.vl2"_s);
-    writeBytes(path, "previous");
+    test::writeBytes(path, "previous");
     AppState state = fixtureState(u"fresh-class.vl2"_s);
     state.intYear = 2006; // February 2007 has 28 days
     state.objDayHead->appendDay(makeRecordedDay(QDate(2004, 2, 29), u"国国国国国国国国"_s, u"13333300"_s));
@@ -847,13 +833,13 @@ void TestClassFile::saveRefusesWhatCannotBeReadBack()
     } catch (const FormatError& e) {
         QCOMPARE(e.description(), u"178行目: 日付ではありません"_s); // the day line of the record
     }
-    QCOMPARE(readBytes(path), QByteArray("previous"));
+    QCOMPARE(test::readBytes(path), QByteArray("previous"));
 }
 
 void TestClassFile::notAClassFile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray rest = readBytes(fixture(u"fresh-class.vl2"_s)).mid(10);
+    const QByteArray rest = test::readBytes(fixture(u"fresh-class.vl2"_s)).mid(10);
     QTest::newRow("empty file") << QByteArray();
     QTest::newRow("magic followed by a space") << "Soraplan \r\n" + rest;
     QTest::newRow("lower case") << "soraplan\r\n" + rest;
@@ -868,7 +854,7 @@ void TestClassFile::notAClassFile()
 {
     QFETCH(QByteArray, bytes);
     const QString path = m_dir.filePath(u"other.vl2"_s);
-    writeBytes(path, bytes);
+    test::writeBytes(path, bytes);
     AppState state = otherClass();
     const Snapshot before(state);
     state.strFileName = path;
@@ -957,14 +943,14 @@ void TestClassFile::damagedFileChangesNothing()
     QFETCH(int, cut);
     QFETCH(QString, error);
 
-    QList<QByteArray> lines = crlfLines(readBytes(fixture(base)));
+    QList<QByteArray> lines = crlfLines(test::readBytes(fixture(base)));
     if (line == lines.size() + 1)
         lines.append(value);
     else if (line > 0)
         lines[line - 1] = value;
     lines.resize(lines.size() - cut);
     const QString path = m_dir.filePath(u"damaged.vl2"_s);
-    writeBytes(path, joinCrlf(lines));
+    test::writeBytes(path, joinCrlf(lines));
 
     AppState state = otherClass();
     const Snapshot before(state);
@@ -1094,11 +1080,11 @@ void TestClassFile::largestFiles()
 
     // A file larger than any class year (here a comment of 16 MiB) is refused
     // without reading it all.
-    QByteArray huge = readBytes(fixture(u"two-days.vl2"_s));
+    QByteArray huge = test::readBytes(fixture(u"two-days.vl2"_s));
     huge += " 4\r\n 22\r\n" + sjis(u"国国算社体図　　"_s) + "\r\n13333300\r\n" +
             QByteArray(16 * 1024 * 1024, 'x') + "\r\nFalse\r\n";
     const QString path = m_dir.filePath(u"huge.vl2"_s);
-    writeBytes(path, huge);
+    test::writeBytes(path, huge);
     AppState state2 = otherClass();
     const Snapshot before(state2);
     state2.strFileName = path;
@@ -1130,7 +1116,7 @@ void TestClassFile::corpusIsReadSafely_data()
 void TestClassFile::corpusIsReadSafely()
 {
     QFETCH(QString, path);
-    const QByteArray bytes = readBytes(path);
+    const QByteArray bytes = test::readBytes(path);
     std::optional<ClassFileData> data;
     try {
         data = parseClassFile(bytes);

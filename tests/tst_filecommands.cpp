@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/weekview.h"
 #include "storage/classfile.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/programwindow.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
@@ -31,12 +32,6 @@ using namespace lunaplan;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool hasRecords(const AppState& state)
 {
@@ -275,13 +270,13 @@ void TestFileCommands::saveAsNewAndExistingFile()
     QCOMPARE(m_state->strFileName, target);
     QVERIFY(QFile::exists(target));
     QVERIFY(!QFile::exists(path(u"x.bak"_s))); // nothing to keep
-    const QByteArray first = contents(target);
+    const QByteArray first = test::fileBytes(target);
 
     addRecord();
     m_prompts->fileNames.enqueue(target);
     QVERIFY(m_window->fileCommands()->mnuFileSaveAs_Click());
-    QCOMPARE(contents(path(u"x.bak"_s)), first);
-    QVERIFY(contents(target) != first);
+    QCOMPARE(test::fileBytes(path(u"x.bak"_s)), first);
+    QVERIFY(test::fileBytes(target) != first);
     AppState reread;
     reread.strFileName = target;
     subLoadFile(reread, *m_prompts);
@@ -326,11 +321,11 @@ void TestFileCommands::failedBackupKeepsTheOlderOne()
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!copied);
-    QCOMPARE(contents(path(u"big.bak"_s)), QByteArray("older backup"));
+    QCOMPARE(test::fileBytes(path(u"big.bak"_s)), QByteArray("older backup"));
     QCOMPARE(QDir(m_dir.path()).entryList({u"big*"_s}, QDir::Files | QDir::Hidden),
              (QStringList{u"big.bak"_s, u"big.vl2"_s}));
     QVERIFY(makeBackupCopy(file));
-    QCOMPARE(contents(path(u"big.bak"_s)), contents(file));
+    QCOMPARE(test::fileBytes(path(u"big.bak"_s)), test::fileBytes(file));
 }
 
 void TestFileCommands::failedSaveKeepsClassAndName()

@@ -6,6 +6,7 @@
 #include "core/subjects.h"
 #include "core/veladaytime.h"
 #include "storage/classfile.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/programwindow.h"
 #include "tests/support/testclass.h"
 #include "ui/common/classwatch.h"
@@ -42,12 +43,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void chooseYear(frmWiz2& page, int year)
 {
     const int index = page.cboWiz1Year()->findData(year);
@@ -67,11 +62,6 @@ void activate(QWidget* window)
 {
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
-}
-
-void registerDay(AppState& state, QDate date)
-{
-    state.objDayHead->appendDay(makeRecordedDay(date, u"国算社理音体　　"_s, u"33333300"_s));
 }
 
 } // namespace
@@ -235,7 +225,7 @@ void TestKeepInput::newYearTakesItsHolidaysAtOnce()
 
 void TestKeepInput::cancelledYearQuestionPutsTheYearBack()
 {
-    registerDay(state(), QDate(2026, 6, 3));
+    test::registerDay(state(), QDate(2026, 6, 3));
     auto* page = open<frmWiz2>(WizardPageId::Class);
     m_program->prompts.answers.enqueue(Prompts::Answer::Cancel);
     chooseYear(*page, 2027);
@@ -252,9 +242,9 @@ void TestKeepInput::cancelledYearQuestionPutsTheYearBack()
 // class without them is no longer saved over it.
 void TestKeepInput::discardedRecordsLeaveTheFileAlone()
 {
-    registerDay(state(), QDate(2026, 6, 3));
+    test::registerDay(state(), QDate(2026, 6, 3));
     const QString file = saveClass(u"3年2組.vl2"_s);
-    const QByteArray saved = contents(file);
+    const QByteArray saved = test::fileBytes(file);
     auto* page = open<frmWiz2>(WizardPageId::Class);
     m_program->prompts.answers.enqueue(Prompts::Answer::Yes);
     chooseYear(*page, 2027);
@@ -265,7 +255,7 @@ void TestKeepInput::discardedRecordsLeaveTheFileAlone()
     QVERIFY(!window().fileCommands()->mnuFileSave_Click());
     QCOMPARE(m_program->prompts.shown.last().kind, u"save"_s);
     QCOMPARE(m_program->prompts.lastProposed, u"令和9年度_3年2組.vl2"_s);
-    QCOMPARE(contents(file), saved);
+    QCOMPARE(test::fileBytes(file), saved);
     QVERIFY(window().isWindowModified());
 }
 
@@ -296,7 +286,7 @@ void TestKeepInput::correctionsOfTheWeekSurviveAPage()
 void TestKeepInput::openAsksBeforeReplacingAChangedClass()
 {
     const QString file = saveClass(u"3年2組.vl2"_s);
-    registerDay(state(), QDate(2026, 6, 3));
+    test::registerDay(state(), QDate(2026, 6, 3));
     window().classWatch().notifyChanged();
 
     // キャンセル: no file dialog, nothing changes.

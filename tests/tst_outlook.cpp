@@ -23,20 +23,6 @@ constexpr std::size_t KyoukaSyoukei = 11;
 constexpr std::size_t SouJisuu = 22;
 constexpr int Term3 = 2;
 
-// A registered day of eight 45-minute lessons of one subject.
-void registerDay(AppState& state, QDate date, QChar code = u'国')
-{
-    state.objDayHead->appendDay(makeRecordedDay(date, QString(8, code), u"33333333"_s));
-}
-
-void setPlan(AppState& state, int term, TotalField field, qint16 units)
-{
-    VelaSeasonTotal& season = *state.objYearPlan->season(term);
-    season.setValue(field, units);
-    season.computeSubtotals();
-    state.objYearPlan->calculate();
-}
-
 const OutlookFigures& figures(const Outlook& outlook, int stretch, std::size_t row)
 {
     return outlook.stretches.at(static_cast<std::size_t>(stretch)).rows.at(row);
@@ -108,7 +94,7 @@ void TestOutlook::lastWeekOfTheYear()
     QFETCH(QList<int>, expected);
     QFETCH(int, days);
     if (change == u"registered Tuesday"_s || change == u"withdrawn Tuesday"_s) {
-        registerDay(*m_state, QDate(2027, 3, 16));
+        test::registerDay(*m_state, QDate(2027, 3, 16));
         heldRecordFor(*m_state->objDayHead, QDate(2027, 3, 16))->setBoolNowPlanning(change.startsWith(u'w'));
     } else if (change == u"holiday Wednesday"_s) {
         QVERIFY(m_state->addHoliday(QDate(2027, 3, 17)));
@@ -142,7 +128,7 @@ void TestOutlook::lastWeekOfTheYear()
 // (23 February): 55 − 3 − 5 (the first week has only its Friday) = 47 days.
 void TestOutlook::termsAddUpToTheYear()
 {
-    registerDay(*m_state, QDate(2026, 12, 18)); // after the reference date: held
+    test::registerDay(*m_state, QDate(2026, 12, 18)); // after the reference date: held
     const Outlook outlook = fncOutlook(*m_state, QDate(2026, 12, 17), true);
     QCOMPARE(outlook.stretches[0].remainingSchoolDays, 0);
     QCOMPARE(outlook.stretches[1].remainingSchoolDays, 5);
@@ -166,10 +152,10 @@ void TestOutlook::termsAddUpToTheYear()
 // From Friday 12 March with timetable A: 国 12, 算 12, 体 6 units to come.
 void TestOutlook::planRateAndTone()
 {
-    setPlan(*m_state, 3, TotalField::kokugo, 36);  // 12.0
-    setPlan(*m_state, 3, TotalField::sannsuu, 45); // 15.0
-    setPlan(*m_state, 2, TotalField::sannsuu, 30); // the year's plan of 算 is 75
-    registerDay(*m_state, QDate(2027, 3, 1));      // 24 units of 国 held
+    test::setTermPlan(*m_state, 3, TotalField::kokugo, 36);  // 12.0
+    test::setTermPlan(*m_state, 3, TotalField::sannsuu, 45); // 15.0
+    test::setTermPlan(*m_state, 2, TotalField::sannsuu, 30); // the year's plan of 算 is 75
+    test::registerDay(*m_state, QDate(2027, 3, 1));      // 24 units of 国 held
     const Outlook outlook = fncOutlook(*m_state, QDate(2027, 3, 12), true);
 
     const OutlookFigures& kokugo = figures(outlook, Term3, Kokugo);
@@ -228,10 +214,10 @@ void TestOutlook::unregisteredDays()
 {
     for (QDate day(2026, 4, 6); day <= QDate(2026, 4, 28); day = day.addDays(1)) {
         if (m_state->fncIsWorkDay(day) && day != QDate(2026, 4, 15))
-            registerDay(*m_state, day);
+            test::registerDay(*m_state, day);
     }
     heldRecordFor(*m_state->objDayHead, QDate(2026, 4, 22))->setBoolNowPlanning(true);
-    registerDay(*m_state, QDate(2026, 4, 29)); // a held day on a holiday is not a forgotten day
+    test::registerDay(*m_state, QDate(2026, 4, 29)); // a held day on a holiday is not a forgotten day
 
     const Outlook outlook = fncOutlook(*m_state, QDate(2026, 4, 30), true);
     // The reference date itself is still to be registered; 1 May comes after it.
@@ -264,9 +250,9 @@ void TestOutlook::rate()
 void TestOutlook::csvColumns()
 {
     m_state->intGrade = 5; // no note
-    registerDay(*m_state, QDate(2027, 3, 1));
-    registerDay(*m_state, QDate(2026, 4, 6), u'算');
-    setPlan(*m_state, 3, TotalField::kokugo, 37);
+    test::registerDay(*m_state, QDate(2027, 3, 1));
+    test::registerDay(*m_state, QDate(2026, 4, 6), u'算');
+    test::setTermPlan(*m_state, 3, TotalField::kokugo, 37);
     const Outlook outlook = fncOutlook(*m_state, QDate(2027, 3, 12), true);
     const QList<QStringList> rows = outlookCsvRows(outlook, Term3);
 

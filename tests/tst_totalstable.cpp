@@ -32,20 +32,6 @@ namespace {
 constexpr int Kokugo = 1; // row of 国語
 constexpr int SouJisuu = 23;
 
-// A registered day of eight 45-minute lessons of one subject.
-void registerDay(AppState& state, QDate date, QChar code = u'国')
-{
-    state.objDayHead->appendDay(makeRecordedDay(date, QString(8, code), u"33333333"_s));
-}
-
-void setTermPlan(AppState& state, int term, TotalField field, qint16 units)
-{
-    VelaSeasonTotal& season = *state.objYearPlan->season(term);
-    season.setValue(field, units);
-    season.computeSubtotals();
-    state.objYearPlan->calculate();
-}
-
 void loadSample(AppState& state)
 {
     test::ScriptedPrompts prompts;
@@ -204,7 +190,7 @@ void TestTotalsTable::rowsShowTheirFields()
 void TestTotalsTable::noRegisteredDay()
 {
     // The plan of the year stands in column 4 as it is stored.
-    setTermPlan(*m_state, 1, TotalField::kokugo, 97);
+    test::setTermPlan(*m_state, 1, TotalField::kokugo, 97);
     const TotalsTable table = fncTotalsTable(*m_state, 0);
 
     QCOMPARE(rowTexts(table, Kokugo),
@@ -237,9 +223,9 @@ void TestTotalsTable::differenceColours()
     QFETCH(int, days);
     QFETCH(QString, text);
     QFETCH(FigureTone, tone);
-    setTermPlan(*m_state, 1, TotalField::kokugo, static_cast<qint16>(planned));
+    test::setTermPlan(*m_state, 1, TotalField::kokugo, static_cast<qint16>(planned));
     for (int d = 0; d < days; ++d)
-        registerDay(*m_state, QDate(2026, 4, 13 + d));
+        test::registerDay(*m_state, QDate(2026, 4, 13 + d));
 
     const TotalsTable table = fncTotalsTable(*m_state, 0);
     for (const int column : {3, 6}) {
@@ -267,7 +253,7 @@ void TestTotalsTable::daysCountInTheTermOfTheirMonth()
 {
     QFETCH(QDate, date);
     QFETCH(int, season);
-    registerDay(*m_state, date);
+    test::registerDay(*m_state, date);
     for (int shown = 0; shown < 3; ++shown) {
         const TotalsTable table = fncTotalsTable(*m_state, shown);
         const QString held = shown == season ? u"8.0"_s : u"0.0"_s;
@@ -279,8 +265,8 @@ void TestTotalsTable::daysCountInTheTermOfTheirMonth()
 
 void TestTotalsTable::cancelledRegistrationNoLongerCounts()
 {
-    registerDay(*m_state, QDate(2026, 9, 1));
-    registerDay(*m_state, QDate(2026, 9, 2), u'算');
+    test::registerDay(*m_state, QDate(2026, 9, 1));
+    test::registerDay(*m_state, QDate(2026, 9, 2), u'算');
     QCOMPARE(fncTotalsTable(*m_state, 1).cell(Kokugo, 2).text, u"8.0"_s);
 
     heldRecordFor(*m_state->objDayHead, QDate(2026, 9, 1))->setBoolNowPlanning(true);
@@ -312,7 +298,7 @@ void TestTotalsTable::switchingTermsKeepsTheYear()
 void TestTotalsTable::planWithoutTerms()
 {
     m_state->objYearPlan->setObjFirstSeason(nullptr);
-    registerDay(*m_state, QDate(2027, 1, 12));
+    test::registerDay(*m_state, QDate(2027, 1, 12));
     const TotalsTable table = fncTotalsTable(*m_state, 2);
     QCOMPARE(rowTexts(table, Kokugo),
              (QStringList{u"国語"_s, u"0.0"_s, u"8.0"_s, u"8.0"_s, u"0.0"_s, u"8.0"_s, u"8.0"_s}));
@@ -326,7 +312,7 @@ void TestTotalsTable::planWithoutTerms()
 void TestTotalsTable::differenceOutsideTheRange()
 {
     // A plan of -32768 units leaves no room for any difference above it.
-    setTermPlan(*m_state, 2, TotalField::yobi, -32768);
+    test::setTermPlan(*m_state, 2, TotalField::yobi, -32768);
     QVERIFY_THROWS_EXCEPTION(OverflowError, fncTotalsTable(*m_state, 1));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, fncTotalsTable(*m_state, 3));
 }
@@ -376,9 +362,9 @@ void TestTotalsTable::csvQuotesOnlyWhereNeeded()
 // 244.3 as decimals, but the hours are 245.0. The minutes add up.
 void TestTotalsTable::csvMinutesAddUpWhereTextsDoNot()
 {
-    setTermPlan(*m_state, 1, TotalField::kokugo, 284);
-    setTermPlan(*m_state, 2, TotalField::kokugo, 286);
-    setTermPlan(*m_state, 3, TotalField::kokugo, 165);
+    test::setTermPlan(*m_state, 1, TotalField::kokugo, 284);
+    test::setTermPlan(*m_state, 2, TotalField::kokugo, 286);
+    test::setTermPlan(*m_state, 3, TotalField::kokugo, 165);
     int minutes = 0;
     QStringList texts;
     QStringList year;
@@ -466,7 +452,7 @@ void TestTotalsTable::activationChoosesTheTermOfTheSelectedDate()
 {
     QFETCH(QDate, selected);
     QFETCH(int, season);
-    registerDay(*m_state, selected);
+    test::registerDay(*m_state, selected);
     m_state->dateSelected = selected;
     frmDispTimeTable& w = window();
     w.Form_Activate();
@@ -484,7 +470,7 @@ void TestTotalsTable::activationShowsNewRegistrations()
     const QTableWidget& grid = *w.gridTimeTable();
     QCOMPARE(grid.item(Kokugo, 2)->text(), u"0.0"_s);
 
-    registerDay(*m_state, QDate(2026, 10, 5));
+    test::registerDay(*m_state, QDate(2026, 10, 5));
     w.Form_Activate();
     QCOMPARE(grid.item(Kokugo, 2)->text(), u"8.0"_s);
     QCOMPARE(grid.item(Kokugo, 3)->foreground().color(), QColor(0, 0, 255));
@@ -531,7 +517,7 @@ void TestTotalsTable::choosingATermByHand()
 
 void TestTotalsTable::overflowGivesAMessageAndKeepsTheTable()
 {
-    registerDay(*m_state, QDate(2026, 9, 3));
+    test::registerDay(*m_state, QDate(2026, 9, 3));
     m_state->dateSelected = QDate(2026, 9, 3);
     frmDispTimeTable& w = window();
     w.Form_Activate();
@@ -539,7 +525,7 @@ void TestTotalsTable::overflowGivesAMessageAndKeepsTheTable()
     QVERIFY(m_prompts->messages().isEmpty());
 
     // Term 1's plan leaves no room for its difference.
-    setTermPlan(*m_state, 1, TotalField::kokugo, -32768);
+    test::setTermPlan(*m_state, 1, TotalField::kokugo, -32768);
     QTest::mouseClick(w.optSeason(0), Qt::LeftButton);
     QCOMPARE(m_prompts->messages(), QStringList{u"集計表を作れませんでした。\nオーバーフローしました。"_s});
     QVERIFY(w.optSeason(1)->isChecked()); // the option of the term still shown
@@ -568,7 +554,7 @@ void TestTotalsTable::closeHidesAndShowingAgainKeepsTheWindow()
     QCoreApplication::processEvents();
     QVERIFY(shown);
 
-    registerDay(*m_state, QDate(2026, 6, 1));
+    test::registerDay(*m_state, QDate(2026, 6, 1));
     m_state->dateSelected = QDate(2026, 6, 1);
     QCOMPARE(showTotalsTable(windows, *m_state, *m_prompts, watch), shown.data());
     QVERIFY(shown->isVisible());
@@ -579,7 +565,7 @@ void TestTotalsTable::closeHidesAndShowingAgainKeepsTheWindow()
     // Left open beside the main window, it follows a registration at once,
     // on the term the teacher chose.
     QTest::mouseClick(shown->optSeason(1), Qt::LeftButton);
-    registerDay(*m_state, QDate(2026, 9, 1));
+    test::registerDay(*m_state, QDate(2026, 9, 1));
     watch.notifyChanged();
     QCOMPARE(shown->gridTimeTable()->item(Kokugo, 2)->text(), u"8.0"_s);
     QVERIFY(shown->optSeason(1)->isChecked());

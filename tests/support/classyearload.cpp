@@ -1,5 +1,7 @@
 #include "tests/support/classyearload.h"
 
+#include "tests/support/testfiles.h"
+
 #include "core/appstate.h"
 #include "core/subjects.h"
 #include "core/veladaytime.h"
@@ -19,12 +21,6 @@ using namespace Qt::StringLiterals;
 namespace lunaplan::test {
 
 namespace {
-
-QByteArray fileBytes(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString describe(const ClassFileDay& day)
 {
@@ -149,7 +145,7 @@ private:
         if (!subSaveFile(m_state, m_prompts))
             throw std::runtime_error("the class was not saved");
         ++m_result.saves;
-        const QByteArray onDisk = fileBytes(m_fileName);
+        const QByteArray onDisk = test::fileBytes(m_fileName);
         const auto fail = [&](const QString& what) {
             m_result.mismatch = u"save %1: %2"_s.arg(m_result.saves).arg(what);
         };

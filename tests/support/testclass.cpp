@@ -32,4 +32,17 @@ void setUpClass2026(AppState& state)
     }
 }
 
+void registerDay(AppState& state, QDate date, QChar code)
+{
+    state.objDayHead->appendDay(makeRecordedDay(date, QString(8, code), u"33333333"_s));
+}
+
+void setTermPlan(AppState& state, int term, TotalField field, qint16 units)
+{
+    VelaSeasonTotal& season = *state.objYearPlan->season(term);
+    season.setValue(field, units);
+    season.computeSubtotals();
+    state.objYearPlan->calculate();
+}
+
 } // namespace lunaplan::test
