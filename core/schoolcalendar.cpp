@@ -55,15 +55,23 @@ QString schoolYearText(int year)
     return era == western ? era : era + u'(' + western + u')';
 }
 
-QString proposedClassFileName(int year, int grade, const QString& className)
+QString proposedFileName(const QString& title, int year, int grade, const QString& className,
+                         QStringView suffix)
 {
-    // Characters a file name cannot hold on the teachers' systems become "_".
     QString name = eraSchoolYearText(year) + u'_' + QString::number(grade) + u'年' + className + u'組';
+    if (!title.isEmpty())
+        name.prepend(title + u'_');
+    // Characters a file name cannot hold on the teachers' systems become "_".
     for (QChar& c : name) {
         if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 0x20)
             c = u'_';
     }
-    return name + u".vl2";
+    return name + u'.' + suffix;
+}
+
+QString proposedClassFileName(int year, int grade, const QString& className)
+{
+    return proposedFileName(QString(), year, grade, className, u"vl2");
 }
 
 TermRange termRange(int schoolYear, int term)

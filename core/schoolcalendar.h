@@ -18,7 +18,10 @@ QString eraSchoolYearText(int year);
 // A school year as the class page lists it, in the era of its April and in
 // the Western calendar: "平成15年度(2003年度)", "令和元年度(2019年度)".
 QString schoolYearText(int year);
-// The name a class file is proposed under: "令和8年度_3年2組.vl2".
+// The name a file is proposed under, made from the class: "令和8年度_3年2組.vl2"
+// for the class file, "年間の時数集計表_令和8年度_3年2組.pdf" with a title.
+QString proposedFileName(const QString& title, int year, int grade, const QString& className,
+                         QStringView suffix);
 QString proposedClassFileName(int year, int grade, const QString& className);
 
 // The first and last day of term 1, 2 or 3 of a school year: April to July,

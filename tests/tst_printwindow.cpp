@@ -261,6 +261,9 @@ void TestPrintWindow::pdfSave()
     f.prompts.fileNames << QString() << file << f.dir.filePath(u"no-such-folder/year.pdf"_s);
     f.window.cmdPdf_Click(); // cancelled
     QVERIFY(!QFile::exists(file));
+    QVERIFY2(f.prompts.lastProposed.startsWith(u"年間の時数集計表_"_s) &&
+                 f.prompts.lastProposed.endsWith(u"組.pdf"_s),
+             qPrintable(f.prompts.lastProposed));
     f.window.cmdPdf_Click();
     QVERIFY(QFile::exists(file));
     QVERIFY(f.prompts.lastFilter.contains(u"*.pdf"_s));

@@ -39,6 +39,8 @@ private Q_SLOTS:
     void yearChoices();
     void yearTexts_data();
     void yearTexts();
+    void proposedFileNames_data();
+    void proposedFileNames();
     void equinoxes_data();
     void equinoxes();
     void legalDaysOffAreDaysOff();
@@ -82,6 +84,27 @@ void TestSchoolCalendar::yearTexts()
     QFETCH(QString, text);
     QCOMPARE(schoolYearText(year), text);
     QTEST(eraSchoolYearText(year), "era");
+}
+
+void TestSchoolCalendar::proposedFileNames_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("class file") << QString() << u"2"_s << u"vl2"_s << u"令和8年度_3年2組.vl2"_s;
+    QTest::newRow("report") << u"年間の時数集計表"_s << u"2"_s << u"pdf"_s
+                            << u"年間の時数集計表_令和8年度_3年2組.pdf"_s;
+    QTest::newRow("a name no file may hold")
+        << u"時数集計表"_s << u"A/B:1"_s << u"csv"_s << u"時数集計表_令和8年度_3年A_B_1組.csv"_s;
+}
+
+void TestSchoolCalendar::proposedFileNames()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, className);
+    QFETCH(QString, suffix);
+    QTEST(proposedFileName(title, 2026, 3, className, suffix), "name");
 }
 
 void TestSchoolCalendar::equinoxes_data()

@@ -629,6 +629,7 @@ void TestTotalsTable::csvSaveCancelledOrFailing()
     m_prompts->fileNames.enqueue(QString()); // cancelled
     w.cmdSaveCsv_Click();
     QVERIFY(m_prompts->messages().isEmpty());
+    QCOMPARE(m_prompts->lastProposed, u"時数集計表_令和8年度_3年2組.csv"_s);
 
     const QString fileName = m_dir.filePath(u"no such folder/table.csv"_s);
     m_prompts->fileNames.enqueue(fileName);

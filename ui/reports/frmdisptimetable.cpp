@@ -1,6 +1,7 @@
 #include "ui/reports/frmdisptimetable.h"
 
 #include "core/appstate.h"
+#include "core/schoolcalendar.h"
 #include "storage/atomicfile.h"
 #include "storage/prompts.h"
 #include "ui/common/classwatch.h"
@@ -187,7 +188,9 @@ void frmDispTimeTable::cmdCloseTimeTable_Click()
 void frmDispTimeTable::cmdSaveCsv_Click()
 {
     m_guard.run(u"CSVファイルを保存できませんでした。"_s, [this] {
-        const QString fileName = m_prompts.saveFileName(u"CSV保存"_s, u"CSVファイル (*.csv)|*.csv"_s);
+        const QString fileName = m_prompts.saveFileName(
+            u"CSV保存"_s, u"CSVファイル (*.csv)|*.csv"_s,
+            proposedFileName(windowTitle(), m_state.intYear, m_state.intGrade, m_state.strClass, u"csv"));
         if (fileName.isEmpty())
             return;
         // The table comes from the class file, which a CSV must never replace.

@@ -1,6 +1,7 @@
 #include "ui/reports/frmprint.h"
 
 #include "core/appstate.h"
+#include "core/schoolcalendar.h"
 #include "reports/painterprinter.h"
 #include "reports/pdfexport.h"
 #include "reports/printerfacility.h"
@@ -187,7 +188,9 @@ void frmPrint::cmdPdf_Click()
 
 void frmPrint::savePdf(int index)
 {
-    const QString fileName = m_prompts.saveFileName(u"PDF に保存"_s, u"PDF ファイル (*.pdf)|*.pdf"_s);
+    const QString fileName = m_prompts.saveFileName(
+        u"PDF に保存"_s, u"PDF ファイル (*.pdf)|*.pdf"_s,
+        proposedFileName(reportCaption(index), m_state.intYear, m_state.intGrade, m_state.strClass, u"pdf"));
     if (!fileName.isEmpty())
         writeReportPdf(m_state, index, fileName);
 }
