@@ -7,6 +7,7 @@
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/mainservices.h"
+#include "ui/outlook/frmoutlook.h"
 #include "ui/reports/frmdisptimetable.h"
 #include "ui/reports/frmprint.h"
 #include "ui/reports/printprompts.h"
@@ -76,6 +77,12 @@ void MenuCommands::mnuEditModifyYear_Click()
 void MenuCommands::mnuViewShowTimeTable_Click()
 {
     showTotalsTable(m_window.windowList(), m_state, m_prompts, m_window.classWatch());
+}
+
+void MenuCommands::mnuViewShowOutlook_Click()
+{
+    auto* outlook = showOutlook(m_window.windowList(), m_state, m_prompts, m_window.classWatch(), m_window);
+    connect(outlook, &frmOutlook::dateChosen, &m_window, &frmMain::MonthView1_DateClick, Qt::UniqueConnection);
 }
 
 void MenuCommands::mnuHelpContents_Click()
