@@ -18,6 +18,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -323,6 +324,9 @@ void TestOutlookWindow::fitsASmallScreen()
     for (const QAbstractButton* button : w.findChildren<QAbstractButton*>())
         QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width(),
                  qPrintable(button->objectName()));
+    const auto* dateText = w.dtpReference()->findChild<QLineEdit*>();
+    QVERIFY2(dateText->fontMetrics().horizontalAdvance(dateText->text()) < dateText->width(),
+             qPrintable(dateText->text()));
     const QLabel& note = *w.lblNote();
     const QRect needed = note.fontMetrics().boundingRect(note.contentsRect(), Qt::TextWordWrap, note.text());
     QVERIFY(needed.height() <= note.contentsRect().height());

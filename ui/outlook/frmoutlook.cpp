@@ -40,6 +40,7 @@ namespace {
 constexpr int FiguresPerStretch = 6;
 constexpr int CellPadding = 10;     // pixels beside the widest text of a column
 constexpr int UnregisteredRows = 4; // rows of dates the list shows without scrolling
+constexpr int DateEditExtra = 40;   // pixels of the date box's frame and popup arrow
 
 const std::array<QString, 3>& seasonCaptions()
 {
@@ -120,6 +121,8 @@ void frmOutlook::buildChoices()
     m_dtpReference->setObjectName(u"dtpReference"_s);
     m_dtpReference->setDisplayFormat(u"yyyy年M月d日(ddd)"_s);
     m_dtpReference->setCalendarPopup(true);
+    // Qt sizes the box for digits; the widest Japanese date and the popup's arrow must fit.
+    m_dtpReference->setMinimumWidth(fontMetrics().horizontalAdvance(u"2026年12月31日(水)"_s) + DateEditExtra);
     // A date typed digit by digit is taken once it is complete.
     m_dtpReference->setKeyboardTracking(false);
     dateLabel->setBuddy(m_dtpReference);
