@@ -82,7 +82,8 @@ void MenuCommands::mnuViewShowTimeTable_Click()
 void MenuCommands::mnuViewShowOutlook_Click()
 {
     auto* outlook = showOutlook(m_window.windowList(), m_state, m_prompts, m_window.classWatch(), m_window);
-    connect(outlook, &frmOutlook::dateChosen, &m_window, &frmMain::MonthView1_DateClick, Qt::UniqueConnection);
+    connect(outlook, &frmOutlook::dateChosen, &m_window, &frmMain::MonthView1_DateClick,
+            Qt::UniqueConnection);
 }
 
 void MenuCommands::mnuHelpContents_Click()
