@@ -110,7 +110,7 @@ void TestMenus::menuBar()
                      u"mnuEditModifyWeekA 週間時間割 A の変更"_s, u"mnuEditModifyWeekB 週間時間割 B の変更"_s,
                      u"mnuEditModifyYear 年間授業計画の変更"_s}));
     QCOMPARE(itemsOf(m_program->window->findChild<QMenu*>(u"mnuView"_s)),
-             QStringList{u"mnuViewShowTimeTable 集計表"_s});
+             (QStringList{u"mnuViewShowTimeTable 集計表"_s, u"mnuViewShowOutlook 見通し"_s}));
     QCOMPARE(itemsOf(m_program->window->findChild<QMenu*>(u"mnuHelp"_s)),
              QStringList{u"mnuHelpContents ﾍﾙﾌﾟ"_s});
 }

@@ -80,6 +80,7 @@ MainMenus::MainMenus(QMainWindow& window, FileCommands& file, MenuCommands& comm
 
     QMenu* view = addMenu(bar, u"mnuView"_s, u"表示(&V)"_s);
     addItem(view, u"mnuViewShowTimeTable"_s, u"集計表"_s, &commands, &MenuCommands::mnuViewShowTimeTable_Click);
+    addItem(view, u"mnuViewShowOutlook"_s, u"見通し"_s, &commands, &MenuCommands::mnuViewShowOutlook_Click);
 
     QMenu* help = addMenu(bar, u"mnuHelp"_s, u"ﾍﾙﾌﾟ(&H)"_s);
     addItem(help, u"mnuHelpContents"_s, u"ﾍﾙﾌﾟ"_s, &commands, &MenuCommands::mnuHelpContents_Click);

@@ -8,6 +8,7 @@
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/mainservices.h"
+#include "ui/outlook/frmoutlook.h"
 #include "ui/reports/frmdisptimetable.h"
 #include "ui/reports/frmprint.h"
 #include "ui/reports/printprompts.h"
@@ -89,6 +90,13 @@ void MenuCommands::mnuViewShowTimeTable_Click()
     auto* totals = showTotalsTable(m_window.windowList(), m_state, m_prompts, m_window.classWatch());
     if (isNew)
         placeBesideMainWindow(*totals);
+}
+
+void MenuCommands::mnuViewShowOutlook_Click()
+{
+    auto* outlook = showOutlook(m_window.windowList(), m_state, m_prompts, m_window.classWatch(), m_window);
+    connect(outlook, &frmOutlook::dateChosen, &m_window, &frmMain::MonthView1_DateClick,
+            Qt::UniqueConnection);
 }
 
 void MenuCommands::mnuHelpContents_Click()

@@ -18,7 +18,7 @@ struct MainServices;
 
 // The main window's commands beyond the file's own: 新規作成, page setup and
 // print in the ﾌｧｲﾙ menu, the 設定 menu that reopens the wizard's pages, 表示
-// with the totals table, and ﾍﾙﾌﾟ.
+// with the totals table and the outlook, and ﾍﾙﾌﾟ.
 class MenuCommands : public QObject {
     Q_OBJECT
 
@@ -36,6 +36,8 @@ public:
     void mnuEditModifyWeekB_Click();
     void mnuEditModifyYear_Click();
     void mnuViewShowTimeTable_Click();
+    // The outlook; a forgotten day chosen there is shown in the main window.
+    void mnuViewShowOutlook_Click();
     void mnuHelpContents_Click();
 
 private:

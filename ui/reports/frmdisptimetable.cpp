@@ -6,6 +6,7 @@
 #include "storage/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/displaygrid.h"
+#include "ui/common/figurecolours.h"
 #include "ui/common/escapebutton.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/twips.h"
@@ -29,34 +30,9 @@ constexpr int ColumnWidth = 1030; // twips
 constexpr int GridWidth = 7365;
 constexpr int GridHeight = 5055;
 
-const QColor& termBackground()
-{
-    static const QColor colour(230, 255, 255);
-    return colour;
-}
-
-const QColor& yearBackground()
-{
-    static const QColor colour(205, 255, 255);
-    return colour;
-}
-
 QString fillFailure()
 {
     return u"集計表を作れませんでした。"_s;
-}
-
-QColor toneColour(FigureTone tone)
-{
-    switch (tone) {
-    case FigureTone::Negative:
-        return QColor(255, 0, 0);
-    case FigureTone::Positive:
-        return QColor(0, 0, 255);
-    case FigureTone::Plain:
-        break;
-    }
-    return QColor(0, 0, 0);
 }
 
 } // namespace
