@@ -26,4 +26,11 @@ bool RecordingNavigator::openClassFile()
     return openAnswers.takeFirst();
 }
 
+bool RecordingNavigator::startFromPreviousYear()
+{
+    if (previousYearAnswers.isEmpty())
+        throw std::logic_error("unexpected startFromPreviousYear");
+    return previousYearAnswers.takeFirst();
+}
+
 } // namespace lunaplan::test

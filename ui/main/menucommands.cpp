@@ -13,7 +13,6 @@
 #include "ui/reports/reportprinter.h"
 #include "ui/wizard/wizardnavigator.h"
 
-
 using namespace Qt::StringLiterals;
 
 namespace lunaplan {
@@ -31,6 +30,12 @@ MenuCommands::MenuCommands(frmMain& window, const MainServices& services, Wizard
 void MenuCommands::mnuFileNew_Click()
 {
     if (m_window.fileCommands()->mnuFileClose_Click())
+        m_wizard.goTo(nullptr, WizardPageId::Class);
+}
+
+void MenuCommands::mnuFileNewFromPrevious_Click()
+{
+    if (m_window.fileCommands()->startFromPreviousYear())
         m_wizard.goTo(nullptr, WizardPageId::Class);
 }
 
