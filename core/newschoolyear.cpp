@@ -30,7 +30,8 @@ std::array<QString, 6> weekSubjects(const VelaWeekTotal& week)
     return subjects;
 }
 
-void setWeek(VelaWeekTotal& week, const std::array<QString, 6>& subjects, const std::array<QString, 7>& frames)
+void setWeek(VelaWeekTotal& week, const std::array<QString, 6>& subjects,
+             const std::array<QString, 7>& frames)
 {
     std::size_t i = 0;
     for (VelaDayTime* day = week.objFirstDay().get(); day && i < subjects.size();

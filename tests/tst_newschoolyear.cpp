@@ -65,8 +65,8 @@ void TestNewSchoolYear::carriedOver_data()
 
     // The vernal equinox falls on 21 March in 2027 and 2019, on 20 March in 2028 and 2020.
     QTest::newRow("2026 grade 3 to 2027 grade 4")
-        << 2026 << 3 << u"2"_s << false << 4 << false << u"令和8年度"_s << u"令和9年度"_s << QDate(2027, 3, 21)
-        << QDate(2028, 3, 20);
+        << 2026 << 3 << u"2"_s << false << 4 << false << u"令和8年度"_s << u"令和9年度"_s
+        << QDate(2027, 3, 21) << QDate(2028, 3, 20);
     QTest::newRow("the class in memory") << 2026 << 3 << u"2"_s << true << 4 << false << u"令和8年度"_s
                                          << u"令和9年度"_s << QDate(2027, 3, 21) << QDate(2028, 3, 20);
     QTest::newRow("across the era change, 2018 to 2019")
@@ -130,7 +130,8 @@ void TestNewSchoolYear::carriedOver()
     // No special holidays: the fourteen national ones and nothing after them.
     QCOMPARE(int{next.intHolidayCount}, AppState::NationalHolidayCount);
     for (int i = 0; i < AppState::NationalHolidayCount; ++i)
-        QCOMPARE(next.dateHoliday[static_cast<std::size_t>(i)], expected.dateHoliday[static_cast<std::size_t>(i)]);
+        QCOMPARE(next.dateHoliday[static_cast<std::size_t>(i)],
+                 expected.dateHoliday[static_cast<std::size_t>(i)]);
     QCOMPARE(next.dateHoliday[AppState::NationalHolidayCount], QDate());
 
     // Both timetables with their lesson lengths, Saturday's included.

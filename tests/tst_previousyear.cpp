@@ -164,22 +164,22 @@ void TestPreviousYear::questions_data()
 
     using A = Prompts::Answer;
     const QString noDialog = u"-"_s;
-    QTest::newRow("from the open class") << true << false << QList<A>{A::Yes} << noDialog
-                                         << QStringList{u"yesnocancel"_s} << 2027 << 4;
+    QTest::newRow("from the open class")
+        << true << false << QList<A>{A::Yes} << noDialog << QStringList{u"yesnocancel"_s} << 2027 << 4;
     QTest::newRow("open class, but a file chosen: grade 6 says so")
         << true << false << QList<A>{A::No} << u"grade6.vl2"_s
         << QStringList{u"yesnocancel"_s, u"open"_s, u"message"_s} << 2027 << 6;
     QTest::newRow("changed class saved first, then from it")
         << true << true << QList<A>{A::Yes, A::Yes} << noDialog
         << QStringList{u"yesnocancel"_s, u"yesnocancel"_s} << 2027 << 4;
-    QTest::newRow("save question cancelled") << true << true << QList<A>{A::Cancel} << noDialog
-                                             << QStringList{u"yesnocancel"_s} << 2026 << 3;
-    QTest::newRow("source question cancelled") << true << false << QList<A>{A::Cancel} << noDialog
-                                               << QStringList{u"yesnocancel"_s} << 2026 << 3;
-    QTest::newRow("file dialog cancelled") << false << false << QList<A>{} << QString()
-                                           << QStringList{u"open"_s} << 0 << 0;
-    QTest::newRow("damaged file reported") << false << false << QList<A>{} << u"damaged.vl2"_s
-                                           << QStringList{u"open"_s, u"message"_s} << 0 << 0;
+    QTest::newRow("save question cancelled")
+        << true << true << QList<A>{A::Cancel} << noDialog << QStringList{u"yesnocancel"_s} << 2026 << 3;
+    QTest::newRow("source question cancelled")
+        << true << false << QList<A>{A::Cancel} << noDialog << QStringList{u"yesnocancel"_s} << 2026 << 3;
+    QTest::newRow("file dialog cancelled")
+        << false << false << QList<A>{} << QString() << QStringList{u"open"_s} << 0 << 0;
+    QTest::newRow("damaged file reported")
+        << false << false << QList<A>{} << u"damaged.vl2"_s << QStringList{u"open"_s, u"message"_s} << 0 << 0;
 }
 
 void TestPreviousYear::questions()

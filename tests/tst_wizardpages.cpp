@@ -320,9 +320,10 @@ void TestWizardPages::copyAIntoBOnThePage()
     f.prompts.answers.enqueue(Prompts::Answer::Yes);
     page.cmdWiz5CopyA()->click();
     QCOMPARE(columnSubjects(page, 0), u"学国算社理音－－"_s);
-    QCOMPARE(templateDay(*f.state.objWeekB, 1)->strSubject(), templateDay(*f.state.objWeekA, 1)->strSubject());
+    QCOMPARE(templateDay(*f.state.objWeekB, 1)->strSubject(),
+             templateDay(*f.state.objWeekA, 1)->strSubject());
     QCOMPARE(page.lblWiz5WeekTime(1)->text(), u"国語　　6.0 時間"_s); // Saturday's 国語 counts too
-    QCOMPARE(stored.count(), 3); // the copy, the click, the second copy
+    QCOMPARE(stored.count(), 3);                                      // the copy, the click, the second copy
 
     // Timetable A has nothing to copy from.
     page.cmdWiz5Before()->click();
@@ -352,7 +353,8 @@ void TestWizardPages::copyOneWeekdayOnThePage()
     QCOMPARE(columnSubjects(page, 2), u"学国算社理音－－"_s);
     f.prompts.answers.enqueue(Prompts::Answer::No);
     page.findChild<QAction*>(u"mnuWiz5CopyDay_0_all"_s)->trigger();
-    QCOMPARE(f.prompts.shown.last().text, u"火曜日・水曜日・木曜日・金曜日の授業を月曜日の教科で置き換えますか。"_s);
+    QCOMPARE(f.prompts.shown.last().text,
+             u"火曜日・水曜日・木曜日・金曜日の授業を月曜日の教科で置き換えますか。"_s);
     QCOMPARE(columnSubjects(page, 1), u"学算国体図図－－"_s);
     f.prompts.answers.enqueue(Prompts::Answer::Yes);
     page.findChild<QAction*>(u"mnuWiz5CopyDay_0_all"_s)->trigger();

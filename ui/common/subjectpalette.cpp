@@ -44,7 +44,7 @@ void SubjectPalette::showKeys(QStringView keys)
         auto* label = new QLabel(key, button);
         label->setObjectName(button->objectName() + u"_key");
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->setStyleSheet(QStringLiteral("color: rgb(96, 96, 96); font-size: 9px;"));
+        label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-size: 10px; font-weight: bold;"));
         label->move(3, 1);
         label->adjustSize();
         button->setToolTip(QStringLiteral("%1（キー %2）").arg(button->text(), key));

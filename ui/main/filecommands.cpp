@@ -82,8 +82,8 @@ bool FileCommands::startFromPreviousYear()
     Prompts::Answer source = Prompts::Answer::No;
     if (m_state.intYear != 0) {
         source = m_prompts.askYesNoCancel(
-            u"いま開いている%1 %2年%3組から次の年度を作りますか。「いいえ」を押すとファイルを選べます。"_s.arg(
-                eraYearText(m_state.intYear), QString::number(m_state.intGrade), m_state.strClass),
+            u"いま開いている%1 %2年%3組から次の年度を作りますか。「いいえ」を押すとファイルを選べます。"_s
+                .arg(eraYearText(m_state.intYear), QString::number(m_state.intGrade), m_state.strClass),
             applicationTitle());
     }
     if (source == Prompts::Answer::Cancel)
@@ -95,7 +95,8 @@ bool FileCommands::startFromPreviousYear()
         previous = &read;
     }
     NextSchoolYear made;
-    if (!m_guard.run(u"次の年度を作れませんでした。"_s, [&] { made = startNextSchoolYear(*previous, m_state); }))
+    if (!m_guard.run(u"次の年度を作れませんでした。"_s,
+                     [&] { made = startNextSchoolYear(*previous, m_state); }))
         return false;
     // Not marked unchanged: a class never saved has something to lose.
     m_watch.notifyChanged();

@@ -24,7 +24,10 @@ public:
     void Command1_Click();
 
     static constexpr int OptionCount = 3;
-    QRadioButton* optWiz0NewOrOld(int index) const { return m_options[std::clamp(index, 0, OptionCount - 1)]; }
+    QRadioButton* optWiz0NewOrOld(int index) const
+    {
+        return m_options[std::clamp(index, 0, OptionCount - 1)];
+    }
     QPushButton* cmdWiz0Next() const { return m_next; }
     QPushButton* Command1() const { return m_end; }
 

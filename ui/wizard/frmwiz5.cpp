@@ -46,7 +46,7 @@ constexpr int HoursRowStep = 375;
 constexpr int CopyDayTop = PlanTop + PlanRowStep * TimetablePeriods + 60;
 
 constexpr std::array<QStringView, TimetableDays> WeekdayNames{u"月曜日", u"火曜日", u"水曜日", u"木曜日",
-                                                               u"金曜日"};
+                                                              u"金曜日"};
 
 struct PassLook {
     QStringView lengthCaption;
@@ -178,6 +178,9 @@ void frmWiz5::buildSubjectPanel()
         button->setToolTip(QStringLiteral("↑↓←→ 時限の移動　英字キー 教科を入れて次へ　"
                                           "Space 選んだ教科を入れる　Delete 空にする"));
         button->installEventFilter(this);
+        // The style draws no focus mark on a tool button: the keyboard's period is framed.
+        button->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid rgb(0, 120, 215); "
+                                             "border-radius: 3px; background: rgb(229, 241, 251); }"));
         placeInTwips(button, PlanLeft + PlanColumnStep * d, PlanTop + PlanRowStep * p, PlanButtonSize,
                      PlanButtonSize);
         connect(button, &QToolButton::clicked, this, [this, index] { cmdWiz5WeekPlan_Click(index); });
@@ -216,11 +219,13 @@ void frmWiz5::buildButtons()
 void frmWiz5::buildCopyButtons()
 {
     // Beside the navigation buttons: it changes the whole of timetable B.
-    m_cmdCopyA = makeNavigationButton(QStringLiteral("cmdWiz5CopyA"), QStringLiteral("A をコピー"), 240, 7800, 1440);
+    m_cmdCopyA =
+        makeNavigationButton(QStringLiteral("cmdWiz5CopyA"), QStringLiteral("A をコピー"), 240, 7800, 1440);
     m_cmdCopyA->setToolTip(QStringLiteral("週間時間割 A の時数と教科を B にコピーします"));
     connect(m_cmdCopyA, &QPushButton::clicked, this, &frmWiz5::cmdWiz5CopyA_Click);
 
-    auto* keys = new QLabel(QStringLiteral("キー入力：↑↓←→ 時限の移動、パレットの英字 教科、Delete 空にする"), this);
+    auto* keys =
+        new QLabel(QStringLiteral("キー入力：↑↓←→ 時限の移動、パレットの英字 教科、Delete 空にする"), this);
     keys->setObjectName(QStringLiteral("lblWiz5Keys"));
     placeInTwips(keys, 1920, 7830, 7800, 300);
 
@@ -421,7 +426,8 @@ void frmWiz5::cmdWiz5CopyA_Click()
                                           "A の時数と教科で置き換えますか。"),
                            applicationTitle()) != Prompts::Answer::Yes)
         return;
-    if (m_guard.run(QStringLiteral("時間割 A をコピーできませんでした。"), [this] { copyTimetableAToB(m_state); })) {
+    if (m_guard.run(QStringLiteral("時間割 A をコピーできませんでした。"),
+                    [this] { copyTimetableAToB(m_state); })) {
         refill();
         Q_EMIT stored();
     }

@@ -77,7 +77,10 @@ public:
     }
     QLabel* lblWiz5WeekTime(int index) const { return m_lblWeekTime.at(static_cast<std::size_t>(index)); }
     QPushButton* cmdWiz5CopyA() const { return m_cmdCopyA; }
-    QToolButton* cmdWiz5CopyDay(int weekday) const { return m_cmdCopyDay.at(static_cast<std::size_t>(weekday)); }
+    QToolButton* cmdWiz5CopyDay(int weekday) const
+    {
+        return m_cmdCopyDay.at(static_cast<std::size_t>(weekday));
+    }
     QPushButton* cmdWiz5Before() const { return m_cmdBefore; }
     QPushButton* cmdWiz5Next() const { return m_cmdNext; }
     QPushButton* cmdWiz5Cancel() const { return m_cmdCancel; }
