@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -126,6 +127,7 @@ void TestPreviousYear::fromAFileThenSaved()
     QVERIFY(state.strFileName.isEmpty());
     QVERIFY(!state.objDayHead->objNextDay());
     QVERIFY(window().classWatch().isModified()); // a class never saved
+    QVERIFY(window().statusPanel()->text().startsWith(u"2027年　4年2組"_s)); // the main window follows
     QCOMPARE(contents(m_lastYear), m_lastYearBytes);
 
     // The wizard walks the pages from the class page, which shows the new year.
