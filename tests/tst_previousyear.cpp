@@ -126,7 +126,7 @@ void TestPreviousYear::fromAFileThenSaved()
     QCOMPARE(state.strClass, u"2"_s);
     QVERIFY(state.strFileName.isEmpty());
     QVERIFY(!state.objDayHead->objNextDay());
-    QVERIFY(window().classWatch().isModified()); // a class never saved
+    QVERIFY(window().classWatch().isModified());                             // a class never saved
     QVERIFY(window().statusPanel()->text().startsWith(u"2027年　4年2組"_s)); // the main window follows
     QCOMPARE(contents(m_lastYear), m_lastYearBytes);
 
