@@ -1,9 +1,12 @@
 // The weekly timetables as the wizard's timetable page edits them: default
-// frames, lengths into frames and template days, subjects per period, weekly hours.
+// frames, lengths into frames and template days, subjects per period, weekly
+// hours, copying A into B and one weekday onto another, the keyboard's moves.
 #include "core/appstate.h"
+#include "core/subjects.h"
 #include "core/units.h"
 #include "core/weektimetable.h"
 #include "core/weekview.h"
+#include "tests/support/testclass.h"
 
 #include <QTest>
 
@@ -20,6 +23,12 @@ private Q_SLOTS:
     void subjectAtPeriod_data();
     void subjectAtPeriod();
     void weeklyHoursPerSubject();
+    void copyAIntoB();
+    void lessonsToLose();
+    void copyOneWeekday();
+    void periodMoves_data();
+    void periodMoves();
+    void subjectKeys();
 };
 
 void TestTimetable::defaultFrames_data()
@@ -145,6 +154,120 @@ void TestTimetable::weeklyHoursPerSubject()
     QVERIFY(proposed);
     QCOMPARE(proposed->strSubject(), u"　国ク　　　　　"_s);
     QCOMPARE(proposed->strCredit(), u"13433300"_s);
+}
+
+void TestTimetable::copyAIntoB()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    state.strWeekCreditA[1] = u"13333340"_s; // Tuesday: a 60-minute sixth period in A only
+    templateDay(*state.objWeekA, 2)->setStrCredit(state.strWeekCreditA[1]);
+    const QString mondayA = templateDay(*state.objWeekA, 1)->strSubject();
+
+    copyTimetableAToB(state);
+
+    for (int weekName = 1; weekName <= 6; ++weekName) {
+        const VelaDayTime* a = templateDay(*state.objWeekA, weekName);
+        const VelaDayTime* b = templateDay(*state.objWeekB, weekName);
+        QCOMPARE(b->strSubject(), a->strSubject());
+        QCOMPARE(b->strCredit(), a->strCredit());
+        QCOMPARE(state.strWeekCreditB[static_cast<std::size_t>(weekName - 1)],
+                 state.strWeekCreditA[static_cast<std::size_t>(weekName - 1)]);
+    }
+    QCOMPARE(templateDay(*state.objWeekB, 2)->strCredit(), u"13333340"_s);
+
+    // B is a copy, not A itself: changing B leaves A as it was.
+    templateDay(*state.objWeekB, 1)->setStrSubject(u"体体体体体体　　"_s);
+    QCOMPARE(templateDay(*state.objWeekA, 1)->strSubject(), mondayA);
+}
+
+void TestTimetable::lessonsToLose()
+{
+    AppState state;
+    QVERIFY(!timetableHoldsLessons(*state.objWeekB, state.strWeekCreditB));
+
+    test::setUpClass2026(state);
+    QVERIFY(timetableHoldsLessons(*state.objWeekB, state.strWeekCreditB));
+    QVERIFY(dayHoldsLessons(*state.objWeekA, state.strWeekCreditA, 0));
+
+    // Subjects left in periods of length "なし" are not shown, so nothing is lost.
+    for (int weekName = 1; weekName <= 6; ++weekName)
+        templateDay(*state.objWeekB, weekName)->setStrSubject(u"　　　　　　国国"_s);
+    QVERIFY(!timetableHoldsLessons(*state.objWeekB, state.strWeekCreditB));
+    QVERIFY(!dayHoldsLessons(*state.objWeekB, state.strWeekCreditB, 6)); // no such weekday
+}
+
+void TestTimetable::copyOneWeekday()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    state.boolEditWeekA = false; // the edited timetable is B
+    templateDay(*state.objWeekB, 1)->setStrSubject(u"学国算社理音図図"_s);
+    state.strWeekCreditB[1] = u"13333330"_s; // Tuesday has a sixth period
+
+    copyDaySubjects(state, 0, 1);
+    copyDaySubjects(state, 0, 4);
+
+    // Monday's hidden sixth and seventh periods give empty periods.
+    QCOMPARE(templateDay(*state.objWeekB, 2)->strSubject(), u"学国算社理音　　"_s);
+    QCOMPARE(templateDay(*state.objWeekB, 5)->strSubject(), u"学国算社理音　　"_s);
+    QCOMPARE(state.strWeekCreditB[1], u"13333330"_s); // lengths stay the target's
+    QCOMPARE(templateDay(*state.objWeekB, 3)->strSubject(), u"学体体体体体　　"_s);
+    QCOMPARE(templateDay(*state.objWeekA, 2)->strSubject(), u"学算国体図図　　"_s);
+
+    copyDaySubjects(state, 2, 2); // onto itself, or out of range: nothing
+    copyDaySubjects(state, 0, 5);
+    QCOMPARE(templateDay(*state.objWeekB, 6)->strSubject(), u"学体体体体体　　"_s);
+}
+
+void TestTimetable::periodMoves_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("move");
+    QTest::addColumn<int>("to");
+
+    // Grade-4-like frames: Monday periods 0 to 5, Tuesday 0 to 6, Wednesday
+    // none, Thursday periods 3 and 4 only, Friday 0 to 5.
+    const auto up = static_cast<int>(PeriodMove::Up);
+    const auto down = static_cast<int>(PeriodMove::Down);
+    const auto left = static_cast<int>(PeriodMove::Left);
+    const auto right = static_cast<int>(PeriodMove::Right);
+    const auto next = static_cast<int>(PeriodMove::Next);
+    QTest::newRow("down") << 1 << down << 2;
+    QTest::newRow("down at the last shown period stays") << 5 << down << 5;
+    QTest::newRow("up at the top stays") << 0 << up << 0;
+    QTest::newRow("right, same period") << 2 << right << 10;
+    QTest::newRow("right, passing over a day without periods") << 8 + 6 << right << 24 + 4;
+    QTest::newRow("left onto a shorter day: nearest shown period") << 32 << left << 24 + 3;
+    QTest::newRow("left from Thursday's top") << 24 + 3 << left << 8 + 3;
+    QTest::newRow("left from Tuesday's sixth to Monday's fifth") << 8 + 6 << left << 5;
+    QTest::newRow("right on Friday stays") << 32 + 1 << right << 32 + 1;
+    QTest::newRow("next goes down") << 3 << next << 4;
+    QTest::newRow("next from the bottom to the next day's top") << 5 << next << 8;
+    QTest::newRow("next passes over hidden periods and days") << 8 + 6 << next << 24 + 3;
+    QTest::newRow("next at the very end stays") << 32 + 5 << next << 32 + 5;
+}
+
+void TestTimetable::periodMoves()
+{
+    QFETCH(int, from);
+    QFETCH(int, move);
+    QFETCH(int, to);
+    const std::array<QString, 7> frames{u"13333300"_s, u"13333330"_s, u"00000000"_s, u"00033000"_s,
+                                        u"13333300"_s, u"13300000"_s, QString()};
+    QCOMPARE(periodFocusTarget(frames, from, static_cast<PeriodMove>(move)), to);
+}
+
+void TestTimetable::subjectKeys()
+{
+    QCOMPARE(WizardPaletteKeys.size(), WizardPaletteOrder.size());
+    for (qsizetype i = 0; i < WizardPaletteKeys.size(); ++i)
+        QCOMPARE(paletteIndexForKey(WizardPaletteKeys[i]), static_cast<int>(i)); // no key twice
+    QCOMPARE(paletteIndexForKey(u'k'), 1);
+    QCOMPARE(paletteIndexForKey(u'S'), 3);
+    QCOMPARE(paletteIndexForKey(u'X'), -1);
+    QCOMPARE(paletteIndexForKey(u'1'), -1);
+    QCOMPARE(paletteIndexForKey(QChar()), -1);
 }
 
 QTEST_APPLESS_MAIN(TestTimetable)

@@ -16,7 +16,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -89,6 +91,9 @@ private Q_SLOTS:
     void codesWithoutButtonShownAndKept();
     void passesAndNavigation();
     void leavingHandsOverTheNewTimetable();
+    void copyAIntoBOnThePage();
+    void copyOneWeekdayOnThePage();
+    void keyboardThroughOneDay();
 
     void newPlanShowsZeros();
     void entryStoredWhenFocusMoves();
@@ -275,6 +280,138 @@ void TestWizardPages::leavingHandsOverTheNewTimetable()
 
     QCOMPARE(proposedSubjects, u"学道算社理音道　"_s);
     QCOMPARE(proposedLengths, u"13333330"_s);
+}
+
+void TestWizardPages::copyAIntoBOnThePage()
+{
+    Fixture f;
+    test::setUpClass2026(f.state);
+    f.state.strWeekCreditA[1] = u"13333330"_s; // A's Tuesday has a sixth period
+    templateDay(*f.state.objWeekA, 2)->setStrCredit(f.state.strWeekCreditA[1]);
+    for (int weekName = 1; weekName <= 6; ++weekName)
+        templateDay(*f.state.objWeekB, weekName)->setStrSubject(QString());
+    f.state.boolEditWeekA = false;
+    frmWiz5 page(f.state, f.prompts, f.navigator);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    QSignalSpy stored(&page, &WizardPage::stored);
+    QVERIFY(page.cmdWiz5CopyA()->isVisible());
+
+    // An empty B is copied without a question.
+    page.cmdWiz5CopyA()->click();
+    QVERIFY(f.prompts.shown.isEmpty());
+    QCOMPARE(stored.count(), 1);
+    QCOMPARE(columnSubjects(page, 0), u"学国算社理音－－"_s);
+    QCOMPARE(columnSubjects(page, 1), u"学算国体図図・－"_s);
+    QCOMPARE(columnLengths(page, 1), u"１５分 ４５分 ４５分 ４５分 ４５分 ４５分 ４５分 なし"_s);
+    QCOMPARE(f.state.strWeekCreditB[1], u"13333330"_s);
+    QCOMPARE(page.fraWiz5WeekPlan()->title(), u"週間授業表B"_s);
+
+    // B changed since: the question first.
+    QTest::mouseClick(page.cmdWiz5Subject(9), Qt::LeftButton);
+    QTest::mouseClick(page.cmdWiz5WeekPlan(1), Qt::LeftButton);
+    QCOMPARE(templateDay(*f.state.objWeekB, 1)->strSubject(), u"学体算社理音　　"_s);
+    const QString question = u"週間時間割 B にはもう授業が入っています。A の時数と教科で置き換えますか。"_s;
+    f.prompts.answers.enqueue(Prompts::Answer::No);
+    page.cmdWiz5CopyA()->click();
+    QCOMPARE(f.prompts.shown.last().kind, u"yesno"_s);
+    QCOMPARE(f.prompts.shown.last().text, question);
+    QCOMPARE(columnSubjects(page, 0), u"学体算社理音－－"_s);
+    f.prompts.answers.enqueue(Prompts::Answer::Yes);
+    page.cmdWiz5CopyA()->click();
+    QCOMPARE(columnSubjects(page, 0), u"学国算社理音－－"_s);
+    QCOMPARE(templateDay(*f.state.objWeekB, 1)->strSubject(),
+             templateDay(*f.state.objWeekA, 1)->strSubject());
+    QCOMPARE(page.lblWiz5WeekTime(1)->text(), u"国語　　6.0 時間"_s); // Saturday's 国語 counts too
+    QCOMPARE(stored.count(), 3);                                      // the copy, the click, the second copy
+
+    // Timetable A has nothing to copy from.
+    page.cmdWiz5Before()->click();
+    QCOMPARE(page.fraWiz5WeekPlan()->title(), u"週間授業表A"_s);
+    QVERIFY(page.cmdWiz5CopyA()->isHidden());
+}
+
+void TestWizardPages::copyOneWeekdayOnThePage()
+{
+    Fixture f;
+    test::setUpClass2026(f.state);
+    templateDay(*f.state.objWeekA, 3)->setStrSubject(QString()); // Wednesday empty
+    frmWiz5 page(f.state, f.prompts, f.navigator);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    QSignalSpy stored(&page, &WizardPage::stored);
+
+    QStringList offered;
+    for (const QAction* action : page.cmdWiz5CopyDay(0)->menu()->actions())
+        offered.append(action->text());
+    QCOMPARE(offered, (QStringList{u"火曜日へ"_s, u"水曜日へ"_s, u"木曜日へ"_s, u"金曜日へ"_s, QString(),
+                                   u"ほかの全部の曜日へ"_s}));
+
+    // Onto an empty day at once; onto days with lessons after the question.
+    page.findChild<QAction*>(u"mnuWiz5CopyDay_0_2"_s)->trigger();
+    QVERIFY(f.prompts.shown.isEmpty());
+    QCOMPARE(columnSubjects(page, 2), u"学国算社理音－－"_s);
+    f.prompts.answers.enqueue(Prompts::Answer::No);
+    page.findChild<QAction*>(u"mnuWiz5CopyDay_0_all"_s)->trigger();
+    QCOMPARE(f.prompts.shown.last().text,
+             u"火曜日・水曜日・木曜日・金曜日の授業を月曜日の教科で置き換えますか。"_s);
+    QCOMPARE(columnSubjects(page, 1), u"学算国体図図－－"_s);
+    f.prompts.answers.enqueue(Prompts::Answer::Yes);
+    page.findChild<QAction*>(u"mnuWiz5CopyDay_0_all"_s)->trigger();
+    for (int d = 1; d < TimetableDays; ++d)
+        QCOMPARE(columnSubjects(page, d), u"学国算社理音－－"_s);
+    QCOMPARE(templateDay(*f.state.objWeekA, 5)->strSubject(), u"学国算社理音　　"_s);
+    QCOMPARE(page.lblWiz5WeekTime(3)->text(), u"算数　　6.0 時間"_s); // with Saturday's
+    QCOMPARE(stored.count(), 2);
+}
+
+void TestWizardPages::keyboardThroughOneDay()
+{
+    Fixture f;
+    f.state.intGrade = 3;
+    frmWiz5 page(f.state, f.prompts, f.navigator);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    QSignalSpy stored(&page, &WizardPage::stored);
+    // The keys are shown on the palette; its captions and the main window's palette stay as they were.
+    QCOMPARE(page.fraWiz5Palette()->keyLabel(1)->text(), u"K"_s);
+    QCOMPARE(page.cmdWiz5Subject(1)->text(), u"国語"_s);
+    QCOMPARE(page.cmdWiz5Subject(1)->toolTip(), u"国語（キー K）"_s);
+    QVERIFY(!SubjectPalette().keyLabel(0));
+
+    const auto focused = [&page] { return page.focusWidget(); };
+    QTest::mouseClick(page.cmdWiz5WeekPlan(0), Qt::LeftButton); // nothing chosen: slot 0 stays empty
+    QCOMPARE(focused(), page.cmdWiz5WeekPlan(0));
+    QTest::keyClick(focused(), Qt::Key_Down);
+    QCOMPARE(focused(), page.cmdWiz5WeekPlan(1));
+    for (const char key : {'k', 's', 'h', 'r', 'o'})
+        QTest::keyClick(focused(), key);
+    const VelaDayTime* monday = templateDay(*f.state.objWeekA, 1);
+    QCOMPARE(monday->strSubject(), u"　国算社理音　　"_s);
+    QCOMPARE(columnSubjects(page, 0), u"・国算社理音－－"_s);
+    QCOMPARE(page.lblWiz5WeekTime(1)->text(), u"国語　　1.0 時間"_s);
+    QCOMPARE(stored.count(), 6);
+    // After Monday's last period the keyboard goes on at Tuesday's top, with 音楽 chosen.
+    QCOMPARE(focused(), page.cmdWiz5WeekPlan(8));
+    QCOMPARE(page.chosenSubject(), u"音楽"_s);
+
+    QTest::keyClick(focused(), Qt::Key_Up);
+    QCOMPARE(focused(), page.cmdWiz5WeekPlan(8));
+    QTest::keyClick(focused(), Qt::Key_Left);
+    QCOMPARE(focused(), page.cmdWiz5WeekPlan(0));
+    QTest::keyClick(focused(), Qt::Key_Right);
+    QTest::keyClick(focused(), Qt::Key_Down);
+    QCOMPARE(focused(), page.cmdWiz5WeekPlan(9));
+    QTest::keyClick(focused(), Qt::Key_Space); // the chosen subject, then on
+    QCOMPARE(templateDay(*f.state.objWeekA, 2)->strSubject(), u"　音　　　　　　"_s);
+    QCOMPARE(focused(), page.cmdWiz5WeekPlan(10));
+    QTest::keyClick(focused(), Qt::Key_Up);
+    QTest::keyClick(focused(), Qt::Key_Delete); // empties and stays
+    QCOMPARE(templateDay(*f.state.objWeekA, 2)->strSubject(), u"　　　　　　　　"_s);
+    QCOMPARE(focused(), page.cmdWiz5WeekPlan(9));
+    QTest::keyClick(focused(), Qt::Key_K, Qt::ControlModifier); // a shortcut is no subject key
+    QCOMPARE(templateDay(*f.state.objWeekA, 2)->strSubject(), u"　　　　　　　　"_s);
+    QCOMPARE(stored.count(), 8);
 }
 
 void TestWizardPages::newPlanShowsZeros()

@@ -26,4 +26,9 @@ bool RecordingNavigator::openClassFile()
     return openAnswers.takeFirst();
 }
 
+bool RecordingNavigator::startFromPreviousYear()
+{
+    throw std::logic_error("unexpected startFromPreviousYear");
+}
+
 } // namespace lunaplan::test

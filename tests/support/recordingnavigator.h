@@ -23,6 +23,8 @@ public:
     void close(QWidget* page) override;
     // Answers from openAnswers; a call with none left fails the test.
     bool openClassFile() override;
+    // The pages tested with this navigator never start a new year: fails the test.
+    bool startFromPreviousYear() override;
 
     QList<Move> moves;
     QList<bool> openAnswers;

@@ -4,6 +4,7 @@
 #include "ui/common/subjecticons.h"
 #include "ui/common/twips.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>
 
@@ -32,6 +33,22 @@ SubjectPalette::SubjectPalette(QStringView order, const QString& buttonName, QWi
         connect(button, &QToolButton::pressed, this, [this, index] { Q_EMIT subjectChosen(index); });
         connect(button, &QToolButton::clicked, this, [this, index] { Q_EMIT subjectChosen(index); });
         m_buttons.append(button);
+    }
+}
+
+void SubjectPalette::showKeys(QStringView keys)
+{
+    for (int index = 0; index < buttonCount() && index < keys.size(); ++index) {
+        QToolButton* button = m_buttons.at(index);
+        const QString key(keys[index]);
+        auto* label = new QLabel(key, button);
+        label->setObjectName(button->objectName() + u"_key");
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-size: 10px; font-weight: bold;"));
+        label->move(3, 1);
+        label->adjustSize();
+        button->setToolTip(QStringLiteral("%1（キー %2）").arg(button->text(), key));
+        m_keyLabels.append(label);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+class QLabel;
 class QToolButton;
 
 namespace lunaplan {
@@ -28,6 +29,11 @@ public:
     QChar code(int index) const { return m_order[index]; }
     // The index of a subject code's button; -1 when the palette has none.
     int indexOf(QChar code) const { return static_cast<int>(m_order.indexOf(code)); }
+    // Shows the key that chooses each subject (keys[i] for button i) in the
+    // button's corner and its tooltip; a palette without keys looks as before.
+    void showKeys(QStringView keys);
+    // The small key label of button `index`; null until showKeys.
+    QLabel* keyLabel(int index) const { return m_keyLabels.value(index); }
 
 Q_SIGNALS:
     // A palette button was pressed or clicked.
@@ -41,6 +47,7 @@ protected:
 private:
     QStringView m_order;
     QList<QToolButton*> m_buttons;
+    QList<QLabel*> m_keyLabels;
 };
 
 // Palette index of a subject code: its position in the main palette's order;

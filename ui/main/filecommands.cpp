@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/errors.h"
+#include "core/newschoolyear.h"
 #include "core/schoolcalendar.h"
 #include "storage/atomicfile.h"
 #include "storage/classfile.h"
@@ -70,6 +71,40 @@ bool FileCommands::openFile(const QString& fileName)
         m_watch.notifyChanged();
     });
     return opened;
+}
+
+bool FileCommands::startFromPreviousYear()
+{
+    if (!askToSave(u"新しい年度を作る前にファイルを保存しますか。"_s))
+        return false;
+    AppState read; // the file's class, on its own: the file is only read
+    const AppState* previous = &m_state;
+    Prompts::Answer source = Prompts::Answer::No;
+    if (m_state.intYear != 0) {
+        source = m_prompts.askYesNoCancel(
+            u"いま開いている%1 %2年%3組から次の年度を作りますか。「いいえ」を押すとファイルを選べます。"_s
+                .arg(eraSchoolYearText(m_state.intYear), QString::number(m_state.intGrade), m_state.strClass),
+            applicationTitle());
+    }
+    if (source == Prompts::Answer::Cancel)
+        return false;
+    if (source == Prompts::Answer::No) {
+        const QString name = m_prompts.openFileName(u"前年度のファイルを開く"_s, classFileFilter());
+        if (name.isEmpty() || !openClassFile(read, m_prompts, name))
+            return false;
+        previous = &read;
+    }
+    NextSchoolYear made;
+    if (!m_guard.run(u"次の年度を作れませんでした。"_s,
+                     [&] { made = startNextSchoolYear(*previous, m_state); }))
+        return false;
+    // Not marked unchanged: a class never saved has something to lose.
+    m_watch.notifyChanged();
+    if (made.gradeKept) {
+        m_prompts.message(u"6年生の学級なので、学年は6年のままです。学級の設定で確かめてください。"_s,
+                          applicationTitle(), Prompts::Icon::Information);
+    }
+    return true;
 }
 
 bool FileCommands::mnuFileClose_Click()

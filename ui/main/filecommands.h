@@ -45,6 +45,12 @@ public:
     // Opens a class file that was chosen elsewhere (the command line) as 開く
     // does after its dialog. True when it was read.
     bool openFile(const QString& fileName);
+    // 前年度のファイルから新規作成: the save question, then, when a class is
+    // open, whether to start from it or from a file; the file is only read.
+    // The class of the following school year becomes the class in memory,
+    // never saved (so it has no file and counts as changed). False when the
+    // teacher cancelled or nothing could be read.
+    bool startFromPreviousYear();
 
 private:
     // The save question (はい, いいえ, キャンセル), asked only when there is

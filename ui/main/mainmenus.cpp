@@ -48,6 +48,8 @@ MainMenus::MainMenus(QMainWindow& window, FileCommands& file, MenuCommands& comm
     m_mnuFile = addMenu(bar, u"mnuFile"_s, u"ﾌｧｲﾙ(&F)"_s);
     addItem(m_mnuFile, u"mnuFileNew"_s, u"新規作成(&N)"_s, &commands, &MenuCommands::mnuFileNew_Click,
             QKeySequence(u"Ctrl+N"_s));
+    addItem(m_mnuFile, u"mnuFileNewFromPrevious"_s, u"前年度のファイルから新規作成(&Y)..."_s, &commands,
+            &MenuCommands::mnuFileNewFromPrevious_Click);
     m_open = addItem(m_mnuFile, u"mnuFileOpen"_s, u"開く(&O)..."_s, &file, &FileCommands::mnuFileOpen_Click);
     addItem(m_mnuFile, u"mnuFileClose"_s, u"閉じる(&C)"_s, &file, &FileCommands::mnuFileClose_Click);
     addSeparator(m_mnuFile, u"mnuFileBar0"_s);

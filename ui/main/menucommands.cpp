@@ -15,7 +15,6 @@
 #include "ui/reports/reportprinter.h"
 #include "ui/wizard/wizardnavigator.h"
 
-
 using namespace Qt::StringLiterals;
 
 namespace lunaplan {
@@ -39,6 +38,12 @@ void MenuCommands::placeBesideMainWindow(QWidget& window) const
 void MenuCommands::mnuFileNew_Click()
 {
     if (m_window.fileCommands()->mnuFileClose_Click())
+        m_wizard.goTo(nullptr, WizardPageId::Class);
+}
+
+void MenuCommands::mnuFileNewFromPrevious_Click()
+{
+    if (m_window.fileCommands()->startFromPreviousYear())
         m_wizard.goTo(nullptr, WizardPageId::Class);
 }
 

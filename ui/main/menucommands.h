@@ -28,6 +28,9 @@ public:
     // Closes the class (which may ask to save) and starts the class page;
     // nothing happens when the class was not closed.
     void mnuFileNew_Click();
+    // 前年度のファイルから新規作成: the class of the next school year from last
+    // year's, then the wizard from the class page to check every page.
+    void mnuFileNewFromPrevious_Click();
     void mnuFilePageSetup_Click();
     void mnuFilePrint_Click();
     void mnuEditModifyHoliday_Click();

@@ -16,11 +16,12 @@ frmWiz0::frmWiz0(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
     comment->setObjectName(QStringLiteral("lblWiz0Comment"));
     placeInTwips(comment, 480, 360, 5400, 315);
 
-    const QString captions[2] = {QStringLiteral("新規作成"), QStringLiteral("既存のファイル")};
-    for (int i = 0; i < 2; ++i) {
+    const QString captions[OptionCount] = {QStringLiteral("新規作成"), QStringLiteral("既存のファイル"),
+                                           QStringLiteral("前年度のファイルから新規作成")};
+    for (int i = 0; i < OptionCount; ++i) {
         m_options[i] = new QRadioButton(captions[i], this);
         m_options[i]->setObjectName(QStringLiteral("optWiz0NewOrOld_%1").arg(i));
-        placeInTwips(m_options[i], 960, 960 + 480 * i, 3600, 330);
+        placeInTwips(m_options[i], 960, 960 + 420 * i, 4800, 330);
     }
     m_options[0]->setChecked(true);
 
@@ -44,8 +45,14 @@ QString frmWiz0::fillFailure() const
 
 void frmWiz0::cmdWiz0Next_Click()
 {
-    if (!m_options[1]->isChecked()) {
+    if (m_options[0]->isChecked()) {
         leaveTo(WizardPageId::Class);
+        return;
+    }
+    if (m_options[2]->isChecked()) {
+        // The page stays when the teacher cancelled or no file could be read.
+        if (m_navigator.startFromPreviousYear())
+            leaveTo(WizardPageId::Class);
         return;
     }
     // Asks first whether to save a changed class; a file that cannot be read

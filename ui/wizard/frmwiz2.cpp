@@ -23,22 +23,23 @@ constexpr int RowHeight = 480;
 constexpr int BoxHeight = 360;
 constexpr int FirstHolidayRow = 2820;
 
-// A holiday-day box: its list of days and its design-time day.
+// A holiday-day box: its list of days and the day it holds. Its design-time
+// day is the core's default, which a new school year also starts from.
 struct DayBox {
     int index;
     int first;
     int last;
-    int initial;
+    int HolidayPeriodDays::*day;
 };
 constexpr std::array<DayBox, 8> DayBoxes{{
-    {0, 2, 12, 4},   // end of the spring holiday, April
-    {1, 18, 27, 20}, // start of the summer holiday, July
-    {5, 17, 31, 31}, // end of the summer holiday, August
-    {2, 18, 27, 25}, // start of the winter holiday, December
-    {8, 2, 29, 7},   // end of the winter holiday, January
-    {3, 15, 29, 19}, // start of the spring holiday, March
-    {4, 21, 23, 23}, // autumn equinox, September
-    {7, 20, 21, 20}, // vernal equinox, March
+    {0, 2, 12, &HolidayPeriodDays::springEnd},
+    {1, 18, 27, &HolidayPeriodDays::summerStart},
+    {5, 17, 31, &HolidayPeriodDays::summerEnd},
+    {2, 18, 27, &HolidayPeriodDays::winterStart},
+    {8, 2, 29, &HolidayPeriodDays::winterEnd},
+    {3, 15, 29, &HolidayPeriodDays::spring2Start},
+    {4, 21, 23, &HolidayPeriodDays::autumnEquinox},
+    {7, 20, 21, &HolidayPeriodDays::vernalEquinox},
 }};
 
 QString yearChangeQuestion()
@@ -231,6 +232,7 @@ void frmWiz2::resetToDesignTime()
     m_class[1]->setCurrentIndex(-1);
     m_class[1]->setEditText(QString());
     m_teacher->clear();
+    const HolidayPeriodDays designTime;
     for (const DayBox& box : DayBoxes) {
         QComboBox* combo = m_holiday[static_cast<std::size_t>(box.index)];
         // Drop days that an earlier class file added to the list.
@@ -239,7 +241,7 @@ void frmWiz2::resetToDesignTime()
             if (day < box.first || day > box.last)
                 combo->removeItem(i);
         }
-        selectDay(combo, box.initial);
+        selectDay(combo, designTime.*box.day);
     }
 }
 
@@ -390,14 +392,8 @@ void frmWiz2::subSetClass()
 void frmWiz2::subSetHoliday()
 {
     HolidayPeriodDays days;
-    days.springEnd = holidayDay(0);
-    days.summerStart = holidayDay(1);
-    days.summerEnd = holidayDay(5);
-    days.winterStart = holidayDay(2);
-    days.winterEnd = holidayDay(8);
-    days.spring2Start = holidayDay(3);
-    days.autumnEquinox = holidayDay(4);
-    days.vernalEquinox = holidayDay(7);
+    for (const DayBox& box : DayBoxes)
+        days.*box.day = holidayDay(box.index);
     lunaplan::subSetHoliday(m_state, days);
 }
 

@@ -3,18 +3,24 @@
 #include "core/appstate.h"
 #include "core/subjects.h"
 #include "core/units.h"
+#include "storage/prompts.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/placedwordslabel.h"
 #include "ui/common/subjecticons.h"
 #include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace lunaplan {
 
@@ -37,6 +43,10 @@ constexpr int PlanButtonSize = 735;
 constexpr int HoursLeft = 6720;
 constexpr int HoursWidth = 1920;
 constexpr int HoursRowStep = 375;
+constexpr int CopyDayTop = PlanTop + PlanRowStep * TimetablePeriods + 60;
+
+constexpr std::array<QStringView, TimetableDays> WeekdayNames{u"月曜日", u"火曜日", u"水曜日", u"木曜日",
+                                                              u"金曜日"};
 
 struct PassLook {
     QStringView lengthCaption;
@@ -68,6 +78,7 @@ frmWiz5::frmWiz5(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
     buildLengthPanel();
     buildSubjectPanel();
     buildButtons();
+    buildCopyButtons();
 }
 
 void frmWiz5::buildLengthPanel()
@@ -138,6 +149,7 @@ void frmWiz5::buildSubjectPanel()
     m_palette = new SubjectPalette(WizardPaletteOrder, QStringLiteral("cmdWiz5Subject"), m_fraWeekPlan);
     m_palette->setObjectName(QStringLiteral("fraWiz5Palette"));
     placeInTwips(m_palette, 120, 960, 1695, 6135);
+    m_palette->showKeys(WizardPaletteKeys);
     connect(m_palette, &SubjectPalette::subjectChosen, this, &frmWiz5::cmdWiz5Subject_Click);
 
     QList<int> headingCentres = centresInPixels(PlanButtonSize / 2, PlanColumnStep, TimetableDays);
@@ -161,7 +173,14 @@ void frmWiz5::buildSubjectPanel()
         button->setObjectName(QStringLiteral("cmdWiz5WeekPlan_%1").arg(index));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(SubjectIconSize, SubjectIconSize));
-        button->setFocusPolicy(Qt::TabFocus);
+        // A click gives the period the keyboard too, so the next keys go on from there.
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setToolTip(QStringLiteral("↑↓←→ 時限の移動　英字キー 教科を入れて次へ　"
+                                          "Space 選んだ教科を入れる　Delete 空にする"));
+        button->installEventFilter(this);
+        // The style draws no focus mark on a tool button: the keyboard's period is framed.
+        button->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid rgb(0, 120, 215); "
+                                             "border-radius: 3px; background: rgb(229, 241, 251); }"));
         placeInTwips(button, PlanLeft + PlanColumnStep * d, PlanTop + PlanRowStep * p, PlanButtonSize,
                      PlanButtonSize);
         connect(button, &QToolButton::clicked, this, [this, index] { cmdWiz5WeekPlan_Click(index); });
@@ -197,6 +216,45 @@ void frmWiz5::buildButtons()
     setEndButton(m_cmdCancel);
 }
 
+void frmWiz5::buildCopyButtons()
+{
+    // Beside the navigation buttons: it changes the whole of timetable B.
+    m_cmdCopyA =
+        makeNavigationButton(QStringLiteral("cmdWiz5CopyA"), QStringLiteral("A をコピー"), 240, 7800, 1440);
+    m_cmdCopyA->setToolTip(QStringLiteral("週間時間割 A の時数と教科を B にコピーします"));
+    connect(m_cmdCopyA, &QPushButton::clicked, this, &frmWiz5::cmdWiz5CopyA_Click);
+
+    auto* keys =
+        new QLabel(QStringLiteral("キー入力：↑↓←→ 時限の移動、パレットの英字 教科、Delete 空にする"), this);
+    keys->setObjectName(QStringLiteral("lblWiz5Keys"));
+    placeInTwips(keys, 1920, 7830, 7800, 300);
+
+    for (int from = 0; from < TimetableDays; ++from) {
+        auto* button = new QToolButton(m_fraWeekPlan);
+        button->setObjectName(QStringLiteral("cmdWiz5CopyDay_%1").arg(from));
+        button->setText(QStringLiteral("コピー"));
+        button->setToolTip(WeekdayNames[static_cast<std::size_t>(from)] +
+                           u"の教科をほかの曜日にコピーします（時数はそのまま）");
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
+        auto* menu = new QMenu(button);
+        for (int to = 0; to < TimetableDays; ++to) {
+            if (to == from)
+                continue;
+            QAction* action = menu->addAction(WeekdayNames[static_cast<std::size_t>(to)] + u"へ");
+            action->setObjectName(QStringLiteral("mnuWiz5CopyDay_%1_%2").arg(from).arg(to));
+            connect(action, &QAction::triggered, this, [this, from, to] { cmdWiz5CopyDay_Click(from, to); });
+        }
+        menu->addSeparator();
+        QAction* all = menu->addAction(QStringLiteral("ほかの全部の曜日へ"));
+        all->setObjectName(QStringLiteral("mnuWiz5CopyDay_%1_all").arg(from));
+        connect(all, &QAction::triggered, this, [this, from] { cmdWiz5CopyDay_Click(from, -1); });
+        button->setMenu(menu);
+        placeInTwips(button, PlanLeft + PlanColumnStep * from, CopyDayTop, PlanButtonSize, 330);
+        m_cmdCopyDay[static_cast<std::size_t>(from)] = button;
+    }
+}
+
 QToolButton* frmWiz5::cmdWiz5Subject(int index) const
 {
     return m_palette->cmdSubject(index);
@@ -222,6 +280,7 @@ void frmWiz5::fill()
     m_fraWeekCredit->setStyleSheet(titleColour.arg(m_fraWeekCredit->objectName()));
     m_fraWeekPlan->setStyleSheet(titleColour.arg(m_fraWeekPlan->objectName()));
 
+    m_cmdCopyA->setVisible(!m_state.boolEditWeekA);
     fillDefaultFrames(m_state);
     const std::array<QString, 7>& frames = editedTimetable(m_state).frames;
     for (int index = 0; index < TimetableCells; ++index) {
@@ -278,19 +337,125 @@ bool frmWiz5::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_fraWeekPlan && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         fraWiz5WeekPlan_Click();
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto period = std::find(m_cmdWeekPlan.begin(), m_cmdWeekPlan.end(), watched);
+        if (period != m_cmdWeekPlan.end()) {
+            const auto& key = *static_cast<QKeyEvent*>(event);
+            const auto index = static_cast<int>(period - m_cmdWeekPlan.begin());
+            // Space is taken on its press; the button must not click again on its release.
+            if (event->type() == QEvent::KeyRelease)
+                return key.key() == Qt::Key_Space;
+            return periodKeyPressed(index, key);
+        }
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmWiz5::periodKeyPressed(int index, const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const auto moveTo = [this, index](PeriodMove move) {
+        cmdWiz5WeekPlan(periodFocusTarget(editedTimetable(m_state).frames, index, move))->setFocus();
+    };
+    switch (event.key()) {
+    case Qt::Key_Up:
+        moveTo(PeriodMove::Up);
+        return true;
+    case Qt::Key_Down:
+        moveTo(PeriodMove::Down);
+        return true;
+    case Qt::Key_Left:
+        moveTo(PeriodMove::Left);
+        return true;
+    case Qt::Key_Right:
+        moveTo(PeriodMove::Right);
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event.isAutoRepeat()) {
+            cmdWiz5WeekPlan_Click(index);
+            moveTo(PeriodMove::Next);
+        }
+        return true;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        showPeriodSubject(index, EmptySlot);
+        storePeriod(index);
+        return true;
+    default:
+        break;
+    }
+    const int subject = paletteIndexForKey(event.text().isEmpty() ? QChar() : event.text().front());
+    if (subject < 0)
+        return false;
+    // The key chooses the subject as its palette button does, so Space and
+    // clicks go on with it.
+    cmdWiz5Subject_Click(subject);
+    showPeriodSubject(index, m_palette->code(subject));
+    storePeriod(index);
+    moveTo(PeriodMove::Next);
+    return true;
 }
 
 void frmWiz5::cmdWiz5WeekPlan_Click(int index)
 {
-    QToolButton* button = cmdWiz5WeekPlan(index);
-    m_choice.applyTo(*button);
-    if (m_guard.run(QStringLiteral("時間割を設定できませんでした。"), [this, button, index] {
-            const QString code = fncStoC(button->text());
+    m_choice.applyTo(*cmdWiz5WeekPlan(index));
+    storePeriod(index);
+}
+
+void frmWiz5::storePeriod(int index)
+{
+    if (m_guard.run(QStringLiteral("時間割を設定できませんでした。"), [this, index] {
+            const QString code = fncStoC(cmdWiz5WeekPlan(index)->text());
             VelaDayTime* day = templateDay(editedTimetable(m_state).week, index / TimetablePeriods + 1);
             if (day && code.size() == 1)
                 day->setStrSubject(withSubjectAt(day->strSubject(), index % TimetablePeriods, code.front()));
             subDispWeekTime();
+        }))
+        Q_EMIT stored();
+}
+
+void frmWiz5::cmdWiz5CopyA_Click()
+{
+    if (m_state.boolEditWeekA)
+        return;
+    if (timetableHoldsLessons(*m_state.objWeekB, m_state.strWeekCreditB) &&
+        m_prompts.askYesNo(QStringLiteral("週間時間割 B にはもう授業が入っています。"
+                                          "A の時数と教科で置き換えますか。"),
+                           applicationTitle()) != Prompts::Answer::Yes)
+        return;
+    if (m_guard.run(QStringLiteral("時間割 A をコピーできませんでした。"),
+                    [this] { copyTimetableAToB(m_state); })) {
+        refill();
+        Q_EMIT stored();
+    }
+}
+
+void frmWiz5::cmdWiz5CopyDay_Click(int from, int to)
+{
+    if (from < 0 || from >= TimetableDays)
+        return;
+    QList<int> targets;
+    QStringList holding;
+    const EditedTimetable timetable = editedTimetable(m_state);
+    for (int d = 0; d < TimetableDays; ++d) {
+        if (d == from || (to >= 0 && d != to))
+            continue;
+        targets.append(d);
+        if (dayHoldsLessons(timetable.week, timetable.frames, d))
+            holding.append(WeekdayNames[static_cast<std::size_t>(d)].toString());
+    }
+    if (!holding.isEmpty() &&
+        m_prompts.askYesNo(QStringLiteral("%1の授業を%2の教科で置き換えますか。")
+                               .arg(holding.join(u'・'), WeekdayNames[static_cast<std::size_t>(from)]),
+                           applicationTitle()) != Prompts::Answer::Yes)
+        return;
+    if (m_guard.run(QStringLiteral("曜日をコピーできませんでした。"), [this, from, &targets] {
+            for (const int d : std::as_const(targets))
+                copyDaySubjects(m_state, from, d);
+            subDispWeekPlan();
         }))
         Q_EMIT stored();
 }

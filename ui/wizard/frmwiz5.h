@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -38,6 +39,12 @@ public:
     void fraWiz5WeekPlan_Click();
     // A click on period k puts the chosen subject in, or empties the period.
     void cmdWiz5WeekPlan_Click(int index);
+    // Timetable B only: B becomes a copy of A (lengths and subjects), after a
+    // question when B already holds lessons.
+    void cmdWiz5CopyA_Click();
+    // Weekday `to` (0 = Monday … 4 = Friday; -1 every other weekday) takes the
+    // subjects weekday `from` shows, after a question when it holds lessons.
+    void cmdWiz5CopyDay_Click(int from, int to);
 
     void cmdWiz5Before_Click();
     void cmdWiz5Next_Click();
@@ -69,6 +76,11 @@ public:
         return m_cmdWeekPlan.at(static_cast<std::size_t>(index));
     }
     QLabel* lblWiz5WeekTime(int index) const { return m_lblWeekTime.at(static_cast<std::size_t>(index)); }
+    QPushButton* cmdWiz5CopyA() const { return m_cmdCopyA; }
+    QToolButton* cmdWiz5CopyDay(int weekday) const
+    {
+        return m_cmdCopyDay.at(static_cast<std::size_t>(weekday));
+    }
     QPushButton* cmdWiz5Before() const { return m_cmdBefore; }
     QPushButton* cmdWiz5Next() const { return m_cmdNext; }
     QPushButton* cmdWiz5Cancel() const { return m_cmdCancel; }
@@ -85,7 +97,14 @@ private:
     void buildLengthPanel();
     void buildSubjectPanel();
     void buildButtons();
+    void buildCopyButtons();
     void showPeriodSubject(int index, QChar code);
+    // The subject period button `index` shows into its template day; then the weekly hours.
+    void storePeriod(int index);
+    // The keyboard on period button `index`: arrows move, a subject's key
+    // puts it in, Space and Enter act as a click, Delete empties. True when
+    // the key was taken.
+    bool periodKeyPressed(int index, const QKeyEvent& event);
     // Stores, then shows the other pass in this page.
     void switchPass(bool timetableA);
 
@@ -97,6 +116,8 @@ private:
     std::array<int, TimetableCells> m_lengthCode{};
     std::array<QToolButton*, TimetableCells> m_cmdWeekPlan{};
     std::array<QLabel*, 15> m_lblWeekTime{};
+    QPushButton* m_cmdCopyA = nullptr;
+    std::array<QToolButton*, TimetableDays> m_cmdCopyDay{};
     QPushButton* m_cmdBefore = nullptr;
     QPushButton* m_cmdNext = nullptr;
     QPushButton* m_cmdCancel = nullptr;

@@ -81,6 +81,11 @@ bool Wizard::openClassFile()
     return m_main.fileCommands()->chooseAndOpen();
 }
 
+bool Wizard::startFromPreviousYear()
+{
+    return m_main.fileCommands()->startFromPreviousYear();
+}
+
 QWidget* Wizard::page(WizardPageId id) const
 {
     const WindowList& windows = m_main.windowList();

@@ -25,6 +25,7 @@ public:
     void goTo(QWidget* from, WizardPageId to) override;
     void close(QWidget* page) override;
     bool openClassFile() override;
+    bool startFromPreviousYear() override;
 
     // The page of that id, when it is open (shown or hidden).
     QWidget* page(WizardPageId id) const;

@@ -24,6 +24,9 @@ public:
     // cancelled the question or the file dialog; true once a file was chosen
     // (read or reported as unreadable).
     virtual bool openClassFile() = 0;
+    // Starts the next school year from last year's class as ﾌｧｲﾙ >
+    // 前年度のファイルから新規作成 does. True when the new class is in the state.
+    virtual bool startFromPreviousYear() = 0;
 
 protected:
     WizardNavigator() = default;
