@@ -46,9 +46,12 @@ void placeOnScreen(QWidget& window, QPoint wanted, const QWidget* reference)
     const int width = size.width() + frame.left() + frame.right();
     const int height = size.height() + frame.top() + frame.bottom();
     // A window larger than the area keeps its top-left corner in view.
-    const int x = std::max(area.left(), std::min(wanted.x(), area.right() + 1 - width));
-    const int y = std::max(area.top(), std::min(wanted.y(), area.bottom() + 1 - height));
-    window.move(x, y);
+    const auto place = [](int wantedAt, int first, int last, int extent) {
+        const int latest = extent <= last - first + 1 ? last + 1 - extent : last;
+        return std::max(first, std::min(wantedAt, latest));
+    };
+    window.move(place(wanted.x(), area.left(), area.right(), width),
+                place(wanted.y(), area.top(), area.bottom(), height));
 }
 
 } // namespace lunaplan

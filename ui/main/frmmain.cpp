@@ -5,6 +5,7 @@
 #include "core/weekview.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/monthview.h"
+#include "ui/common/screenplacement.h"
 #include "ui/common/twips.h"
 #include "ui/common/windowactivation.h"
 #include "ui/common/windowlist.h"
@@ -121,7 +122,8 @@ QPoint frmMain::storedPosition() const
 
 void frmMain::Form_Load()
 {
-    move(storedPosition());
+    // A position stored on a larger or another screen is brought into view.
+    placeOnScreen(*this, storedPosition());
 }
 
 int frmMain::shownSchoolYear() const
