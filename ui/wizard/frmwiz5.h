@@ -68,6 +68,8 @@ public:
     {
         return m_cmdWeekPlan.at(static_cast<std::size_t>(index));
     }
+    // The days of the edited timetable that hold a subject twice.
+    QLabel* lblWiz5Doubled() const { return m_lblDoubled; }
     QLabel* lblWiz5WeekTime(int index) const { return m_lblWeekTime.at(static_cast<std::size_t>(index)); }
     QPushButton* cmdWiz5Before() const { return m_cmdBefore; }
     QPushButton* cmdWiz5Next() const { return m_cmdNext; }
@@ -97,6 +99,7 @@ private:
     std::array<int, TimetableCells> m_lengthCode{};
     std::array<QToolButton*, TimetableCells> m_cmdWeekPlan{};
     std::array<QLabel*, 15> m_lblWeekTime{};
+    QLabel* m_lblDoubled = nullptr;
     QPushButton* m_cmdBefore = nullptr;
     QPushButton* m_cmdNext = nullptr;
     QPushButton* m_cmdCancel = nullptr;
