@@ -115,6 +115,7 @@ private Q_SLOTS:
     void termHoursReportFrameAndTotals();
     void differenceColours();
     void weekPlanCells();
+    void weekendRecordsOnScreenAndPaper();
     void dispatchByOptionIndex();
     void largePageIsScaledToFit();
     void sampleYearReportsAsPdf_data();
@@ -394,6 +395,31 @@ void TestReports::differenceColours()
     for (const PrintItem& item : year.texts())
         reds += item.settings.color == QColor(255, 0, 0) ? 1 : 0;
     QCOMPARE(reds, 2); // 国 in term 1 and in the year
+}
+
+void TestReports::weekendRecordsOnScreenAndPaper()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    // A Saturday school day and a Sunday open day in term 1, nothing else.
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 13), u"算算国　　　　　"_s, u"33300000"_s));
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 14), u"行行　　　　　　"_s, u"33000000"_s));
+    prepareActualTerms(state);
+    const VelaSeasonTotal* actual = state.objYearResult->season(1);
+    QCOMPARE(actual->value(TotalField::sannsuu), 6);
+    QCOMPARE(actual->value(TotalField::gakkougyouji), 6);
+    // The week rows of the term add up to the term's actual hours, the weekend included.
+    qint16 rows[3] = {};
+    for (const QDate& monday : weekRowMondays(termBounds(state, 1))) {
+        const TotalsRecord week = weekTotals(state, monday);
+        rows[0] = static_cast<qint16>(rows[0] + week.value(TotalField::sannsuu));
+        rows[1] = static_cast<qint16>(rows[1] + week.value(TotalField::gakkougyouji));
+        rows[2] = static_cast<qint16>(rows[2] + week.value(TotalField::SouJisuu));
+    }
+    QCOMPARE(rows[0], actual->value(TotalField::sannsuu));
+    QCOMPARE(rows[1], actual->value(TotalField::gakkougyouji));
+    QCOMPARE(rows[2], actual->value(TotalField::SouJisuu));
+    QCOMPARE(weekTotals(state, QDate(2026, 6, 8)).value(TotalField::SouJisuu), 15);
 }
 
 void TestReports::weekPlanCells()
