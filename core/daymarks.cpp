@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace lunaplan {
 
 CalendarMarks calendarMarks(const AppState& state, QDate first, QDate last, QDate today)
@@ -22,6 +24,20 @@ CalendarMarks calendarMarks(const AppState& state, QDate first, QDate last, QDat
             marks.forgotten.insert(day);
     }
     return marks;
+}
+
+QString holidayKind(const AppState& state, QDate date)
+{
+    if (!date.isValid() || state.fncIsWorkDay(date))
+        return {};
+    const int count = std::min<int>(state.intHolidayCount, AppState::HolidaySlots);
+    for (int i = 0; i < count; ++i) {
+        if (state.dateHoliday[static_cast<std::size_t>(i)] == date)
+            return i < AppState::NationalHolidayCount ? QStringLiteral("祝日") : QStringLiteral("特別な休日");
+    }
+    if (state.legalDaysOff().contains(date))
+        return QStringLiteral("祝日");
+    return QStringLiteral("休業日");
 }
 
 QString doubledSubjects(QStringView subjects, QStringView credits)

@@ -20,6 +20,11 @@ struct CalendarMarks {
 // when the week view and the reports find its held record (heldRecordFor).
 CalendarMarks calendarMarks(const AppState& state, QDate first, QDate last, QDate today);
 
+// What a day off is: "祝日" (a national holiday or another day off by law),
+// "特別な休日" (one of the school's own holidays), "休業日" (a holiday period,
+// a Saturday off, a Sunday); empty for a school day.
+QString holidayKind(const AppState& state, QDate date);
+
 // The subject codes a day holds in more than one period with a lesson, each
 // once. Periods without a lesson or
 // subject are passed over, and so are 予 and 切 (not lessons) and 行: an

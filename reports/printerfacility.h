@@ -28,6 +28,9 @@ public:
     // A text whose first character cell has its top-left corner at (x, y).
     virtual void printText(int x, int y, const QString& text) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
+    // Ends the page and starts the next one of the same document, in the same
+    // orientation and settings (a report of several pages).
+    virtual void newPage() = 0;
     // Ends the page and sends it on; throws PrintError when the device fails.
     virtual void endDoc() = 0;
 

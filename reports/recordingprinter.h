@@ -45,9 +45,12 @@ public:
     void setDrawWidth(int pixels) override { m_settings.drawWidth = pixels; }
     void printText(int x, int y, const QString& text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
+    void newPage() override;
     void endDoc() override { ++m_documentsEnded; }
 
+    // The page being drawn (the last one), and every page in order.
     const RecordedPage& page() const { return m_page; }
+    QList<RecordedPage> pages() const { return m_donePages + QList<RecordedPage>{m_page}; }
     const PrintSettings& settings() const { return m_settings; }
     int documentsEnded() const { return m_documentsEnded; }
 
@@ -58,6 +61,7 @@ public:
 
 private:
     RecordedPage m_page;
+    QList<RecordedPage> m_donePages;
     PrintSettings m_settings;
     int m_documentsEnded = 0;
 };
