@@ -225,8 +225,10 @@ QList<WeeklyPlanPage> weeklyPlanPages(const AppState& state, QDate from, int wee
 
 void subPrintWeeklyPlan(const AppState& state, PrinterFacility& printer, QDate from, int weeks)
 {
-    beginReport(printer, Orientation::Landscape, u"ＭＳ ゴシック"_s);
     const QList<WeeklyPlanPage> pages = weeklyPlanPages(state, from, weeks);
+    if (pages.isEmpty())
+        throw PrintError(u"週案にする週がクラスの年度にありません。カレンダーで週を選んでください。"_s);
+    beginReport(printer, Orientation::Landscape, u"ＭＳ ゴシック"_s);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (i > 0)
             printer.newPage();

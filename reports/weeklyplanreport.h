@@ -12,6 +12,9 @@ namespace lunaplan {
 class AppState;
 class PrinterFacility;
 
+// The print dialog's caption of the weekly plan.
+inline constexpr QStringView WeeklyPlanCaption = u"週案（表示中の週から）";
+
 // One page of the weekly plan (週案): a real week of the school year.
 struct WeeklyPlanPage {
     ShownWeek week;
@@ -32,6 +35,7 @@ QList<WeeklyPlanPage> weeklyPlanPages(const AppState& state, QDate from, int wee
 int weeksToYearEnd(const AppState& state, QDate from);
 
 // Prints the pages, A4 landscape, one page per week; nothing below 7 points.
+// Throws PrintError (nothing drawn) when `from` has no week in the school year.
 void subPrintWeeklyPlan(const AppState& state, PrinterFacility& printer, QDate from, int weeks);
 
 } // namespace lunaplan
