@@ -17,10 +17,17 @@ CalendarMarks calendarMarks(const AppState& state, QDate first, QDate last, QDat
     CalendarMarks marks;
     if (!first.isValid() || !last.isValid())
         return marks;
-    for (QDate day = first; day <= last; day = day.addDays(1)) {
-        if (heldRecordFor(*state.objDayHead, day))
-            marks.registered.insert(day);
-        else if (day < today && state.fncIsWorkDay(day))
+    // One walk of the date-ordered list finds what heldRecordFor finds for
+    // each day: the first record of a date, unless it was withdrawn.
+    QDate previous;
+    for (auto day = state.objDayHead->objNextDay(); day && day->dateThisDay() <= last; day = day->objNextDay()) {
+        const QDate date = day->dateThisDay();
+        if (date >= first && date != previous && !day->boolNowPlanning())
+            marks.registered.insert(date);
+        previous = date;
+    }
+    for (QDate day = first; day <= last && day < today; day = day.addDays(1)) {
+        if (!marks.registered.contains(day) && state.fncIsWorkDay(day))
             marks.forgotten.insert(day);
     }
     return marks;

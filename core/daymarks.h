@@ -17,7 +17,8 @@ struct CalendarMarks {
 };
 
 // The marks of the days first … last. A day counts as registered exactly
-// when the week view and the reports find its held record (heldRecordFor).
+// when the week view and the reports find its held record (heldRecordFor),
+// found in one walk of the day list (the calendar asks at every scroll).
 CalendarMarks calendarMarks(const AppState& state, QDate first, QDate last, QDate today);
 
 // What a day off is: "祝日" (a national holiday or another day off by law),
