@@ -20,7 +20,8 @@ CalendarMarks calendarMarks(const AppState& state, QDate first, QDate last, QDat
     // One walk of the date-ordered list finds what heldRecordFor finds for
     // each day: the first record of a date, unless it was withdrawn.
     QDate previous;
-    for (auto day = state.objDayHead->objNextDay(); day && day->dateThisDay() <= last; day = day->objNextDay()) {
+    for (auto day = state.objDayHead->objNextDay(); day && day->dateThisDay() <= last;
+         day = day->objNextDay()) {
         const QDate date = day->dateThisDay();
         if (date >= first && date != previous && !day->boolNowPlanning())
             marks.registered.insert(date);

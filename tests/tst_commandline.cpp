@@ -90,8 +90,8 @@ void TestCommandLine::parse_data()
                          << u"a.vl2"_s << u"o.pdf"_s << 3;
     QTest::newRow("pdf, other order, =") << QStringList{u"a.vl2"_s, u"--report=8"_s, u"--pdf=o.pdf"_s}
                                          << M::Pdf << u"a.vl2"_s << u"o.pdf"_s << 8;
-    QTest::newRow("weekly plan") << QStringList{u"--pdf"_s, u"o.pdf"_s, u"--week"_s, u"2026-06-10"_s,
-                                                u"--weeks=3"_s, u"a.vl2"_s}
+    QTest::newRow("weekly plan") << QStringList{u"--pdf"_s,      u"o.pdf"_s,     u"--week"_s,
+                                                u"2026-06-10"_s, u"--weeks=3"_s, u"a.vl2"_s}
                                  << M::Pdf << u"a.vl2"_s << u"o.pdf"_s << -1;
     QTest::newRow("help") << QStringList{u"a.vl2"_s, u"--help"_s} << M::Help << QString() << QString() << -1;
     QTest::newRow("-h") << QStringList{u"-h"_s} << M::Help << QString() << QString() << -1;
@@ -123,7 +123,8 @@ void TestCommandLine::parse_data()
     bad("week not a date", {u"--pdf"_s, u"o.pdf"_s, u"--week"_s, u"6/10"_s, u"a.vl2"_s});
     bad("weeks 0", {u"--pdf"_s, u"o.pdf"_s, u"--week"_s, u"2026-06-10"_s, u"--weeks"_s, u"0"_s, u"a.vl2"_s});
     bad("weeks without week", {u"--pdf"_s, u"o.pdf"_s, u"--weeks"_s, u"2"_s, u"a.vl2"_s});
-    bad("week and report", {u"--pdf"_s, u"o.pdf"_s, u"--week"_s, u"2026-06-10"_s, u"--report"_s, u"1"_s, u"a.vl2"_s});
+    bad("week and report",
+        {u"--pdf"_s, u"o.pdf"_s, u"--week"_s, u"2026-06-10"_s, u"--report"_s, u"1"_s, u"a.vl2"_s});
     bad("week without pdf", {u"--week"_s, u"2026-06-10"_s, u"a.vl2"_s});
 }
 

@@ -5,10 +5,10 @@
 #include "core/subjects.h"
 #include "core/veladaytime.h"
 #include "reports/painterprinter.h"
+#include "reports/pdfexport.h"
 #include "reports/recordingprinter.h"
 #include "reports/reportprocedures.h"
 #include "reports/reportrules.h"
-#include "reports/pdfexport.h"
 #include "reports/weeklyplanreport.h"
 #include "storage/classfile.h"
 #include "tests/support/scriptedprompts.h"
@@ -639,7 +639,8 @@ void TestReports::weeklyPlanOfARealWeek()
     const WeeklyPlanPage& page = pages[0];
     QCOMPARE(page.days.size(), 6);
     QCOMPARE(page.days.last().date, QDate(2026, 10, 17));
-    QCOMPARE(page.dayKinds, (QStringList{u"祝日"_s, u"登録済"_s, u"予定"_s, u"予定"_s, u"予定"_s, u"登録済"_s}));
+    QCOMPARE(page.dayKinds,
+             (QStringList{u"祝日"_s, u"登録済"_s, u"予定"_s, u"予定"_s, u"予定"_s, u"登録済"_s}));
     QCOMPARE(page.registeredSoFar.value(TotalField::sannsuu), 9);
     QCOMPARE(page.registeredSoFar.value(TotalField::taiiku), 9);
     QCOMPARE(page.yearPlan.value(TotalField::sannsuu), 525);
@@ -702,13 +703,14 @@ void TestReports::weeklyPlanPdfOnePagePerWeek()
     QVERIFY(info.waitForFinished());
     const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
     QVERIFY2(infoText.contains(QRegularExpression(u"Pages:\\s+3\\n"_s)), qPrintable(infoText));
-    QVERIFY2(infoText.contains(u"842 x 595"_s) || infoText.contains(u"841.89 x 595.276"_s), qPrintable(infoText));
+    QVERIFY2(infoText.contains(u"842 x 595"_s) || infoText.contains(u"841.89 x 595.276"_s),
+             qPrintable(infoText));
     const QStringList weeks{u"11月30日(月)～12月4日(金)"_s, u"12月7日(月)～12月11日(金)"_s,
                             u"12月14日(月)～12月18日(金)"_s};
     for (int p = 1; p <= 3; ++p) {
         QProcess text;
-        text.start(pdftotext, {u"-enc"_s, u"UTF-8"_s, u"-f"_s, QString::number(p), u"-l"_s, QString::number(p),
-                               file, u"-"_s});
+        text.start(pdftotext, {u"-enc"_s, u"UTF-8"_s, u"-f"_s, QString::number(p), u"-l"_s,
+                               QString::number(p), file, u"-"_s});
         QVERIFY(text.waitForFinished());
         // poppler reads the wave dash back as U+301C.
         const QString page =

@@ -272,12 +272,13 @@ void TestWeekView::calendarMarks()
     state.intHolidayCount = 1;
     state.intHolidayDay[0] = static_cast<qint16>(QDate(2003, 6, 9).dayOfYear());
 
-    const CalendarMarks marks = lunaplan::calendarMarks(state, QDate(2003, 6, 8), QDate(2003, 6, 16),
-                                                        QDate(2003, 6, 13));
+    const CalendarMarks marks =
+        lunaplan::calendarMarks(state, QDate(2003, 6, 8), QDate(2003, 6, 16), QDate(2003, 6, 13));
     QCOMPARE(marks.registered, (QSet<QDate>{QDate(2003, 6, 10), QDate(2003, 6, 16)}));
     // The holiday, today and the weekend are not forgotten; a withdrawn day is.
     QCOMPARE(marks.forgotten, (QSet<QDate>{QDate(2003, 6, 11), QDate(2003, 6, 12)}));
-    QVERIFY(lunaplan::calendarMarks(state, QDate(), QDate(2003, 6, 16), QDate(2003, 6, 13)).registered.isEmpty());
+    QVERIFY(
+        lunaplan::calendarMarks(state, QDate(), QDate(2003, 6, 16), QDate(2003, 6, 13)).registered.isEmpty());
 }
 
 void TestWeekView::weekendColumns()
@@ -338,8 +339,7 @@ void TestWeekView::doubledSubjects_data()
     QTest::newRow("算数 twice") << u"　算国算理音　　"_s << u"03333300"_s << u"算"_s;
     QTest::newRow("two subjects, each once") << u"国算国算算理　　"_s << u"33333300"_s << u"国算"_s;
     QTest::newRow("a period without a lesson") << u"　算国算理音　　"_s << u"03303300"_s << QString();
-    QTest::newRow("empty periods, 予, 切 and 行")
-        << u"　　予予切切行行"_s << u"33333333"_s << QString();
+    QTest::newRow("empty periods, 予, 切 and 行") << u"　　予予切切行行"_s << u"33333333"_s << QString();
     QTest::newRow("short length text") << u"算算"_s << u"3"_s << QString();
 }
 
@@ -359,7 +359,8 @@ void TestWeekView::doubledSubjectsHint()
     day->setStrSubject(u"　算国算理音　　"_s);
     day = day->objNextDay()->objNextDay();
     day->setStrSubject(u"　国算国算音　　"_s);
-    QCOMPARE(lunaplan::doubledSubjectsHint(*state.objWeekA), u"同じ教科が2回以上ある日：月（算数）、水（国語・算数）"_s);
+    QCOMPARE(lunaplan::doubledSubjectsHint(*state.objWeekA),
+             u"同じ教科が2回以上ある日：月（算数）、水（国語・算数）"_s);
     QCOMPARE(subjectNamesText(u"予ク"), u"予備・クラブ"_s);
 }
 
