@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/units.h"
+#include "core/veladaytime.h"
 
 namespace lunaplan {
 
@@ -13,30 +14,87 @@ int sundayBasedWeekday(QDate date)
     return date.dayOfWeek() % 7 + 1;
 }
 
-DayColumn columnFor(const AppState& state, int column, QDate date, bool timetableA)
+// Copies a day's lengths (and its subjects, unless only the frame is wanted)
+// into a column; true when a period has a lesson.
+bool fillPeriods(DayColumn& column, const VelaDayTime& day, bool withSubjects)
+{
+    const QString& subjects = day.strSubject();
+    bool anyLesson = false;
+    for (qsizetype p = 0; p < 8; ++p) {
+        PeriodCell& cell = column.periods[static_cast<std::size_t>(p)];
+        cell.lengthCode = lengthCodeAt(day.strCredit(), p);
+        anyLesson = anyLesson || cell.lengthCode > 0;
+        if (withSubjects && cell.lengthCode > 0 && p < subjects.size() && subjects[p] != u'\u3000')
+            cell.subjectCode = subjects[p];
+    }
+    return anyLesson;
+}
+
+DayColumn headingOnly(int column, QDate date)
 {
     DayColumn result;
     result.column = column;
     result.date = date;
     result.heading = dayHeading(date);
+    return result;
+}
+
+DayColumn columnFor(const AppState& state, int column, QDate date, bool timetableA)
+{
+    DayColumn result = headingOnly(column, date);
     if (!state.fncIsWorkDay(date))
         return result;
     const auto day = subGetDay(state, date, timetableA);
     if (!day)
         return result;
-    const QString& subjects = day->strSubject();
-    bool anyLesson = false;
-    for (qsizetype p = 0; p < 8; ++p) {
-        PeriodCell& cell = result.periods[static_cast<std::size_t>(p)];
-        cell.lengthCode = lengthCodeAt(day->strCredit(), p);
-        anyLesson = anyLesson || cell.lengthCode > 0;
-        if (cell.lengthCode > 0 && p < subjects.size() && subjects[p] != u'\u3000')
-            cell.subjectCode = subjects[p];
-    }
+    const bool anyLesson = fillPeriods(result, *day, true);
     result.registered = day->isRegistered();
     // A timetable without a single lesson (none set up yet, or a closed
     // class) has nothing to propose; a held record is always shown.
     result.hasPeriods = result.registered || anyLesson;
+    return result;
+}
+
+// The template day of a timetable for a weekday number (Monday = 1 … Saturday = 6).
+std::shared_ptr<VelaDayTime> templateDay(const AppState& state, int weekday, bool timetableA)
+{
+    const auto& week = timetableA ? state.objWeekA : state.objWeekB;
+    for (auto day = week->objFirstDay(); day; day = day->objNextDay()) {
+        if (day->intWeekName() == weekday)
+            return day;
+        if (day == week->objLastDay())
+            break;
+    }
+    return nullptr;
+}
+
+bool hasLesson(const VelaDayTime* day)
+{
+    if (!day)
+        return false;
+    for (qsizetype p = 0; p < 8; ++p) {
+        if (lengthCodeAt(day->strCredit(), p) > 0)
+            return true;
+    }
+    return false;
+}
+
+DayColumn weekendColumnFor(const AppState& state, int column, QDate date, bool timetableA, bool asked)
+{
+    DayColumn result = headingOnly(column, date);
+    if (!asked && !weekendDayOffersItself(state, date))
+        return result;
+    result.hasPeriods = true;
+    if (const auto held = heldRecordFor(*state.objDayHead, date)) {
+        fillPeriods(result, *held, true);
+        result.registered = held->isRegistered();
+        return result;
+    }
+    const auto saturday = templateDay(state, 6, timetableA);
+    if (saturday && hasLesson(saturday.get()))
+        fillPeriods(result, *saturday, true);
+    else if (const auto monday = templateDay(state, 1, timetableA))
+        fillPeriods(result, *monday, false);
     return result;
 }
 
@@ -69,19 +127,35 @@ QList<DayColumn> weekColumns(const AppState& state, const ShownWeek& week, bool 
     return columns;
 }
 
+QList<DayColumn> weekendColumns(const AppState& state, const ShownWeek& week, bool timetableA,
+                                WeekendAsk asked)
+{
+    // A week cut at the end of the school year ends before its Friday.
+    if (!week.last.isValid() || week.last.dayOfWeek() != Qt::Friday)
+        return {};
+    const QDate saturday = week.last.addDays(1);
+    return {weekendColumnFor(state, 5, saturday, timetableA, asked.saturday),
+            weekendColumnFor(state, 6, saturday.addDays(1), timetableA, asked.sunday)};
+}
+
+bool weekendDayOffersItself(const AppState& state, QDate date)
+{
+    return heldRecordFor(*state.objDayHead, date) || state.fncIsWorkDay(date);
+}
+
+DayColumn dayColumnFor(const AppState& state, QDate date, bool timetableA, bool asked)
+{
+    const int weekday = date.dayOfWeek();
+    if (weekday >= Qt::Saturday)
+        return weekendColumnFor(state, weekday - 1, date, timetableA, asked);
+    return columnFor(state, weekday - 1, date, timetableA);
+}
+
 std::shared_ptr<VelaDayTime> subGetDay(const AppState& state, QDate date, bool timetableA)
 {
     if (auto held = heldRecordFor(*state.objDayHead, date))
         return held;
-    const int weekday = sundayBasedWeekday(date) - 1;
-    const auto& week = timetableA ? state.objWeekA : state.objWeekB;
-    for (auto day = week->objFirstDay(); day; day = day->objNextDay()) {
-        if (day->intWeekName() == weekday)
-            return day;
-        if (day == week->objLastDay())
-            break;
-    }
-    return nullptr;
+    return templateDay(state, sundayBasedWeekday(date) - 1, timetableA);
 }
 
 QString dayHeading(QDate date)

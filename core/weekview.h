@@ -33,9 +33,9 @@ struct PeriodCell {
     friend bool operator==(const PeriodCell&, const PeriodCell&) = default;
 };
 
-// A weekday column of the week on show.
+// A day column of the week on show.
 struct DayColumn {
-    int column = 0; // 0 = Monday … 4 = Friday
+    int column = 0; // 0 = Monday … 4 = Friday, 5 = Saturday, 6 = Sunday
     QDate date;
     QString heading;         // "4／8(月)"
     bool hasPeriods = false; // a school day with a held record or a timetable day with lessons
@@ -48,6 +48,29 @@ struct DayColumn {
 // The columns a week fills; weekdays outside the school year get none (the
 // window shows nothing in their place).
 QList<DayColumn> weekColumns(const AppState& state, const ShownWeek& week, bool timetableA);
+
+// Whether the Saturday and the Sunday of the week on show were asked for.
+struct WeekendAsk {
+    bool saturday = false;
+    bool sunday = false;
+};
+
+// The Saturday and Sunday columns (5 and 6) of a week: the Saturday and the
+// Sunday after its Friday, each with its heading; periods only when the day
+// holds a record, is a school day by the calendar rule, or was asked for.
+// A day that is not registered is proposed from the timetable's Saturday day
+// (its frame's lengths; the timetable page sets no subjects there), or, when
+// that frame has no lesson, with Monday's lengths and no subjects. None for
+// a week cut at the end of the school year.
+QList<DayColumn> weekendColumns(const AppState& state, const ShownWeek& week, bool timetableA,
+                                WeekendAsk asked = {});
+
+// Whether a weekend day shows its periods without being asked: it holds a
+// record or is a school day by the calendar rule.
+bool weekendDayOffersItself(const AppState& state, QDate date);
+
+// The column of one shown date, a weekday or a weekend day, as the week gives it.
+DayColumn dayColumnFor(const AppState& state, QDate date, bool timetableA, bool asked = false);
 
 // The day to show for a date: its held record, otherwise the template day of
 // timetable A or B for its weekday, otherwise nothing.

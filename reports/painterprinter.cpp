@@ -63,7 +63,7 @@ PainterPrinter::PainterPrinter(QPaintDevice& device)
 void PainterPrinter::endDoc()
 {
     m_recording.endDoc();
-    renderPage(m_recording.page(), m_device);
+    renderPages(m_recording.pages(), m_device);
 }
 
 QRectF textRect(const PrintItem& item)
@@ -103,8 +103,14 @@ double fitScale(QSizeF extent, QSizeF available)
 
 void renderPage(const RecordedPage& page, QPaintDevice& device)
 {
-    if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device))
-        paged->setPageOrientation(pageOrientation(page.orientation));
+    renderPages({page}, device);
+}
+
+void renderPages(const QList<RecordedPage>& pages, QPaintDevice& device)
+{
+    auto* paged = dynamic_cast<QPagedPaintDevice*>(&device);
+    if (paged && !pages.isEmpty())
+        paged->setPageOrientation(pageOrientation(pages.first().orientation));
 
     QPainter painter;
     if (!painter.begin(&device))
@@ -116,9 +122,16 @@ void renderPage(const RecordedPage& page, QPaintDevice& device)
     const double dotsPerTwipX = device.logicalDpiX() / TwipsPerInch;
     const double dotsPerTwipY = device.logicalDpiY() / TwipsPerInch;
     const QSizeF available(device.width() / dotsPerTwipX, device.height() / dotsPerTwipY);
-    const double scale = fitScale(pageExtent(page), available);
-    painter.scale(dotsPerTwipX * scale, dotsPerTwipY * scale);
-    paintItems(page, painter);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        // An image has one page: later pages are not painted over the first.
+        if (i > 0 && (!paged || !paged->newPage()))
+            break;
+        const double scale = fitScale(pageExtent(pages[i]), available);
+        painter.save();
+        painter.scale(dotsPerTwipX * scale, dotsPerTwipY * scale);
+        paintItems(pages[i], painter);
+        painter.restore();
+    }
 
     const bool ended = painter.end();
     const auto* printer = dynamic_cast<const QPrinter*>(&device);

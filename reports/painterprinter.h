@@ -30,6 +30,7 @@ public:
         m_recording.printTextWithin(x, y, text, width);
     }
     void drawLine(int x1, int y1, int x2, int y2) override { m_recording.drawLine(x1, y1, x2, y2); }
+    void newPage() override { m_recording.newPage(); }
     void endDoc() override;
 
 private:
@@ -51,6 +52,9 @@ double fitScale(QSizeF extent, QSizeF available);
 // Paints a page on a device (setting a paged device's orientation first).
 // Throws PrintError when the device cannot be opened or reports an error.
 void renderPage(const RecordedPage& page, QPaintDevice& device);
+// Paints pages one after the other on a paged device (a QPrinter or QPdfWriter);
+// each page is fitted to the paper on its own.
+void renderPages(const QList<RecordedPage>& pages, QPaintDevice& device);
 
 // Line widths are pixels of a 600 dpi printer, so paper and PDF look alike.
 inline constexpr double TwipsPerPrinterPixel = 1440.0 / 600.0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 namespace lunaplan {
@@ -16,5 +17,10 @@ QByteArray reportPdf(AppState& state, int index);
 // replaced, and a failed write leaves the previous file whole. Throws FileError
 // naming the file and the reason in Japanese.
 void writeReportPdf(AppState& state, int index, const QString& fileName);
+
+// The weekly plan from the week of `from`, `weeks` pages, as an A4 PDF, and
+// written as writeReportPdf writes.
+QByteArray weeklyPlanPdf(const AppState& state, QDate from, int weeks);
+void writeWeeklyPlanPdf(const AppState& state, QDate from, int weeks, const QString& fileName);
 
 } // namespace lunaplan

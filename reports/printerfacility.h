@@ -32,6 +32,9 @@ public:
     // horizontally, in the same face and height, so that it ends there.
     virtual void printTextWithin(int x, int y, const QString& text, int width) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
+    // Ends the page and starts the next one of the same document, in the same
+    // orientation and settings (a report of several pages).
+    virtual void newPage() = 0;
     // Ends the page and sends it on; throws PrintError when the device fails.
     virtual void endDoc() = 0;
 

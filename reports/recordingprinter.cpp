@@ -4,6 +4,12 @@
 
 namespace lunaplan {
 
+void RecordingPrinter::newPage()
+{
+    m_donePages.append(m_page);
+    m_page.items.clear();
+}
+
 void RecordingPrinter::printText(int x, int y, const QString& text)
 {
     m_page.items.append({PrintItem::Kind::Text, QPoint(x, y), QPoint(x, y), text, m_settings});

@@ -47,9 +47,12 @@ public:
     void printText(int x, int y, const QString& text) override;
     void printTextWithin(int x, int y, const QString& text, int width) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
+    void newPage() override;
     void endDoc() override { ++m_documentsEnded; }
 
+    // The page being drawn (the last one), and every page in order.
     const RecordedPage& page() const { return m_page; }
+    QList<RecordedPage> pages() const { return m_donePages + QList<RecordedPage>{m_page}; }
     const PrintSettings& settings() const { return m_settings; }
     int documentsEnded() const { return m_documentsEnded; }
 
@@ -60,6 +63,7 @@ public:
 
 private:
     RecordedPage m_page;
+    QList<RecordedPage> m_donePages;
     PrintSettings m_settings;
     int m_documentsEnded = 0;
 };

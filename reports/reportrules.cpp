@@ -376,10 +376,12 @@ TotalsRecord weekTotals(const AppState& state, QDate monday)
 {
     // Matched by date, as the day cells are: a week across the new year and a
     // record of another school year are counted right.
-    const QDate saturday = monday.addDays(5);
+    // Through Sunday: a Sunday of lessons belongs to the week before it, as
+    // the main window shows it, and no other row would count it.
+    const QDate sunday = monday.addDays(6);
     VelaWeekTotal week;
     for (auto day = state.objDayHead->objNextDay(); day; day = day->objNextDay()) {
-        if (day->dateThisDay() > saturday)
+        if (day->dateThisDay() > sunday)
             break;
         if (day->boolNowPlanning() || day->dateThisDay() < monday)
             continue;

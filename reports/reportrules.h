@@ -198,7 +198,7 @@ void printTotalsHeadings(PrinterFacility& printer, const TotalsColumns& columns,
 
 // ---- Week totals and summary rows -----------------------------------------
 
-// The held lessons of the week from monday to its Saturday, totalled.
+// The held lessons of the week from monday to its Sunday, totalled.
 TotalsRecord weekTotals(const AppState& state, QDate monday);
 
 // The week's 23 figures at y, each at its column's left edge plus inset (the

@@ -90,6 +90,9 @@ void TestCommandLine::parse_data()
                          << u"a.vl2"_s << u"o.pdf"_s << 3;
     QTest::newRow("pdf, other order, =") << QStringList{u"a.vl2"_s, u"--report=8"_s, u"--pdf=o.pdf"_s}
                                          << M::Pdf << u"a.vl2"_s << u"o.pdf"_s << 8;
+    QTest::newRow("weekly plan") << QStringList{u"--pdf"_s,      u"o.pdf"_s,     u"--week"_s,
+                                                u"2026-06-10"_s, u"--weeks=3"_s, u"a.vl2"_s}
+                                 << M::Pdf << u"a.vl2"_s << u"o.pdf"_s << -1;
     QTest::newRow("help") << QStringList{u"a.vl2"_s, u"--help"_s} << M::Help << QString() << QString() << -1;
     QTest::newRow("-h") << QStringList{u"-h"_s} << M::Help << QString() << QString() << -1;
     const auto bad = [](const char* name, const QStringList& arguments) {
@@ -117,6 +120,12 @@ void TestCommandLine::parse_data()
     bad("date not a date", {u"--csv"_s, u"o.csv"_s, u"--date"_s, u"2026-02-30"_s, u"a.vl2"_s});
     bad("date in another form", {u"--csv"_s, u"o.csv"_s, u"--date"_s, u"2026/12/09"_s, u"a.vl2"_s});
     bad("term without csv", {u"--term"_s, u"2"_s, u"a.vl2"_s});
+    bad("week not a date", {u"--pdf"_s, u"o.pdf"_s, u"--week"_s, u"6/10"_s, u"a.vl2"_s});
+    bad("weeks 0", {u"--pdf"_s, u"o.pdf"_s, u"--week"_s, u"2026-06-10"_s, u"--weeks"_s, u"0"_s, u"a.vl2"_s});
+    bad("weeks without week", {u"--pdf"_s, u"o.pdf"_s, u"--weeks"_s, u"2"_s, u"a.vl2"_s});
+    bad("week and report",
+        {u"--pdf"_s, u"o.pdf"_s, u"--week"_s, u"2026-06-10"_s, u"--report"_s, u"1"_s, u"a.vl2"_s});
+    bad("week without pdf", {u"--week"_s, u"2026-06-10"_s, u"a.vl2"_s});
 }
 
 void TestCommandLine::parseCsv_data()
@@ -163,6 +172,10 @@ void TestCommandLine::parse()
     QTEST(command.classFile, "classFile");
     QTEST(command.pdfFile, "pdfFile");
     QTEST(command.report, "report");
+    if (command.week.isValid()) {
+        QCOMPARE(command.week, QDate(2026, 6, 10));
+        QCOMPARE(command.weeks, 3);
+    }
 }
 
 void TestCommandLine::helpListsTheReports()
@@ -238,6 +251,21 @@ void TestCommandLine::programWritesPdfWithoutDisplay()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QVERIFY(QFile::exists(out));
+
+    // The weekly plan of two weeks; a week outside the class's year writes nothing.
+    const QString weekly = dir.filePath(u"weekly.pdf"_s);
+    program.start(QStringLiteral(LUNAPLAN_PROGRAM),
+                  {u"--pdf"_s, weekly, u"--week"_s, u"2026-12-09"_s, u"--weeks"_s, u"2"_s, sampleFile()});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    QFile written(weekly);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll().count("/Type /Page\n"), 2);
+    program.start(QStringLiteral(LUNAPLAN_PROGRAM),
+                  {u"--pdf"_s, dir.filePath(u"none.pdf"_s), u"--week"_s, u"2030-01-01"_s, sampleFile()});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(!QFile::exists(dir.filePath(u"none.pdf"_s)));
 
     program.start(QStringLiteral(LUNAPLAN_PROGRAM), {u"--pdf"_s, out, u"--report"_s, u"12"_s, sampleFile()});
     QVERIFY(program.waitForFinished(60000));

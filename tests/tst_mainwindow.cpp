@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/nationalholidays.h"
 #include "core/subjects.h"
+#include "core/veladaytime.h"
 #include "core/weekview.h"
 #include "tests/support/programwindow.h"
 #include "tests/support/scriptedprompts.h"
@@ -18,6 +19,7 @@
 #include "ui/common/classwatch.h"
 #include "ui/main/recordingframe.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -110,6 +112,9 @@ private Q_SLOTS:
     void choosingALength();
     void registerAndCancel();
     void registeringAgainReplacesTheRecord();
+    void calendarMarksFollowTheRecords();
+    void subjectTwiceAsksFirst();
+    void saturdayLessonsOnRequest();
     void timetableBProposal();
     void closingMinimisedKeepsStoredGeometry();
     void closingClosesTheOtherWindowsNewestFirst();
@@ -161,9 +166,16 @@ void TestMainWindow::arrangementAndCaptions()
         QVERIFY(!button->icon().isNull());
     }
     QCOMPARE(frame().fraPalette()->title(), u"教科パレット"_s);
-    QCOMPARE(frame().cmdWeek(8 + 3)->geometry(), twipsRect(2520 + 1680, 1200 + 720 * 3, 735, 735));
-    QCOMPARE(frame().labWeekCredit(39)->geometry(), twipsRect(3240 + 1680 * 4, 1440 + 720 * 7, 855, 300));
-    QCOMPARE(frame().Label2(2)->pos(), twipsPoint(2520 + 1680 * 2, 840));
+    QCOMPARE(frame().cmdWeek(8 + 3)->geometry(), twipsRect(2520 + 1440, 1200 + 720 * 3, 735, 735));
+    QCOMPARE(frame().labWeekCredit(39)->geometry(), twipsRect(3240 + 1440 * 4, 1440 + 720 * 7, 705, 300));
+    QCOMPARE(frame().Label2(2)->pos(), twipsPoint(2520 + 1440 * 2, 840));
+    // Seven day columns, and the window still fits a 1024 × 768 screen.
+    QCOMPARE(frame().cmdWeek(6 * 8)->geometry(), twipsRect(2520 + 1440 * 6, 1200, 735, 735));
+    QVERIFY(m_window->frameGeometry().width() <= 1024);
+    QVERIFY(m_window->frameGeometry().height() <= 768);
+    QVERIFY(frame().geometry().right() < m_window->centralWidget()->width());
+    QCOMPARE(frame().chkWeekend(0)->text(), u"土曜日に授業を記録"_s);
+    QCOMPARE(frame().chkWeekend(1)->text(), u"日曜日に授業を記録"_s);
     QCOMPARE(frame().Option1(0)->text(), u"A 時間割を採用"_s);
     QCOMPARE(frame().Option1(1)->text(), u"B 時間割を採用"_s);
     QVERIFY(frame().Option1(0)->isChecked());
@@ -174,7 +186,7 @@ void TestMainWindow::arrangementAndCaptions()
              u"０　　　１　　　２　　　３　　　４　　　５　　　６　　　　７"_s);
     QVERIFY(frame().findChild<QLabel*>(u"lblMainComment"_s)->text().startsWith(u"実績の入力をします。"_s));
     // The register buttons stand under their day columns.
-    for (int d = 0; d < 5; ++d)
+    for (int d = 0; d < RecordingFrame::Days; ++d)
         QCOMPARE(frame().cmdReg(d)->x(), frame().cmdWeek(d * 8)->x());
 }
 
@@ -596,10 +608,126 @@ void TestMainWindow::registerAndCancel()
     QCOMPARE(f.cmdReg(3)->text(), u"登録"_s);
 }
 
+void TestMainWindow::calendarMarksFollowTheRecords()
+{
+    m_state->setToday(QDate(2026, 6, 10));
+    showWeekOf(QDate(2026, 6, 8));
+    m_window->subDispHoliday();
+    MonthView* calendar = m_window->MonthView1();
+    QVERIFY(calendar->isDayForgotten(QDate(2026, 6, 8)));
+    QVERIFY(calendar->isDayForgotten(QDate(2026, 6, 9)));
+    QVERIFY(!calendar->isDayForgotten(QDate(2026, 6, 10))); // today
+    QVERIFY(!calendar->isDayForgotten(QDate(2026, 6, 6)));  // Saturday
+    QVERIFY(!calendar->isDayRegistered(QDate(2026, 6, 8)));
+
+    // Registering and withdrawing move the mark at once.
+    QTest::mouseClick(frame().cmdReg(0), Qt::LeftButton);
+    QVERIFY(calendar->isDayRegistered(QDate(2026, 6, 8)));
+    QVERIFY(!calendar->isDayForgotten(QDate(2026, 6, 8)));
+    QTest::mouseClick(frame().cmdReg(0), Qt::LeftButton);
+    QVERIFY(!calendar->isDayRegistered(QDate(2026, 6, 8)));
+    QVERIFY(calendar->isDayForgotten(QDate(2026, 6, 8)));
+
+    // A change from another window (a file read, a page of the wizard) as well.
+    m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 9), u"国　　　　　　　"_s, u"30000000"_s));
+    m_window->classWatch().notifyChanged(nullptr);
+    QVERIFY(calendar->isDayRegistered(QDate(2026, 6, 9)));
+    QVERIFY(!calendar->isDayForgotten(QDate(2026, 6, 9)));
+    QVERIFY(m_prompts->shown.isEmpty()); // Monday holds no subject twice
+}
+
+void TestMainWindow::subjectTwiceAsksFirst()
+{
+    showWeekOf(QDate(2026, 6, 9)); // Tuesday: 算国体図図
+    RecordingFrame& f = frame();
+    m_prompts->answers.enqueue(Prompts::Answer::No);
+    QTest::mouseClick(f.cmdReg(1), Qt::LeftButton);
+    QCOMPARE(m_prompts->shown.size(), 1);
+    QCOMPARE(m_prompts->shown[0].kind, u"yesno"_s);
+    QCOMPARE(m_prompts->shown[0].text, u"6／9(火)は図工が2回以上あります。このまま登録しますか？"_s);
+    QCOMPARE(m_prompts->shown[0].title, u"Lunaplan"_s);
+    // いいえ registers nothing and leaves the day open for correction.
+    QVERIFY(!recordOf(*m_state, QDate(2026, 6, 9)));
+    QCOMPARE(f.cmdReg(1)->text(), u"登録"_s);
+    QVERIFY(f.cmdWeek(8 + 3)->isEnabled());
+
+    // はい registers the intended double period.
+    m_prompts->answers.enqueue(Prompts::Answer::Yes);
+    QTest::mouseClick(f.cmdReg(1), Qt::LeftButton);
+    QCOMPARE(m_prompts->shown.size(), 2);
+    QVERIFY(recordOf(*m_state, QDate(2026, 6, 9)));
+    QCOMPARE(f.cmdReg(1)->text(), u"取消"_s);
+
+    // Withdrawing asks nothing; with one 図工 emptied, registering asks nothing either.
+    QTest::mouseClick(f.cmdReg(1), Qt::LeftButton);
+    f.fraSubject_Click();
+    int second = -1;
+    for (int p = 7; p >= 0 && second < 0; --p)
+        if (f.subjectCode(8 + p) == u'図')
+            second = 8 + p;
+    f.cmdWeek_Click(second);
+    QTest::mouseClick(f.cmdReg(1), Qt::LeftButton);
+    QCOMPARE(m_prompts->shown.size(), 2);
+    QCOMPARE(f.cmdReg(1)->text(), u"取消"_s);
+}
+
+void TestMainWindow::saturdayLessonsOnRequest()
+{
+    RecordingFrame& f = frame();
+    showWeekOf(QDate(2026, 6, 10));
+    const int saturday = 5 * 8;
+    // A Saturday off shows its heading only, and can be asked for.
+    QCOMPARE(f.Label2(5)->text(), u"6／13(土)"_s);
+    QCOMPARE(f.Label2(6)->text(), u"6／14(日)"_s);
+    QVERIFY(!f.cmdReg(5)->isVisible());
+    QVERIFY(!f.labWeekCredit(saturday)->isVisible());
+    QVERIFY(f.chkWeekend(0)->isEnabled());
+    QVERIFY(!f.chkWeekend(0)->isChecked());
+
+    // Asked for: timetable A's Saturday day as it stands.
+    QTest::mouseClick(f.chkWeekend(0), Qt::LeftButton);
+    QVERIFY(f.chkWeekend(0)->isChecked());
+    QVERIFY(f.cmdReg(5)->isVisible());
+    QCOMPARE(columnLengths(f, 5), m_state->strWeekCreditA[5]);
+    QCOMPARE(columnSubjects(f, 5), u"学国算－－－－－"_s);
+    QVERIFY(!f.cmdReg(6)->isVisible()); // Sunday was not asked for
+    // Monday keeps what the teacher changed while Saturday was asked for.
+    f.cmdSubject_Click(subGetIcon(u"体"_s));
+    f.cmdWeek_Click(1);
+    QTest::mouseClick(f.chkWeekend(1), Qt::LeftButton);
+    QCOMPARE(f.subjectCode(1), u'体');
+    QVERIFY(f.cmdReg(6)->isVisible());
+
+    // Registered as on a weekday: a record with its weekday number, counted like any other.
+    f.cmdWeek_Click(saturday + 1);
+    f.cmdWeek_Click(saturday + 2);
+    m_prompts->answers.enqueue(Prompts::Answer::Yes); // 体育 twice
+    QTest::mouseClick(f.cmdReg(5), Qt::LeftButton);
+    const auto record = recordOf(*m_state, QDate(2026, 6, 13));
+    QVERIFY(record);
+    QCOMPARE(record->intWeekName(), 6);
+    QCOMPARE(record->strSubject().left(3), u"学体体"_s);
+    QCOMPARE(f.cmdReg(5)->text(), u"取消"_s);
+
+    // Another week forgets the ask; back again, the registered Saturday offers itself.
+    showWeekOf(QDate(2026, 6, 17));
+    QVERIFY(!f.chkWeekend(0)->isChecked());
+    QVERIFY(!f.chkWeekend(1)->isChecked());
+    QVERIFY(!f.cmdReg(5)->isVisible());
+    showWeekOf(QDate(2026, 6, 13));
+    QVERIFY(f.chkWeekend(0)->isChecked());
+    QVERIFY(!f.chkWeekend(0)->isEnabled());
+    QCOMPARE(f.cmdReg(5)->text(), u"取消"_s);
+    QCOMPARE(columnSubjects(f, 5).left(3), u"学体体"_s);
+    QVERIFY(!f.cmdReg(6)->isVisible());
+}
+
 void TestMainWindow::registeringAgainReplacesTheRecord()
 {
     showWeekOf(QDate(2026, 6, 9));
     RecordingFrame& f = frame();
+    // Tuesday holds 図工 twice: registered as it stands, both times.
+    m_prompts->answers << Prompts::Answer::Yes << Prompts::Answer::Yes;
     f.cmdReg_Click(1);
     f.cmdReg_Click(1);
     f.cmdSubject_Click(16); // 行事

@@ -95,6 +95,7 @@ private Q_SLOTS:
     void boldMarks();
     void boldIsVisible_data();
     void boldIsVisible();
+    void registeredAndForgottenMarks();
     void selectedRange();
     void todaySundaysAndHolidays();
     void keyboard();
@@ -352,6 +353,67 @@ void TestMonthView::boldMarks()
 // On the interface font (a face without a bold cut of its own) a bold number
 // must stand out from a plain one on screen, the greyed days of the
 // neighbouring months included.
+// The region of every painting the view does.
+struct PaintedRegions : QObject {
+    explicit PaintedRegions(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.append(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+    QRegion united() const
+    {
+        QRegion all;
+        for (const QRegion& region : regions)
+            all += region;
+        return all;
+    }
+    QList<QRegion> regions;
+};
+
+void TestMonthView::registeredAndForgottenMarks()
+{
+    SchoolYearView f;
+    MonthView& view = f.view;
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTest::qWait(50); // the first paintings are done
+    const QDate monday(2026, 4, 13);
+    const QDate tuesday(2026, 4, 14);
+    const QImage plainMonday = cellImage(view, monday);
+    const QImage plainTuesday = cellImage(view, tuesday);
+
+    PaintedRegions painted(view);
+    view.setDayMarks({monday}, {tuesday});
+    QVERIFY(view.isDayRegistered(monday));
+    QVERIFY(view.isDayForgotten(tuesday));
+    QVERIFY(!view.isDayRegistered(tuesday));
+    // Only the two days whose marks changed are painted again.
+    QTRY_VERIFY(!painted.regions.isEmpty());
+    QTest::qWait(20);
+    QCOMPARE(painted.united(), QRegion(view.dayRect(monday)) + view.dayRect(tuesday));
+    const QImage registered = cellImage(view, monday);
+    const QImage forgotten = cellImage(view, tuesday);
+    QVERIFY(registered != plainMonday);
+    QVERIFY(forgotten != plainTuesday);
+    // A forgotten day is tinted all over, a registered one keeps its ground.
+    QCOMPARE(registered.pixel(1, 1), plainMonday.pixel(1, 1));
+    QVERIFY(forgotten.pixel(1, 1) != plainTuesday.pixel(1, 1));
+
+    // The same marks again paint nothing; a registration moves one day's mark.
+    painted.regions.clear();
+    view.setDayMarks({monday}, {tuesday});
+    QTest::qWait(20);
+    QVERIFY(painted.regions.isEmpty());
+    view.setDayMarks({monday, tuesday}, {});
+    QTRY_VERIFY(!painted.regions.isEmpty());
+    QTest::qWait(20);
+    QCOMPARE(painted.united(), QRegion(view.dayRect(tuesday)));
+    view.setDayMarks({}, {});
+    QCOMPARE(cellImage(view, monday), plainMonday);
+    QCOMPARE(cellImage(view, tuesday), plainTuesday);
+}
+
 void TestMonthView::boldIsVisible_data()
 {
     QTest::addColumn<QDate>("date");

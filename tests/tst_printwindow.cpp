@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -79,6 +80,7 @@ private Q_SLOTS:
     void dialogsHaveAPointSize();
     void previewDrawsTheChosenReport();
     void pdfSave();
+    void weeklyPlanOfTheWeekOnShow();
 };
 
 void TestPrintWindow::initTestCase()
@@ -285,6 +287,35 @@ void TestPrintWindow::pdfSave()
     QVERIFY(f.prompts.messages().back().endsWith(u"読み込み元のファイルと同じです"_s));
     QVERIFY(classFile.open(QIODevice::ReadOnly));
     QCOMPARE(classFile.readAll(), QByteArray("Soraplan\r\n"));
+}
+
+void TestPrintWindow::weeklyPlanOfTheWeekOnShow()
+{
+    Fixture f;
+    f.state.dateSelected = QDate(2027, 3, 10); // the main window shows the week of 8 March
+    f.window.Form_Activate();
+    QRadioButton* weekly = f.window.optPrint(frmPrint::WeeklyPlanOption);
+    QCOMPARE(weekly->text(), u"週案（表示中の週から）"_s);
+    // From the week on show to the end of the year: 8, 15, 22 and 29 March.
+    QCOMPARE(f.window.spnWeeks()->minimum(), 1);
+    QCOMPARE(f.window.spnWeeks()->maximum(), 4);
+    weekly->click();
+    QCOMPARE(f.window.selectedReport(), frmPrint::WeeklyPlanOption);
+    f.window.spnWeeks()->setValue(3);
+
+    const QString file = f.dir.filePath(u"weeks.pdf"_s);
+    f.prompts.fileNames << file;
+    f.window.cmdPdf_Click();
+    QVERIFY(f.prompts.messages().isEmpty());
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll().count("/Type /Page\n"), 3);
+
+    // Printing goes through the printer dialog as for the other reports.
+    f.printPrompts.printerAnswers << true;
+    f.window.cmdPrint_Click();
+    QCOMPARE(f.printPrompts.printerDialogs, 1);
+    QVERIFY(f.printed());
 }
 
 QTEST_MAIN(TestPrintWindow)

@@ -2,13 +2,16 @@
 // titles, week rows, month column, day cells, totals and frames; and each
 // report of the sample year rendered to a one-page PDF.
 #include "core/appstate.h"
+#include "core/subjects.h"
 #include "core/veladaytime.h"
 #include "core/velayeartotal.h"
 #include "reports/painterprinter.h"
+#include "reports/pdfexport.h"
 #include "reports/recordingprinter.h"
 #include "reports/reportfonts.h"
 #include "reports/reportprocedures.h"
 #include "reports/reportrules.h"
+#include "reports/weeklyplanreport.h"
 #include "storage/classfile.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
@@ -147,6 +150,9 @@ private Q_SLOTS:
     void termHoursReportFrameAndTotals();
     void differenceColours();
     void weekPlanCells();
+    void weekendRecordsOnScreenAndPaper();
+    void weeklyPlanOfARealWeek();
+    void weeklyPlanPdfOnePagePerWeek();
     void dispatchByOptionIndex();
     void largePageIsScaledToFit();
     void textsStayInTheirCells_data();
@@ -431,6 +437,31 @@ void TestReports::differenceColours()
     QCOMPARE(reds, 2); // 国 in term 1 and in the year
 }
 
+void TestReports::weekendRecordsOnScreenAndPaper()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    // A Saturday school day and a Sunday open day in term 1, nothing else.
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 13), u"算算国　　　　　"_s, u"33300000"_s));
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2026, 6, 14), u"行行　　　　　　"_s, u"33000000"_s));
+    prepareActualTerms(state);
+    const VelaSeasonTotal* actual = state.objYearResult->season(1);
+    QCOMPARE(actual->value(TotalField::sannsuu), 6);
+    QCOMPARE(actual->value(TotalField::gakkougyouji), 6);
+    // The week rows of the term add up to the term's actual hours, the weekend included.
+    qint16 rows[3] = {};
+    for (const QDate& monday : weekRowMondays(termBounds(state, 1))) {
+        const TotalsRecord week = weekTotals(state, monday);
+        rows[0] = static_cast<qint16>(rows[0] + week.value(TotalField::sannsuu));
+        rows[1] = static_cast<qint16>(rows[1] + week.value(TotalField::gakkougyouji));
+        rows[2] = static_cast<qint16>(rows[2] + week.value(TotalField::SouJisuu));
+    }
+    QCOMPARE(rows[0], actual->value(TotalField::sannsuu));
+    QCOMPARE(rows[1], actual->value(TotalField::gakkougyouji));
+    QCOMPARE(rows[2], actual->value(TotalField::SouJisuu));
+    QCOMPARE(weekTotals(state, QDate(2026, 6, 8)).value(TotalField::SouJisuu), 15);
+}
+
 void TestReports::weekPlanCells()
 {
     AppState state;
@@ -683,6 +714,144 @@ void TestReports::sampleYearReportsAsPdf()
     const QString printed = withoutSpaces(QString::fromUtf8(text.readAllStandardOutput()));
     QVERIFY2(printed.contains(withoutSpaces(title)), qPrintable(title));
     QVERIFY(printed.contains(u"令和8年度"_s));
+}
+
+namespace {
+
+// The box a text covers in the gothic face of the report: full-width
+// characters are a square of the font size, the others half as wide.
+QRect textBox(const PrintItem& item)
+{
+    double width = 0;
+    for (const QChar c : item.text)
+        width += c.unicode() < 0x2000 || (c.unicode() >= 0xff61 && c.unicode() <= 0xff9f) ? 0.5 : 1.0;
+    const int size = item.settings.fontSize * 20;
+    return {item.from, QSize(static_cast<int>(width * size), size)};
+}
+
+// Texts that overlap each other or are crossed by a line, and fonts below 7 points.
+QStringList readabilityFaults(const RecordedPage& page)
+{
+    QStringList faults;
+    QList<PrintItem> texts;
+    QList<PrintItem> lines;
+    for (const PrintItem& item : page.items)
+        (item.kind == PrintItem::Kind::Text ? texts : lines).append(item);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (texts[i].settings.fontSize < 7)
+            faults << u"small: "_s + texts[i].text;
+        const QRect box = textBox(texts[i]);
+        for (qsizetype j = i + 1; j < texts.size(); ++j) {
+            if (box.intersects(textBox(texts[j])))
+                faults << texts[i].text + u" over "_s + texts[j].text;
+        }
+        for (const PrintItem& l : lines) {
+            if (QRect(l.from, l.to).normalized().adjusted(-5, -5, 5, 5).intersects(box))
+                faults << u"line through "_s + texts[i].text;
+        }
+    }
+    return faults;
+}
+
+} // namespace
+
+void TestReports::weeklyPlanOfARealWeek()
+{
+    AppState state;
+    test::setUpClass2026(state);
+    state.objYearPlan->setValue(TotalField::sannsuu, 525); // 175 lessons
+    // Monday 12 October is sports day. Earlier in the year one 算数; Tuesday
+    // registered; Saturday 17 October a school Saturday with a record.
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2026, 10, 6), u"算　　　　　　　"_s, u"30000000"_s));
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2026, 10, 13), u"算算国　　　　　"_s, u"33300000"_s));
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2026, 10, 17), u"体体体　　　　　"_s, u"33300000"_s));
+    // A record after the week is not counted in this week's figures.
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2026, 10, 19), u"算　　　　　　　"_s, u"30000000"_s));
+
+    const QList<WeeklyPlanPage> pages = weeklyPlanPages(state, QDate(2026, 10, 14), 1);
+    QCOMPARE(pages.size(), 1);
+    const WeeklyPlanPage& page = pages[0];
+    QCOMPARE(page.days.size(), 6);
+    QCOMPARE(page.days.last().date, QDate(2026, 10, 17));
+    QCOMPARE(page.dayKinds,
+             (QStringList{u"祝日"_s, u"登録済"_s, u"予定"_s, u"予定"_s, u"予定"_s, u"登録済"_s}));
+    QCOMPARE(page.registeredSoFar.value(TotalField::sannsuu), 9);
+    QCOMPARE(page.registeredSoFar.value(TotalField::taiiku), 9);
+    QCOMPARE(page.yearPlan.value(TotalField::sannsuu), 525);
+    // The week: Tuesday's and Saturday's records and what timetable A proposes for Wednesday to Friday.
+    TotalsRecord proposed;
+    for (int d = 2; d < 5; ++d)
+        for (const PeriodCell& cell : page.days[d].periods)
+            if (const auto field = totalFieldForCode(cell.subjectCode); field && cell.lengthCode > 0)
+                proposed.addUnits(*field, cell.lengthCode);
+    QCOMPARE(page.weekUnits.value(TotalField::sannsuu), 6 + proposed.value(TotalField::sannsuu));
+    QCOMPARE(page.weekUnits.value(TotalField::taiiku), 9 + proposed.value(TotalField::taiiku));
+
+    RecordingPrinter printer;
+    subPrintWeeklyPlan(state, printer, QDate(2026, 10, 14), 1);
+    QCOMPARE(printer.pages().size(), 1);
+    QCOMPARE(printer.page().orientation, PrinterFacility::Orientation::Landscape);
+    QCOMPARE(printer.documentsEnded(), 1);
+    QVERIFY(printer.findText(u"10／12(月)"_s));
+    QVERIFY(printer.findText(u"祝日"_s));
+    QVERIFY(printer.findText(u"10／17(土)"_s));
+    QVERIFY(printer.findText(u"10月12日(月)～10月17日(土)"_s));
+    QVERIFY(printer.findText(u"週　案　　３年２組　　令和8年度"_s));
+    // 算数: the year's plan 175.0, registered 3.0, difference -172.0 in red.
+    const PrintItem* difference = printer.findText(fncCtoS(-516, 6));
+    QVERIFY(difference);
+    QCOMPARE(difference->settings.color, QColor(255, 0, 0));
+    const QStringList faults = readabilityFaults(printer.page());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
+    const QSizeF extent = pageExtent(printer.page());
+    QVERIFY(extent.width() <= 16270 && extent.height() <= 11340); // A4 landscape, 5 mm margins
+
+    // A week with seven columns (a Sunday with a record) stays readable as well.
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2026, 10, 18), u"行行総総　　　　"_s, u"33330000"_s));
+    RecordingPrinter seven;
+    subPrintWeeklyPlan(state, seven, QDate(2026, 10, 14), 1);
+    QVERIFY(seven.findText(u"10／18(日)"_s));
+    const QStringList sevenFaults = readabilityFaults(seven.page());
+    QVERIFY2(sevenFaults.isEmpty(), qPrintable(sevenFaults.join(u"; ")));
+}
+
+void TestReports::weeklyPlanPdfOnePagePerWeek()
+{
+    const QString pdfinfo = QStandardPaths::findExecutable(u"pdfinfo"_s);
+    const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+    if (pdfinfo.isEmpty() || pdftotext.isEmpty())
+        QSKIP("pdfinfo and pdftotext (poppler-utils) are needed to read the PDF back");
+    AppState state;
+    test::ScriptedPrompts prompts;
+    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    subLoadFile(state, prompts);
+    // To the end of the year at most: 3 weeks asked from the last but one gives 2.
+    QCOMPARE(weeksToYearEnd(state, QDate(2027, 3, 24)), 2);
+    QCOMPARE(weeklyPlanPages(state, QDate(2027, 3, 24), 3).size(), 2);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"weeks.pdf"_s);
+    writeWeeklyPlanPdf(state, QDate(2026, 12, 2), 3, file);
+    QProcess info;
+    info.start(pdfinfo, {file});
+    QVERIFY(info.waitForFinished());
+    const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(infoText.contains(QRegularExpression(u"Pages:\\s+3\\n"_s)), qPrintable(infoText));
+    QVERIFY2(infoText.contains(u"842 x 595"_s) || infoText.contains(u"841.89 x 595.276"_s),
+             qPrintable(infoText));
+    const QStringList weeks{u"11月30日(月)～12月4日(金)"_s, u"12月7日(月)～12月11日(金)"_s,
+                            u"12月14日(月)～12月18日(金)"_s};
+    for (int p = 1; p <= 3; ++p) {
+        QProcess text;
+        text.start(pdftotext, {u"-enc"_s, u"UTF-8"_s, u"-f"_s, QString::number(p), u"-l"_s,
+                               QString::number(p), file, u"-"_s});
+        QVERIFY(text.waitForFinished());
+        // poppler reads the wave dash back as U+301C.
+        const QString page =
+            withoutSpaces(QString::fromUtf8(text.readAllStandardOutput())).replace(u'\u301C', u'～');
+        QVERIFY2(page.contains(weeks[p - 1]), qPrintable(page));
+        QVERIFY(page.contains(u"週案"_s));
+    }
 }
 
 QTEST_MAIN(TestReports)

@@ -6,6 +6,8 @@
 // Units are 15 minutes; a 45-minute lesson is 3 units, shown as lessons.remainder
 // (31 units = 10 lessons and 1 unit = "10.1").
 #include "core/appstate.h"
+#include "core/daymarks.h"
+#include "core/subjects.h"
 #include "reports/recordingprinter.h"
 #include "reports/reportprocedures.h"
 #include "tests/support/programwindow.h"
@@ -288,7 +290,20 @@ void TestTeacherYear::recordTheDays()
     RecordingFrame& f = frame();
     const auto palette = [&](int subject) { click(child<QToolButton>(&f, u"cmdSubject_%1"_s.arg(subject))); };
     const auto period = [&](int index) { click(child<QToolButton>(&f, u"cmdWeek_%1"_s.arg(index))); };
-    const auto reg = [&](int column) { click(child<QPushButton>(&f, u"cmdReg_%1"_s.arg(column))); };
+    const auto reg = [&](int column) {
+        // The timetable holds double periods on purpose: the question about a
+        // subject twice is answered はい, as the teacher would.
+        QString subjects;
+        QString credits;
+        for (int p = 0; p < RecordingFrame::Periods; ++p) {
+            const QChar code = f.subjectCode(column * RecordingFrame::Periods + p);
+            subjects += code.isNull() ? EmptySlot : code;
+            credits += QString::number(f.lengthCode(column * RecordingFrame::Periods + p));
+        }
+        if (f.cmdReg(column)->text() == u"登録"_s && !doubledSubjects(subjects, credits).isEmpty())
+            m_program->prompts.answers.enqueue(Prompts::Answer::Yes);
+        click(child<QPushButton>(&f, u"cmdReg_%1"_s.arg(column)));
+    };
 
     clickDay(m_program->window->MonthView1(), QDate(2026, 4, 6));
     QCOMPARE(child<QLabel>(&f, u"Label2_0"_s)->text(), u"4／6(月)"_s);

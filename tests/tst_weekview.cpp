@@ -1,5 +1,6 @@
 // The week shown for a picked date and what each of its day columns proposes.
 #include "core/appstate.h"
+#include "core/daymarks.h"
 #include "core/nationalholidays.h"
 #include "core/periodtotals.h"
 #include "core/weekview.h"
@@ -68,6 +69,11 @@ private Q_SLOTS:
     void headings();
     void todayInSchoolYear_data();
     void todayInSchoolYear();
+    void calendarMarks();
+    void weekendColumns();
+    void doubledSubjects_data();
+    void doubledSubjects();
+    void doubledSubjectsHint();
 };
 
 void TestWeekView::weekForDate_data()
@@ -253,6 +259,109 @@ void TestWeekView::todayInSchoolYear()
     QCOMPARE(lunaplan::todayInSchoolYear(today, schoolYear), expected);
     QCOMPARE(calendarSchoolYear(0, QDate(2027, 2, 15)), 2026);
     QCOMPARE(calendarSchoolYear(2003, QDate(2027, 2, 15)), 2003);
+}
+
+void TestWeekView::calendarMarks()
+{
+    AppState state = state2003();
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2003, 6, 10), u"国国国国国国　　"_s, u"33333300"_s));
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2003, 6, 11), u"国国国国国国　　"_s, u"33333300"_s));
+    heldRecordFor(*state.objDayHead, QDate(2003, 6, 11))->setBoolNowPlanning(true);
+    // A day registered after today (planned ahead) still shows as registered.
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2003, 6, 16), u"国　　　　　　　"_s, u"30000000"_s));
+    state.intHolidayCount = 1;
+    state.intHolidayDay[0] = static_cast<qint16>(QDate(2003, 6, 9).dayOfYear());
+
+    const CalendarMarks marks =
+        lunaplan::calendarMarks(state, QDate(2003, 6, 8), QDate(2003, 6, 16), QDate(2003, 6, 13));
+    QCOMPARE(marks.registered, (QSet<QDate>{QDate(2003, 6, 10), QDate(2003, 6, 16)}));
+    // The holiday, today and the weekend are not forgotten; a withdrawn day is.
+    QCOMPARE(marks.forgotten, (QSet<QDate>{QDate(2003, 6, 11), QDate(2003, 6, 12)}));
+    QVERIFY(
+        lunaplan::calendarMarks(state, QDate(), QDate(2003, 6, 16), QDate(2003, 6, 13)).registered.isEmpty());
+}
+
+void TestWeekView::weekendColumns()
+{
+    AppState state = state2003();
+    state.boolSatOff = true;
+    const ShownWeek week{QDate(2003, 6, 9), QDate(2003, 6, 13)};
+    auto saturdayDay = state.objWeekA->objFirstDay();
+    while (saturdayDay->intWeekName() != 6)
+        saturdayDay = saturdayDay->objNextDay();
+    saturdayDay->setStrCredit(u"00000000"_s);
+
+    // Off by the rule and not asked for: headings only.
+    QList<DayColumn> columns = lunaplan::weekendColumns(state, week, true);
+    QCOMPARE(columns.size(), 2);
+    QCOMPARE(columns[0].column, 5);
+    QCOMPARE(columns[0].heading, u"6／14(土)"_s);
+    QCOMPARE(columns[1].column, 6);
+    QCOMPARE(columns[1].date, QDate(2003, 6, 15));
+    QVERIFY(!columns[0].hasPeriods && !columns[1].hasPeriods);
+
+    // Asked for, with an empty Saturday frame: Monday's lengths, no subjects.
+    columns = lunaplan::weekendColumns(state, week, true, {true, false});
+    QVERIFY(columns[0].hasPeriods && !columns[0].registered);
+    QCOMPARE(lengthsOf(columns[0]), state.objWeekA->objFirstDay()->strCredit());
+    QCOMPARE(subjectsOf(columns[0]), u"・・・・・・・・"_s);
+    QVERIFY(!columns[1].hasPeriods);
+
+    // A Saturday frame with lessons is proposed as it stands; a school
+    // Saturday by the rule needs no asking.
+    saturdayDay->setStrCredit(u"03330000"_s);
+    state.boolSatOff = false;
+    columns = lunaplan::weekendColumns(state, week, true);
+    QVERIFY(columns[0].hasPeriods);
+    QCOMPARE(lengthsOf(columns[0]), u"03330000"_s);
+    QCOMPARE(subjectsOf(columns[0]), u"・国算社・・・・"_s);
+
+    // A Sunday that holds a record shows it, registered.
+    state.objDayHead->appendDay(makeRecordedDay(QDate(2003, 6, 15), u"行行行行　　　　"_s, u"33330000"_s));
+    columns = lunaplan::weekendColumns(state, week, true);
+    QVERIFY(columns[1].hasPeriods && columns[1].registered);
+    QCOMPARE(subjectsOf(columns[1]), u"行行行行・・・・"_s);
+    QCOMPARE(lunaplan::dayColumnFor(state, QDate(2003, 6, 15), true), columns[1]);
+    QCOMPARE(lunaplan::dayColumnFor(state, QDate(2003, 6, 12), true),
+             lunaplan::weekColumns(state, week, true)[3]);
+
+    // The last week of the year, cut on a Wednesday, has no weekend.
+    QVERIFY(lunaplan::weekendColumns(state, {QDate(2004, 3, 29), QDate(2004, 3, 31)}, true, {true, true})
+                .isEmpty());
+}
+
+void TestWeekView::doubledSubjects_data()
+{
+    QTest::addColumn<QString>("subjects");
+    QTest::addColumn<QString>("credits");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("none") << u"学国算社理音　　"_s << u"13333300"_s << QString();
+    QTest::newRow("算数 twice") << u"　算国算理音　　"_s << u"03333300"_s << u"算"_s;
+    QTest::newRow("two subjects, each once") << u"国算国算算理　　"_s << u"33333300"_s << u"国算"_s;
+    QTest::newRow("a period without a lesson") << u"　算国算理音　　"_s << u"03303300"_s << QString();
+    QTest::newRow("empty periods, 予, 切 and 行") << u"　　予予切切行行"_s << u"33333333"_s << QString();
+    QTest::newRow("short length text") << u"算算"_s << u"3"_s << QString();
+}
+
+void TestWeekView::doubledSubjects()
+{
+    QFETCH(QString, subjects);
+    QFETCH(QString, credits);
+    QFETCH(QString, expected);
+    QCOMPARE(lunaplan::doubledSubjects(subjects, credits), expected);
+}
+
+void TestWeekView::doubledSubjectsHint()
+{
+    AppState state = state2003();
+    QCOMPARE(lunaplan::doubledSubjectsHint(*state.objWeekA), QString());
+    auto day = state.objWeekA->objFirstDay();
+    day->setStrSubject(u"　算国算理音　　"_s);
+    day = day->objNextDay()->objNextDay();
+    day->setStrSubject(u"　国算国算音　　"_s);
+    QCOMPARE(lunaplan::doubledSubjectsHint(*state.objWeekA),
+             u"同じ教科が2回以上ある日：月（算数）、水（国語・算数）"_s);
+    QCOMPARE(subjectNamesText(u"予ク"), u"予備・クラブ"_s);
 }
 
 QTEST_GUILESS_MAIN(TestWeekView)

@@ -175,6 +175,8 @@ void TestWizardPages::subjectClicksWriteTheDay()
     QCOMPARE(monday->strSubject(), u"　国国国国国　　"_s);
     QCOMPARE(page.lblWiz5WeekTime(1)->text(), u"国語　　5.0 時間"_s);
     QCOMPARE(page.lblWiz5WeekTime(0)->text(), u"総合　　0.0 時間"_s);
+    // The same subject twice on a day is named under the grid.
+    QCOMPARE(page.lblWiz5Doubled()->text(), u"同じ教科が2回以上ある日：月（国語）"_s);
 
     QTest::mouseClick(page.cmdWiz5WeekPlan(2), Qt::LeftButton); // the same subject again
     QCOMPARE(monday->strSubject(), u"　国　国国国　　"_s);
@@ -188,6 +190,9 @@ void TestWizardPages::subjectClicksWriteTheDay()
     QTest::mouseClick(page.cmdWiz5WeekPlan(1), Qt::LeftButton);
     QCOMPARE(monday->strSubject(), u"　　　国国国　　"_s);
     QCOMPARE(page.lblWiz5WeekTime(1)->text(), u"国語　　3.0 時間"_s);
+    for (const int p : {3, 4})
+        QTest::mouseClick(page.cmdWiz5WeekPlan(p), Qt::LeftButton);
+    QCOMPARE(page.lblWiz5Doubled()->text(), QString());
 }
 
 void TestWizardPages::codesWithoutButtonShownAndKept()

@@ -30,6 +30,10 @@ constexpr int TitleShare = 130;
 constexpr QRgb SundayRed = qRgb(0xd0, 0x10, 0x10);
 constexpr QRgb SaturdayBlue = qRgb(0x10, 0x40, 0xd0);
 constexpr QRgb TodayFrame = qRgb(0xd0, 0x10, 0x10);
+// A forgotten day is tinted so that it shows at a glance; a registered day
+// carries a green dot that leaves its number as it was.
+constexpr QRgb ForgottenTint = qRgb(0xff, 0xd8, 0xa0);
+constexpr QRgb RegisteredDot = qRgb(0x10, 0x90, 0x40);
 
 QColor blend(const QColor& a, const QColor& b, qreal share)
 {
@@ -260,6 +264,34 @@ void MonthView::setDayBold(QDate date, bool bold)
         m_bold.remove(date);
     if (m_grid.isVisible(date))
         update(dayRect(date));
+}
+
+void MonthView::setDayMarks(const QSet<QDate>& registered, const QSet<QDate>& forgotten)
+{
+    const auto changed = [](const QSet<QDate>& before, const QSet<QDate>& after) {
+        QSet<QDate> days = before;
+        days.unite(after);
+        days.subtract(QSet<QDate>(before).intersect(after));
+        return days;
+    };
+    if (registered == m_registered && forgotten == m_forgotten)
+        return;
+    QSet<QDate> dirty = changed(m_registered, registered);
+    dirty.unite(changed(m_forgotten, forgotten));
+    m_registered = registered;
+    m_forgotten = forgotten;
+    updateDaySet(dirty);
+}
+
+void MonthView::updateDaySet(const QSet<QDate>& days)
+{
+    QRegion dirty;
+    for (const QDate& day : days) {
+        if (m_grid.isVisible(day))
+            dirty += dayRect(day);
+    }
+    if (!dirty.isEmpty())
+        update(dirty);
 }
 
 void MonthView::setHolidays(const QSet<QDate>& holidays)
@@ -511,8 +543,21 @@ void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool 
 {
     const QColor base = palette().color(QPalette::Base);
     const bool selected = m_selectionFirst.isValid() && date >= m_selectionFirst && date <= m_selectionLast;
+    const bool forgotten = m_forgotten.contains(date);
+    const QColor ground = forgotten ? QColor(ForgottenTint) : base;
     if (selected)
-        painter.fillRect(cell, blend(base, palette().color(QPalette::Highlight), 0.35));
+        painter.fillRect(cell, blend(ground, palette().color(QPalette::Highlight), 0.35));
+    else if (forgotten)
+        painter.fillRect(cell, ground);
+    if (m_registered.contains(date)) {
+        const qreal size = std::max(3, cell.height() / 6);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(RegisteredDot));
+        painter.drawEllipse(QRectF(cell.center().x() - size / 2 + 0.5, cell.bottom() - size - 1.5, size, size));
+        painter.restore();
+    }
 
     QColor colour = palette().color(QPalette::Text);
     const int weekday = MonthGrid::weekdayColumn(date);

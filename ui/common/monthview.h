@@ -69,6 +69,13 @@ public:
     void setDayBold(QDate date, bool bold);
     bool isDayBold(QDate date) const { return m_bold.contains(date); }
 
+    // Days with a registered record carry a small dot; forgotten days (school
+    // days gone by without one) are tinted. Only the days whose marks change
+    // are repainted.
+    void setDayMarks(const QSet<QDate>& registered, const QSet<QDate>& forgotten);
+    bool isDayRegistered(QDate date) const { return m_registered.contains(date); }
+    bool isDayForgotten(QDate date) const { return m_forgotten.contains(date); }
+
     // Days drawn in red like Sundays.
     void setHolidays(const QSet<QDate>& holidays);
     QSet<QDate> holidays() const { return m_holidays; }
@@ -117,6 +124,8 @@ private:
     void moveCurrentDate(QDate date);
     // Repaints the days from first to last that are shown.
     void updateDays(QDate first, QDate last);
+    // Repaints the shown days of a set.
+    void updateDaySet(const QSet<QDate>& days);
     void arrowClicked(int delta);
     void updateArrows();
     void relayout();
@@ -140,6 +149,8 @@ private:
     QDate m_today;
     QSet<QDate> m_bold;
     QSet<QDate> m_holidays;
+    QSet<QDate> m_registered;
+    QSet<QDate> m_forgotten;
     QDate m_pressedDate;
     bool m_pressed = false;
 

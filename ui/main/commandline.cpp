@@ -57,28 +57,55 @@ struct ValueOption {
     QStringView name;
     QStringView missing;
 };
-constexpr std::array<ValueOption, 6> ValueOptions{{
+constexpr std::array<ValueOption, 8> ValueOptions{{
     {u"--pdf", u"--pdf には書き出す PDF ファイルの名前が要ります。"},
     {u"--report", u"--report には表の番号 (0～8) が要ります。"},
+    {u"--week", u"--week には週案の最初の週の日付 (YYYY-MM-DD) が要ります。"},
+    {u"--weeks", u"--weeks には週の数が要ります。"},
     {u"--csv", u"--csv には書き出す CSV ファイルの名前が要ります。"},
     {u"--table", u"--table には totals か outlook を指定してください。"},
     {u"--term", u"--term には学期の番号 (1～3) が要ります。"},
     {u"--date", u"--date には基準日 (YYYY-MM-DD) が要ります。"},
 }};
 
+// A date written YYYY-MM-DD; null for anything else.
+QDate isoDate(const QString& text)
+{
+    static const QRegularExpression pattern(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
+    return pattern.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
+}
+
 CommandLine pdfCommand(const std::map<QStringView, QString>& values, const QStringList& files)
 {
     CommandLine command;
     const auto pdf = values.find(u"--pdf");
     const auto report = values.find(u"--report");
+    const auto week = values.find(u"--week");
+    const auto weeks = values.find(u"--weeks");
     if (pdf == values.end())
-        return invalid(u"--report は --pdf と一緒に使います。"_s);
-    if (report == values.end())
+        return invalid(u"--report、--week、--weeks は --pdf と一緒に使います。"_s);
+    if (report != values.end() && week != values.end())
+        return invalid(u"--report と --week は一緒に使えません。"_s);
+    if (week != values.end()) {
+        command.week = isoDate(week->second);
+        if (!command.week.isValid())
+            return invalid(u"--week は YYYY-MM-DD の形の日付です: %1"_s.arg(week->second));
+        if (weeks != values.end()) {
+            bool ok = false;
+            command.weeks = weeks->second.toInt(&ok);
+            if (!ok || command.weeks < 1 || command.weeks > 53)
+                return invalid(u"週の数は 1 から 53 までです: %1"_s.arg(weeks->second));
+        }
+    } else if (weeks != values.end()) {
+        return invalid(u"--weeks は --week と一緒に使います。"_s);
+    } else if (report == values.end()) {
         return invalid(u"--pdf には --report で表の番号 (0～8) を指定してください。"_s);
-    bool ok = false;
-    command.report = report->second.toInt(&ok);
-    if (!ok || command.report < 0 || command.report >= ReportCount)
-        return invalid(u"表の番号は 0 から 8 までです: %1"_s.arg(report->second));
+    } else {
+        bool ok = false;
+        command.report = report->second.toInt(&ok);
+        if (!ok || command.report < 0 || command.report >= ReportCount)
+            return invalid(u"表の番号は 0 から 8 までです: %1"_s.arg(report->second));
+    }
     if (files.isEmpty())
         return invalid(u"--pdf にはクラスのファイル (.vl2) を指定してください。"_s);
     if (files.size() > 1)
@@ -105,9 +132,8 @@ CommandLine csvCommand(const std::map<QStringView, QString>& values, const QStri
             return invalid(u"学期は 1 から 3 までです: %1"_s.arg(term->second));
     }
     if (const auto date = values.find(u"--date"); date != values.end()) {
-        static const QRegularExpression pattern(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
-        command.date = QDate::fromString(date->second, Qt::ISODate);
-        if (!pattern.match(date->second).hasMatch() || !command.date.isValid())
+        command.date = isoDate(date->second);
+        if (!command.date.isValid())
             return invalid(u"基準日は YYYY-MM-DD の形の日付です: %1"_s.arg(date->second));
     }
     if (files.isEmpty())
@@ -163,7 +189,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         files.append(argument);
     }
 
-    const bool pdf = values.contains(u"--pdf") || values.contains(u"--report");
+    const bool pdf = values.contains(u"--pdf") || values.contains(u"--report") ||
+                     values.contains(u"--week") || values.contains(u"--weeks");
     const bool csvOnly =
         values.contains(u"--table") || values.contains(u"--term") || values.contains(u"--date");
     const bool csv = values.contains(u"--csv");
@@ -199,6 +226,8 @@ QString commandLineHelp()
         u"      Lunaplan を開きます (ファイルを指定するとそのクラスを開きます)。\n"
         u"  lunaplan --pdf OUT.pdf --report N FILE.vl2\n"
         u"      ウィンドウを出さずに、FILE.vl2 の表 N を PDF ファイル OUT.pdf に書き出します。\n"
+        u"  lunaplan --pdf OUT.pdf --week YYYY-MM-DD [--weeks N] FILE.vl2\n"
+        u"      その日の週から N 週 (既定は 1、年度の終わりまで) の週案を、1 週 1 ページで書き出します。\n"
         u"  lunaplan --csv OUT.csv [--table totals|outlook] [--term N] [--date YYYY-MM-DD] FILE.vl2 …\n"
         u"      ウィンドウを出さずに、クラスごとの集計表 (totals、既定) または見通し (outlook) を\n"
         u"      一つの CSV ファイル OUT.csv に書き出します。--term は学期 (1～3、既定は基準日の学期)、\n"
@@ -244,7 +273,10 @@ int runPdfExport(const CommandLine& command, QTextStream& err)
     if (!loadClassFile(state, command.classFile, QFileInfo(command.classFile).fileName(), err))
         return 1;
     try {
-        writeReportPdf(state, command.report, command.pdfFile);
+        if (command.week.isValid())
+            writeWeeklyPlanPdf(state, command.week, command.weeks, command.pdfFile);
+        else
+            writeReportPdf(state, command.report, command.pdfFile);
     } catch (const LunaError& error) {
         err << u"PDF を書き出せませんでした。"_s << '\n' << error.description() << '\n';
         return 1;

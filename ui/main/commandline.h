@@ -13,6 +13,8 @@ namespace lunaplan {
 // What the program was asked to do on its command line:
 //     lunaplan [FILE.vl2]                        the window, with that class open
 //     lunaplan --pdf OUT.pdf --report N FILE.vl2 report N (0 … 8) of the file as a PDF
+//     lunaplan --pdf OUT.pdf --week YYYY-MM-DD [--weeks N] FILE.vl2
+//                                                the weekly plan of N weeks (default 1) from that week
 //     lunaplan --csv OUT.csv [--table totals|outlook] [--term N] [--date YYYY-MM-DD] FILE.vl2 …
 //                                                the totals or the outlook of the classes as one CSV
 //     lunaplan --help                            the options
@@ -22,7 +24,9 @@ struct CommandLine {
     QString classFile;      // the window's and the PDF's
     QStringList classFiles; // the CSV's, in the order given
     QString pdfFile;
-    int report = -1;
+    int report = -1; // -1 with a week: the weekly plan
+    QDate week;      // the weekly plan's first week
+    int weeks = 1;
     QString csvFile;
     CsvKind table = CsvKind::Totals;
     int term = 0;  // 1 to 3; 0 = the term of each class's reference date

@@ -1,6 +1,7 @@
 #include "ui/main/frmmain.h"
 
 #include "core/appstate.h"
+#include "core/daymarks.h"
 #include "core/schoolcalendar.h"
 #include "core/weekview.h"
 #include "ui/common/classwatch.h"
@@ -29,7 +30,7 @@ namespace lunaplan {
 namespace {
 
 constexpr int DefaultPosition = 1000; // twips
-constexpr int ClientWidth = 13380;
+constexpr int ClientWidth = 15060; // seven day columns, within a 1024-pixel screen
 constexpr int StatusTop = 8430;
 constexpr int StatusHeight = 375;
 constexpr int SavedMessageMilliseconds = 5000;
@@ -73,8 +74,11 @@ frmMain::frmMain(const MainServices& services, QWidget* parent)
     m_monthView->setFocus();
 
     m_recording = new RecordingFrame(state, m_guard, client);
-    placeInTwips(m_recording, 2400, 0, 10935, 8415);
+    placeInTwips(m_recording, 2400, 0, 12615, 8415);
     connect(m_recording, &RecordingFrame::timetableChosen, this, &frmMain::Option1_Click);
+    connect(m_recording, &RecordingFrame::weekendChosen, this, [this] {
+        m_guard.run(QStringLiteral("週を表示できませんでした。"), [&] { showWeekAgain(); });
+    });
 
     m_statusPanel = new QLabel(this);
     m_statusPanel->setObjectName(QStringLiteral("sbStatusBar_panel1"));
@@ -95,7 +99,10 @@ frmMain::frmMain(const MainServices& services, QWidget* parent)
             showTitle();
     });
     connect(m_watch, &ClassWatch::modifiedChanged, this, &frmMain::showTitle);
-    connect(m_recording, &RecordingFrame::recordsChanged, this, [this] { m_watch->notifyChanged(this); });
+    connect(m_recording, &RecordingFrame::recordsChanged, this, [this] {
+        m_watch->notifyChanged(this);
+        subDispHoliday(); // the registered and forgotten marks
+    });
     new WindowActivation(*this, [this] { Form_Activate(); });
 
     showTitle();
@@ -165,10 +172,8 @@ void frmMain::followClass()
             m_state.boolCalendarReady = true;
             m_state.dateWeekFirst = today;
             m_state.dateWeekLast = today;
-        } else if (const auto week = weekForDate(m_state.dateSelected, shownSchoolYear())) {
-            if (week->first >= m_monthView->minDate() && week->last <= m_monthView->maxDate())
-                m_recording->showDayColumns(weekColumns(m_state, *week, m_recording->timetableA()),
-                                            RecordingFrame::KeepCorrections);
+        } else {
+            showWeekAgain();
         }
         subDispHoliday();
     });
@@ -225,7 +230,21 @@ void frmMain::showWeekOf(QDate date, bool placeCalendar)
     m_state.dateSelected = date;
     m_state.dateWeekFirst = week->first;
     m_state.dateWeekLast = week->last;
-    m_recording->showDayColumns(weekColumns(m_state, *week, m_recording->timetableA()));
+    m_recording->showDayColumns(columnsOf(*week));
+}
+
+QList<DayColumn> frmMain::columnsOf(const ShownWeek& week)
+{
+    const bool timetableA = m_recording->timetableA();
+    return weekColumns(m_state, week, timetableA) +
+           weekendColumns(m_state, week, timetableA, m_recording->weekendAsked(week));
+}
+
+void frmMain::showWeekAgain()
+{
+    const auto week = weekForDate(m_state.dateSelected, shownSchoolYear());
+    if (week && week->first >= m_monthView->minDate() && week->last <= m_monthView->maxDate())
+        m_recording->showDayColumns(columnsOf(*week), RecordingFrame::KeepCorrections);
 }
 
 void frmMain::MonthView1_Click()
@@ -246,6 +265,11 @@ void frmMain::subDispHoliday()
         for (int i = 1; i <= count; ++i) {
             const QDate day = m_monthView->visibleDay(i);
             m_monthView->setDayBold(day, m_state.fncIsWorkDay(day));
+        }
+        if (count > 0) {
+            const CalendarMarks marks =
+                calendarMarks(m_state, m_monthView->visibleDay(1), m_monthView->visibleDay(count), m_state.today());
+            m_monthView->setDayMarks(marks.registered, marks.forgotten);
         }
     });
 }

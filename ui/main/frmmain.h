@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/weekview.h"
 #include "ui/common/handlerguard.h"
 
 #include <QDate>
@@ -95,6 +96,11 @@ private:
     // is not in view, that month becomes the calendar's first month (as far as
     // the school year allows), so a date always lands in the same place.
     void showWeekOf(QDate date, bool placeCalendar);
+    // The week on show again, the teacher's corrections kept where the day
+    // still proposes what it did.
+    void showWeekAgain();
+    // The seven columns of a week: Monday to Friday, then Saturday and Sunday.
+    QList<DayColumn> columnsOf(const ShownWeek& week);
 
     AppState& m_state;
     QSettings& m_settings;

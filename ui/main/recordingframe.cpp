@@ -1,6 +1,7 @@
 #include "ui/main/recordingframe.h"
 
 #include "core/appstate.h"
+#include "core/daymarks.h"
 #include "core/subjects.h"
 #include "core/veladaytime.h"
 #include "ui/common/clicklabel.h"
@@ -9,7 +10,9 @@
 #include "ui/common/subjecticons.h"
 #include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
+#include "storage/prompts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,11 +26,12 @@ namespace lunaplan {
 namespace {
 
 constexpr int GridLeft = 2520;
-constexpr int ColumnStep = 1680;
+constexpr int ColumnStep = 1440; // seven days fit a 1024-pixel screen
 constexpr int GridTop = 1200;
 constexpr int RowStep = 720;
 constexpr int ButtonSize = 735;
 constexpr int PaletteTop = 720;
+constexpr int LengthWidth = 705; // "４５分" with room to spare, up to the next column
 
 constexpr QStringView RegisterCaption = u"登録";
 constexpr QStringView CancelCaption = u"取消";
@@ -106,6 +110,7 @@ RecordingFrame::RecordingFrame(AppState& state, const HandlerGuard& guard, QWidg
 
     buildGrid();
     buildOptions();
+    buildWeekendChoice();
     // Until a week is picked there is no day to show or register.
     clearWeek();
 }
@@ -116,8 +121,8 @@ void RecordingFrame::buildGrid()
         auto* heading = new QLabel(this);
         heading->setObjectName(QStringLiteral("Label2_%1").arg(d));
         heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        // Wider than the button so that "12／10(木)" is not cut; the next column starts 1680 on.
-        placeInTwips(heading, GridLeft + ColumnStep * d, 840, 1440, 255);
+        // Wider than the button so that "12／10(木)" is not cut; the next column starts 1440 on.
+        placeInTwips(heading, GridLeft + ColumnStep * d, 840, ColumnStep - 15, 255);
         m_label2[static_cast<std::size_t>(d)] = heading;
     }
 
@@ -142,13 +147,13 @@ void RecordingFrame::buildGrid()
         auto* length = new ClickLabel(this);
         length->setObjectName(QStringLiteral("labWeekCredit_%1").arg(index));
         length->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        placeInTwips(length, 3240 + ColumnStep * d, 1440 + RowStep * p, 855, 300);
+        placeInTwips(length, 3240 + ColumnStep * d, 1440 + RowStep * p, LengthWidth, 300);
         connect(length, &ClickLabel::clicked, this, [this, index] { labWeekCredit_Click(index); });
         m_labWeekCredit[static_cast<std::size_t>(index)] = length;
     }
 
     for (int d = 0; d < Days; ++d) {
-        // Under its day column (the window places it at 4920 + 1680 × d, 7200).
+        // Under its day column.
         auto* reg = new QPushButton(RegisterCaption.toString(), this);
         reg->setObjectName(QStringLiteral("cmdReg_%1").arg(d));
         placeInTwips(reg, GridLeft + ColumnStep * d, 7200, ButtonSize, ButtonSize);
@@ -186,6 +191,40 @@ void RecordingFrame::buildOptions()
         m_option1[static_cast<std::size_t>(index)] = option;
     }
     m_option1[0]->setChecked(true);
+}
+
+void RecordingFrame::buildWeekendChoice()
+{
+    const QStringView captions[2] = {u"土曜日に授業を記録", u"日曜日に授業を記録"};
+    for (int index = 0; index < 2; ++index) {
+        auto* box = new QCheckBox(captions[index].toString(), this);
+        box->setObjectName(QStringLiteral("chkWeekend_%1").arg(index));
+        placeInTwips(box, 8640 + 1980 * index, 7980, 1980, 375);
+        box->setEnabled(false);
+        connect(box, &QCheckBox::clicked, this, [this, index](bool checked) {
+            (index == 0 ? m_weekendAsk.saturday : m_weekendAsk.sunday) = checked;
+            Q_EMIT weekendChosen();
+        });
+        m_chkWeekend[static_cast<std::size_t>(index)] = box;
+    }
+}
+
+WeekendAsk RecordingFrame::weekendAsked(const ShownWeek& week)
+{
+    if (week.last != m_askedWeekLast) {
+        m_weekendAsk = {};
+        m_askedWeekLast = week.last;
+    }
+    return m_weekendAsk;
+}
+
+void RecordingFrame::showWeekendChoice(int column, const DayColumn& day)
+{
+    QCheckBox* box = chkWeekend(column - 5);
+    // A day that holds a record or is a school day shows its periods anyway.
+    const bool itself = day.date.isValid() && weekendDayOffersItself(m_state, day.date);
+    box->setChecked(day.hasPeriods);
+    box->setEnabled(day.date.isValid() && !itself);
 }
 
 bool RecordingFrame::timetableA() const
@@ -298,6 +337,14 @@ void RecordingFrame::cmdReg_Click(int column)
                 subjects += code.isNull() ? EmptySlot : code;
                 credits += QString::number(lengthCode(base + p)).right(1);
             }
+            // A subject twice is often a slip; an intended double period is one はい away.
+            const QString doubled = doubledSubjects(subjects, credits);
+            if (!doubled.isEmpty() &&
+                m_guard.prompts().askYesNo(
+                    QStringLiteral("%1は%2が2回以上あります。このまま登録しますか？")
+                        .arg(dayHeading(date), subjectNamesText(doubled)),
+                    applicationTitle()) != Prompts::Answer::Yes)
+                return;
             m_state.objDayHead->appendDay(makeRecordedDay(date, subjects, credits));
             setColumnLocked(column, true);
             m_cboTime->hide();
@@ -309,8 +356,8 @@ void RecordingFrame::cmdReg_Click(int column)
             reg->setText(RegisterCaption.toString());
         }
         // What the column shows now is the teacher's; the day gives this from now on.
-        const QList<DayColumn> given = weekColumns(m_state, ShownWeek{date, date}, timetableA());
-        m_givenColumn[static_cast<std::size_t>(column)] = given.value(0);
+        const bool asked = column == 5 ? m_weekendAsk.saturday : column == 6 && m_weekendAsk.sunday;
+        m_givenColumn[static_cast<std::size_t>(column)] = dayColumnFor(m_state, date, timetableA(), asked);
         Q_EMIT recordsChanged();
     });
     fraSubject_Click();
@@ -370,6 +417,8 @@ void RecordingFrame::showColumn(int c, const DayColumn& day)
         setColumnLocked(c, day.registered);
     }
     setShown(cmdReg(c), day.hasPeriods);
+    if (c >= 5)
+        showWeekendChoice(c, day);
 }
 
 void RecordingFrame::closeLengthChoice()

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -24,14 +25,15 @@ class HandlerGuard;
 class SubjectPalette;
 
 // The recording area of the main window: the subject palette, the week grid
-// of five days by eight periods with a lesson-length label beside each
-// period, a register button under each day and the choice of timetable.
-// A period's index is weekday × 8 + period (weekday 0 = Monday).
+// of seven days (Monday to Sunday) by eight periods with a lesson-length label
+// beside each period, a register button under each day, the choice of
+// timetable and the teacher's ask for a Saturday or Sunday of lessons.
+// A period's index is weekday × 8 + period (weekday 0 = Monday … 6 = Sunday).
 class RecordingFrame : public QFrame {
     Q_OBJECT
 
 public:
-    static constexpr int Days = 5;
+    static constexpr int Days = 7;
     static constexpr int Periods = 8;
     static constexpr int Cells = Days * Periods;
 
@@ -71,6 +73,11 @@ public:
     void closeLengthChoice();
 
     bool timetableA() const;
+    // Whether the Saturday and Sunday of a week were asked for; a week other
+    // than the one asked for starts with neither.
+    WeekendAsk weekendAsked(const ShownWeek& week);
+    // 「土曜日に授業を記録」 (0) and 「日曜日に授業を記録」 (1).
+    QCheckBox* chkWeekend(int index) const { return m_chkWeekend.at(static_cast<std::size_t>(index)); }
     const QString& chosenSubject() const { return m_chosenName; }
     // The date of a day column; invalid while the column shows no day.
     QDate dateShownDay(int column) const { return m_dateShownDay.at(static_cast<std::size_t>(column)); }
@@ -90,6 +97,8 @@ public:
 Q_SIGNALS:
     // Option1(index) was chosen: the week on show is to be proposed again.
     void timetableChosen(int index);
+    // The teacher asked for a Saturday or Sunday column, or took the ask back.
+    void weekendChosen();
     // A day was registered or its registration withdrawn.
     void recordsChanged();
 
@@ -99,6 +108,8 @@ protected:
 private:
     void buildGrid();
     void buildOptions();
+    void buildWeekendChoice();
+    void showWeekendChoice(int column, const DayColumn& day);
     void setPeriod(int index, QChar code);
     void setLength(int index, int code);
     void setColumnLocked(int column, bool locked);
@@ -119,6 +130,9 @@ private:
     std::array<QChar, Cells> m_subjectCode{};
     std::array<QPushButton*, Days> m_cmdReg{};
     std::array<QRadioButton*, 2> m_option1{};
+    std::array<QCheckBox*, 2> m_chkWeekend{};
+    WeekendAsk m_weekendAsk;
+    QDate m_askedWeekLast; // the Friday of the week the ask belongs to
     std::array<QDate, Days> m_dateShownDay{};
     // What each column's day gave when it was shown (or last registered).
     std::array<DayColumn, Days> m_givenColumn{};

@@ -6,6 +6,7 @@
 #include "reports/pdfexport.h"
 #include "reports/printerfacility.h"
 #include "reports/reportprocedures.h"
+#include "reports/weeklyplanreport.h"
 #include "storage/prompts.h"
 #include "ui/common/escapebutton.h"
 #include "ui/common/windowactivation.h"
@@ -17,6 +18,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -44,14 +46,28 @@ bool hasPrinter(const QPrinter& printer)
     return printer.isValid();
 }
 
+// One of the nine reports, or the weekly plan of `weeks` weeks from the week on show.
+void drawChoice(AppState& state, PrinterFacility& printer, int index, int weeks)
+{
+    if (index == frmPrint::WeeklyPlanOption)
+        subPrintWeeklyPlan(state, printer, state.dateSelected, weeks);
+    else
+        printReport(state, printer, index);
+}
+
+QString choiceCaption(int index)
+{
+    return index == frmPrint::WeeklyPlanOption ? WeeklyPlanCaption.toString() : reportCaption(index);
+}
+
 // Draws the report on a printer of Qt (paper or preview), in colour for the
 // red and blue differences.
-void printOn(QPrinter& target, AppState& state, int index)
+void printOn(QPrinter& target, AppState& state, int index, int weeks)
 {
     target.setColorMode(QPrinter::Color);
-    target.setDocName(reportCaption(index));
+    target.setDocName(choiceCaption(index));
     PainterPrinter printer(target);
-    printReport(state, printer, index);
+    drawChoice(state, printer, index, weeks);
 }
 
 } // namespace
@@ -77,6 +93,19 @@ frmPrint::frmPrint(AppState& state, Prompts& prompts, PrintPrompts& printPrompts
         m_options.append(option);
         layout->addWidget(option);
     }
+    auto* weekly = new QRadioButton(WeeklyPlanCaption.toString(), this);
+    weekly->setObjectName(u"optPrint%1"_s.arg(WeeklyPlanOption));
+    m_optionGroup->addButton(weekly, WeeklyPlanOption);
+    m_options.append(weekly);
+    m_weeks = new QSpinBox(this);
+    m_weeks->setObjectName(u"spnWeeks"_s);
+    m_weeks->setSuffix(u" 週"_s);
+    m_weeks->setRange(1, 1);
+    auto* weeklyRow = new QHBoxLayout;
+    weeklyRow->addWidget(weekly);
+    weeklyRow->addWidget(m_weeks);
+    weeklyRow->addStretch();
+    layout->addLayout(weeklyRow);
     m_options.front()->setChecked(true);
 
     m_cmdPreview = makeButton(u"プレビュー"_s, u"cmdPreview"_s, this);
@@ -126,6 +155,8 @@ void frmPrint::followClass()
 {
     for (QRadioButton* option : m_options)
         option->setEnabled(m_state.intYear != 0);
+    // From the week on show to the end of the year.
+    m_weeks->setMaximum(std::max(1, weeksToYearEnd(m_state, m_state.dateSelected)));
 }
 
 int frmPrint::selectedReport() const
@@ -160,7 +191,7 @@ void frmPrint::cmdPrint_Click()
         if (!hasPrinter(m_printer))
             throw PrintError(u"プリンターが見つかりません。プリンターを設定するか、"
                              u"「PDF保存」で PDF ファイルに書き出してください。"_s);
-        printOn(m_printer, m_state, index);
+        printOn(m_printer, m_state, index, m_weeks->value());
     });
 }
 
@@ -172,7 +203,8 @@ void frmPrint::cmdPreview_Click()
             return;
         m_printPrompts.preview(m_printer, [this, index](QPrinter& target) {
             // Drawn inside the preview's own event: nothing may escape from here.
-            m_guard.run(u"プレビューを表示できませんでした。"_s, [&] { printOn(target, m_state, index); });
+            m_guard.run(u"プレビューを表示できませんでした。"_s,
+                        [&] { printOn(target, m_state, index, m_weeks->value()); });
         });
     });
 }
@@ -190,8 +222,12 @@ void frmPrint::savePdf(int index)
 {
     const QString fileName = m_prompts.saveFileName(
         u"PDF に保存"_s, u"PDF ファイル (*.pdf)|*.pdf"_s,
-        proposedFileName(reportCaption(index), m_state.intYear, m_state.intGrade, m_state.strClass, u"pdf"));
-    if (!fileName.isEmpty())
+        proposedFileName(choiceCaption(index), m_state.intYear, m_state.intGrade, m_state.strClass, u"pdf"));
+    if (fileName.isEmpty())
+        return;
+    if (index == WeeklyPlanOption)
+        writeWeeklyPlanPdf(m_state, m_state.dateSelected, m_weeks->value(), fileName);
+    else
         writeReportPdf(m_state, index, fileName);
 }
 

@@ -9,6 +9,7 @@ class QButtonGroup;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace lunaplan {
 
@@ -38,8 +39,12 @@ public:
     void cmdPreview_Click();
     void cmdPdf_Click();
 
-    // The chosen option, 0 … 8; -1 when none is.
+    // The chosen option, 0 … 8, WeeklyPlanOption; -1 when none is.
     int selectedReport() const;
+    // The weekly plan (週案) of the week on show in the main window and the
+    // weeks after it, as many as spnWeeks says.
+    static constexpr int WeeklyPlanOption = 9;
+    QSpinBox* spnWeeks() const { return m_weeks; }
     QRadioButton* optPrint(int index) const { return m_options.value(index); }
     QPushButton* cmdPrint() const { return m_cmdPrint; }
     QPushButton* cmdPrintClose() const { return m_cmdPrintClose; }
@@ -65,6 +70,7 @@ private:
     HandlerGuard m_guard;
     QList<QRadioButton*> m_options;
     QButtonGroup* m_optionGroup = nullptr;
+    QSpinBox* m_weeks = nullptr;
     QPushButton* m_cmdPrint = nullptr;
     QPushButton* m_cmdPrintClose = nullptr;
     QPushButton* m_cmdPreview = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/wizard/frmwiz5.h"
 
 #include "core/appstate.h"
+#include "core/daymarks.h"
 #include "core/subjects.h"
 #include "core/units.h"
 #include "storage/prompts.h"
@@ -194,6 +195,12 @@ void frmWiz5::buildSubjectPanel()
         placeInTwips(label, HoursLeft, PlanTop + HoursRowStep * i, HoursWidth, 300);
         m_lblWeekTime[static_cast<std::size_t>(i)] = label;
     }
+
+    m_lblDoubled = new QLabel(m_fraWeekPlan);
+    m_lblDoubled->setObjectName(QStringLiteral("lblWiz5Doubled"));
+    m_lblDoubled->setWordWrap(true);
+    m_lblDoubled->setStyleSheet(QStringLiteral("color: rgb(192, 64, 0)"));
+    placeInTwips(m_lblDoubled, 1920, PlanTop + PlanRowStep * TimetablePeriods + 30, 6720, 450);
 }
 
 void frmWiz5::buildButtons()
@@ -512,6 +519,7 @@ void frmWiz5::subDispWeekTime()
     const std::array<qint16, 15> hours = weeklyHours(editedTimetable(m_state).week);
     for (std::size_t i = 0; i < hours.size(); ++i)
         m_lblWeekTime[i]->setText(weeklyHoursText(static_cast<int>(i), hours[i]));
+    m_lblDoubled->setText(doubledSubjectsHint(editedTimetable(m_state).week));
 }
 
 int frmWiz5::subGetSubject(QChar code) const

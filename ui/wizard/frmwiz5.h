@@ -75,6 +75,8 @@ public:
     {
         return m_cmdWeekPlan.at(static_cast<std::size_t>(index));
     }
+    // The days of the edited timetable that hold a subject twice.
+    QLabel* lblWiz5Doubled() const { return m_lblDoubled; }
     QLabel* lblWiz5WeekTime(int index) const { return m_lblWeekTime.at(static_cast<std::size_t>(index)); }
     QPushButton* cmdWiz5CopyA() const { return m_cmdCopyA; }
     QToolButton* cmdWiz5CopyDay(int weekday) const
@@ -118,6 +120,7 @@ private:
     std::array<QLabel*, 15> m_lblWeekTime{};
     QPushButton* m_cmdCopyA = nullptr;
     std::array<QToolButton*, TimetableDays> m_cmdCopyDay{};
+    QLabel* m_lblDoubled = nullptr;
     QPushButton* m_cmdBefore = nullptr;
     QPushButton* m_cmdNext = nullptr;
     QPushButton* m_cmdCancel = nullptr;
