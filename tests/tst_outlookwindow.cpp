@@ -43,20 +43,6 @@ constexpr int Expected = 4;
 constexpr int Difference = 6;
 constexpr int Year = 6; // added to a term column gives the year's
 
-// A registered day of eight 45-minute lessons of one subject.
-void registerDay(AppState& state, QDate date, QChar code = u'国')
-{
-    state.objDayHead->appendDay(makeRecordedDay(date, QString(8, code), u"33333333"_s));
-}
-
-void setPlan(AppState& state, int term, TotalField field, qint16 units)
-{
-    VelaSeasonTotal& season = *state.objYearPlan->season(term);
-    season.setValue(field, units);
-    season.computeSubtotals();
-    state.objYearPlan->calculate();
-}
-
 QString cellText(const frmOutlook& window, int row, int column)
 {
     return window.gridOutlook()->item(row, column)->text();
@@ -160,7 +146,7 @@ void TestOutlookWindow::gridShowsTheCoresFigures()
     QFETCH(QStringList, kokugo);
     QFETCH(QColor, kokugoColour);
     QFETCH(QColor, rikaColour);
-    setPlan(*m_state, 3, TotalField::kokugo, 6);
+    test::setTermPlan(*m_state, 3, TotalField::kokugo, 6);
     frmOutlook& w = window();
     w.dtpReference()->setDate(QDate(2027, 3, 12));
     QTest::mouseClick(w.optTimetable(timetable), Qt::LeftButton);
@@ -260,7 +246,7 @@ void TestOutlookWindow::followsTheClassWhileOpen()
                                                 QDate(2026, 4, 9), QDate(2026, 4, 10)}));
     QCOMPARE(listedTexts(*shown).first(), u"4／6(月)"_s);
 
-    registerDay(*m_state, QDate(2026, 4, 7));
+    test::registerDay(*m_state, QDate(2026, 4, 7));
     m_state->intGrade = 5;
     watch.notifyChanged();
     QCOMPARE(listedDates(*shown),
@@ -297,7 +283,7 @@ void TestOutlookWindow::overflowGivesAMessageAndKeepsTheOutlook()
     QVERIFY(m_prompts->messages().isEmpty());
 
     // Term 3's plan leaves no room for its 見込み差.
-    setPlan(*m_state, 3, TotalField::kokugo, -32768);
+    test::setTermPlan(*m_state, 3, TotalField::kokugo, -32768);
     QTest::mouseClick(w.optSeason(2), Qt::LeftButton);
     QCOMPARE(m_prompts->messages(), QStringList{u"見通しを作れませんでした。\nオーバーフローしました。"_s});
     QVERIFY(w.optSeason(1)->isChecked()); // the option of the term still shown
@@ -394,8 +380,8 @@ void TestOutlookWindow::csvSave()
         file.write("class");
     }
     m_state->strFileName = classFile;
-    setPlan(*m_state, 2, TotalField::kokugo, 90);
-    registerDay(*m_state, QDate(2026, 11, 2));
+    test::setTermPlan(*m_state, 2, TotalField::kokugo, 90);
+    test::registerDay(*m_state, QDate(2026, 11, 2));
     frmOutlook& w = window();
     const QString csv = target == u"class file"_s ? classFile : m_dir.filePath(target + u".csv"_s);
     m_prompts->fileNames.enqueue(target == u"cancel"_s ? QString() : csv);
