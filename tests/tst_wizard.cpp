@@ -16,6 +16,7 @@
 #include "ui/wizard/frmwiz3.h"
 #include "ui/wizard/wizard.h"
 
+#include <QStandardPaths>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -157,6 +158,7 @@ void TestWizard::startPageOnFirstActivationOnly()
 
 void TestWizard::fileOnTheCommandLineSkipsTheStartPage()
 {
+    QStandardPaths::setTestModeEnabled(true); // the session's recovery copy stays out of the home folder
     Session session(QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2"));
     QCOMPARE(session.state().intYear, 2026);
     QVERIFY(!session.state().boolShowWizard);

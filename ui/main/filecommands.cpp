@@ -5,10 +5,12 @@
 #include "core/schoolcalendar.h"
 #include "storage/atomicfile.h"
 #include "storage/classfile.h"
+#include "storage/classfilereader.h"
 #include "storage/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/monthview.h"
 #include "ui/common/openclassfile.h"
+#include "ui/main/classfilelock.h"
 #include "ui/main/frmmain.h"
 
 #include <QDir>
@@ -18,12 +20,14 @@ using namespace Qt::StringLiterals;
 
 namespace lunaplan {
 
-FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, ClassWatch& watch)
+FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, ClassWatch& watch,
+                           ClassFileLock& lock)
     : QObject(&window)
     , m_window(window)
     , m_state(state)
     , m_prompts(prompts)
     , m_watch(watch)
+    , m_lock(lock)
     , m_guard(prompts)
 {}
 
@@ -63,13 +67,37 @@ bool FileCommands::openFile(const QString& fileName)
     // openClassFile reports a file it cannot read with its own message.
     bool opened = false;
     m_guard.run(u"「%1」を開けませんでした。"_s.arg(QFileInfo(fileName).fileName()), [&] {
+        ClassFileLock::Claim claim = m_lock.claimForOpening(fileName);
+        if (claim.refused())
+            return;
         opened = openClassFile(m_state, m_prompts, fileName);
         if (!opened)
             return;
+        m_lock.adopt(std::move(claim));
         m_watch.markUnchanged();
         m_watch.notifyChanged();
     });
     return opened;
+}
+
+bool FileCommands::restoreClass(const ClassFileData& data, const QString& fileName)
+{
+    bool restored = false;
+    m_guard.run(u"クラスを復元できませんでした。"_s, [&] {
+        ClassFileLock::Claim claim;
+        if (!fileName.isEmpty()) {
+            claim = m_lock.claimForOpening(fileName);
+            if (claim.refused())
+                return;
+        }
+        applyClassFile(m_state, data);
+        m_state.strFileName = fileName;
+        m_lock.adopt(std::move(claim));
+        // Not markUnchanged: the file does not hold this yet, so the teacher saves.
+        m_watch.notifyChanged();
+        restored = true;
+    });
+    return restored;
 }
 
 bool FileCommands::mnuFileClose_Click()
@@ -77,6 +105,7 @@ bool FileCommands::mnuFileClose_Click()
     if (!askToSave(u"閉じる前にファイルを保存しますか。"_s))
         return false;
     m_state.strFileName.clear();
+    m_lock.release();
     const bool closed = m_guard.run(u"ファイルを閉じられませんでした。"_s, [&] {
         m_state.subInitClassData();
         m_state.subInitYearPlan();
@@ -96,18 +125,23 @@ bool FileCommands::mnuFileClose_Click()
 
 bool FileCommands::mnuFileSave_Click()
 {
-    if (m_state.strFileName.isEmpty())
+    if (m_state.strFileName.isEmpty() || m_lock.isReadOnly())
         return mnuFileSaveAs_Click();
-    return saveTo(m_state.strFileName);
+    return saveTo(m_state.strFileName, false);
 }
 
-bool FileCommands::saveTo(const QString& fileName)
+bool FileCommands::saveTo(const QString& fileName, bool keepBackup)
 {
     m_window.storeOpenWindows();
     if (m_state.intYear == 0) {
         m_prompts.message(noDataToSaveMessage(), applicationTitle(), Prompts::Icon::None);
         return false;
     }
+    ClassFileLock::Claim claim = m_lock.claimForSaving(fileName);
+    if (claim.refused())
+        return false;
+    if (keepBackup)
+        makeBackupCopy(fileName);
     const QString previous = m_state.strFileName;
     m_state.strFileName = fileName;
     bool written = false;
@@ -117,6 +151,7 @@ bool FileCommands::saveTo(const QString& fileName)
         m_state.strFileName = previous;
         return false;
     }
+    m_lock.adopt(std::move(claim));
     m_watch.markUnchanged();
     m_watch.notifyChanged();
     m_window.showSaved(fileName);
@@ -136,8 +171,7 @@ bool FileCommands::mnuFileSaveAs_Click()
     const QString name = m_prompts.saveFileName(u"ファイル名を付けて保存"_s, classFileFilter(), proposed);
     if (name.isEmpty())
         return false;
-    makeBackupCopy(name);
-    return saveTo(name);
+    return saveTo(name, true);
 }
 
 bool FileCommands::mnuFileExit_Click()
@@ -145,6 +179,7 @@ bool FileCommands::mnuFileExit_Click()
     if (!askToSave(u"終了前にファイルを保存しますか。"_s))
         return false;
     m_state.intYear = 0;
+    m_lock.release();
     if (!m_window.isClosing())
         m_window.close();
     return true;
