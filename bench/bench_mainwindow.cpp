@@ -13,12 +13,12 @@
 #include "ui/main/frmmain.h"
 #include "ui/main/session.h"
 
-#include <QStandardPaths>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QLabel>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 

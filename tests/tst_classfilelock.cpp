@@ -184,7 +184,8 @@ void TestClassFileLock::heldElsewhereOpenedReadOnly()
     // 上書き保存 (or Ctrl+S) asks for another name; the held file is refused.
     m_program->prompts.fileNames.enqueue(a);
     QVERIFY(!commands().mnuFileSave_Click());
-    QVERIFY(m_program->prompts.messages().last().startsWith(u"「a.vl2」は別のLunaplanで開かれているため、保存できません。"_s));
+    QVERIFY(m_program->prompts.messages().last().startsWith(
+        u"「a.vl2」は別のLunaplanで開かれているため、保存できません。"_s));
     QCOMPARE(contents(a), before);
 
     m_program->prompts.fileNames.enqueue(path(u"mine.vl2"_s));

@@ -224,15 +224,18 @@ public:
             const qint64 killAfter = atWrite ? -1 : m_random.bounded(300, 3500);
             qint64 firstReg = 0;
             for (;;) {
-                const qint64 due = atWrite ? (firstReg ? firstReg + 1500 + m_random.bounded(0, 12) : start + 4000)
-                                           : start + killAfter;
+                const qint64 due = atWrite
+                                       ? (firstReg ? firstReg + 1500 + m_random.bounded(0, 12) : start + 4000)
+                                       : start + killAfter;
                 const qint64 wait = due - now();
                 if (wait <= 0)
                     break;
-                if (const std::optional<QString> line = readLine(static_cast<int>(std::min<qint64>(wait, 50)))) {
+                if (const std::optional<QString> line =
+                        readLine(static_cast<int>(std::min<qint64>(wait, 50)))) {
                     if (line->startsWith(u"REG "_s)) {
                         const QStringList parts = line->split(u' ');
-                        m_registered.append({QDate::fromString(parts.at(1), Qt::ISODate), parts.at(2).toLongLong()});
+                        m_registered.append(
+                            {QDate::fromString(parts.at(1), Qt::ISODate), parts.at(2).toLongLong()});
                         if (!firstReg)
                             firstReg = parts.at(2).toLongLong();
                     } else if (line->startsWith(u"SAVED "_s)) {
@@ -253,7 +256,8 @@ public:
                 const QString line = QString::fromUtf8(child.readLine()).trimmed();
                 if (line.startsWith(u"REG "_s)) {
                     const QStringList parts = line.split(u' ');
-                    m_registered.append({QDate::fromString(parts.at(1), Qt::ISODate), parts.at(2).toLongLong()});
+                    m_registered.append(
+                        {QDate::fromString(parts.at(1), Qt::ISODate), parts.at(2).toLongLong()});
                 }
             }
             m_lastKill = killed;

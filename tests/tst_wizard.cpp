@@ -16,7 +16,6 @@
 #include "ui/wizard/frmwiz3.h"
 #include "ui/wizard/wizard.h"
 
-#include <QStandardPaths>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,6 +25,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 

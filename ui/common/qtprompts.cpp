@@ -103,7 +103,8 @@ Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, const QString& ti
     return ask(dialogParent(), text, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
-bool QtPrompts::askChoice(const QString& text, const QString& title, const QString& first, const QString& second)
+bool QtPrompts::askChoice(const QString& text, const QString& title, const QString& first,
+                          const QString& second)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, dialogParent());
     QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);

@@ -76,7 +76,8 @@ void ClassFileLock::reportUnavailable(const QString& fileName, const Claim& clai
         return;
     m_reportedUnavailable.append(claim.m_lockName);
     m_prompts.message(
-        u"「%1」の場所にはロックファイルを作れません（書き込みできないフォルダーか、ロックの使えない媒体です）。"
+        u"「%"
+        u"1」の場所にはロックファイルを作れません（書き込みできないフォルダーか、ロックの使えない媒体です）。"
         u"ほかのLunaplanが同じファイルを開いても気づけませんが、このまま作業できます。"_s.arg(
             QFileInfo(fileName).fileName()),
         applicationTitle(), Prompts::Icon::Warning);

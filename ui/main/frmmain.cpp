@@ -183,7 +183,8 @@ void frmMain::showTitle()
     const QString program = QStringLiteral("Lunaplan Ver1.0.0");
     if (!m_state.strFileName.isEmpty())
         setWindowTitle(QFileInfo(m_state.strFileName).fileName() +
-                       (m_lock->isReadOnly() ? QStringLiteral(" [読み取り専用]") : QString()) + u"[*] - " + program);
+                       (m_lock->isReadOnly() ? QStringLiteral(" [読み取り専用]") : QString()) + u"[*] - " +
+                       program);
     else if (m_state.intYear != 0)
         setWindowTitle(u"無題[*] - " + program);
     else

@@ -208,14 +208,15 @@ bool offerRecoveredClass(RecoveryCopy& copy, FileCommands& commands, Prompts& pr
     if (!data) {
         const QString kept = copy.keepAside();
         prompts.message(u"前回保存されずに終わった作業の復旧用コピー（%1）を読めませんでした: %2\n"
-                        u"コピーは「%3」に残してあります。"_s.arg(when, reason,
-                                                               QDir::toNativeSeparators(kept.isEmpty() ? left->copyFile : kept)),
+                        u"コピーは「%3」に残してあります。"_s.arg(
+                            when, reason, QDir::toNativeSeparators(kept.isEmpty() ? left->copyFile : kept)),
                         applicationTitle(), Prompts::Icon::Warning);
         return false;
     }
-    const QString question = u"前回、保存されないまま終わったクラスがあります。\n\n%1\n最後の変更: %2\n\n"
-                             u"このクラスを復元しますか。\n（いいえの場合、復旧用コピーは一つ前の分として残ります。）"_s
-                                 .arg(classLine(*data, left->classFile), when);
+    const QString question =
+        u"前回、保存されないまま終わったクラスがあります。\n\n%1\n最後の変更: %2\n\n"
+        u"このクラスを復元しますか。\n（いいえの場合、復旧用コピーは一つ前の分として残ります。）"_s.arg(
+            classLine(*data, left->classFile), when);
     if (prompts.askYesNo(question, applicationTitle()) == Prompts::Answer::Yes &&
         commands.restoreClass(*data, left->classFile))
         return true;

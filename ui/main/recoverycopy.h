@@ -40,7 +40,8 @@ public:
     };
 
     RecoveryCopy(const AppState& state, ClassWatch& watch, const QString& folder,
-                 std::chrono::milliseconds delay = std::chrono::milliseconds(1500), QObject* parent = nullptr);
+                 std::chrono::milliseconds delay = std::chrono::milliseconds(1500),
+                 QObject* parent = nullptr);
     // Copies unsaved work still waiting, or removes the copy when there is
     // nothing to lose.
     ~RecoveryCopy() override;

@@ -44,7 +44,8 @@ Session::Session(const QString& fileName)
     , m_printPrompts(std::make_unique<QtPrintPrompts>())
     , m_window(std::make_unique<frmMain>(
           MainServices{*m_state, *m_prompts, *m_settings, *m_printPrompts, *m_printer}))
-    , m_recovery(std::make_unique<RecoveryCopy>(*m_state, m_window->classWatch(), RecoveryCopy::defaultFolder()))
+    , m_recovery(
+          std::make_unique<RecoveryCopy>(*m_state, m_window->classWatch(), RecoveryCopy::defaultFolder()))
 {
     m_prompts->setParentWindow(m_window.get());
     m_printPrompts->setParentWindow(m_window.get());
