@@ -169,6 +169,8 @@ public:
         m_dir.setAutoRemove(true);
     }
 
+    int restoresOffered() const { return m_restoresOffered; }
+
     // Returns the number of kills survived.
     int run(int kills)
     {
@@ -198,8 +200,10 @@ public:
             for (;;) {
                 const std::optional<QString> line = readLine(20000);
                 check(line.has_value(), u"the program did not start up"_s);
-                if (line->startsWith(u"ASKED"_s))
+                if (line->startsWith(u"ASKED"_s)) {
                     asked = true;
+                    ++m_restoresOffered;
+                }
                 if (line->startsWith(u"HAVE"_s))
                     checkRestored(*line, asked, round);
                 if (*line == u"READY"_s)
@@ -223,6 +227,7 @@ public:
             const bool atWrite = m_random.bounded(3) == 0;
             const qint64 killAfter = atWrite ? -1 : m_random.bounded(300, 3500);
             qint64 firstReg = 0;
+            QList<std::pair<QDate, qint64>> roundRegs;
             for (;;) {
                 const qint64 due = atWrite
                                        ? (firstReg ? firstReg + 1500 + m_random.bounded(0, 12) : start + 4000)
@@ -234,13 +239,13 @@ public:
                         readLine(static_cast<int>(std::min<qint64>(wait, 50)))) {
                     if (line->startsWith(u"REG "_s)) {
                         const QStringList parts = line->split(u' ');
-                        m_registered.append(
+                        roundRegs.append(
                             {QDate::fromString(parts.at(1), Qt::ISODate), parts.at(2).toLongLong()});
                         if (!firstReg)
                             firstReg = parts.at(2).toLongLong();
                     } else if (line->startsWith(u"SAVED "_s)) {
-                        for (const auto& reg : std::as_const(m_registered))
-                            m_saved.insert(reg.first);
+                        for (const auto& reg : std::as_const(roundRegs))
+                            m_needed.insert(reg.first); // in the file now
                     } else {
                         check(!line->startsWith(u"NOTRECORDED"_s), *line);
                     }
@@ -256,14 +261,21 @@ public:
                 const QString line = QString::fromUtf8(child.readLine()).trimmed();
                 if (line.startsWith(u"REG "_s)) {
                     const QStringList parts = line.split(u' ');
-                    m_registered.append(
-                        {QDate::fromString(parts.at(1), Qt::ISODate), parts.at(2).toLongLong()});
+                    roundRegs.append({QDate::fromString(parts.at(1), Qt::ISODate), parts.at(2).toLongLong()});
                 }
             }
-            m_lastKill = killed;
+            // What the next start must hold: what this one held, what was
+            // saved, and what was registered two seconds before the kill.
+            for (const auto& [day, at] : std::as_const(roundRegs)) {
+                if (at <= killed - CopyWithinMs)
+                    m_needed.insert(day);
+            }
+            m_registered.append(roundRegs);
             checkFileOnDisk();
             ++survived;
         }
+        // Kills that never met a copy would prove nothing about it.
+        check(kills < 4 || m_restoresOffered > 0, u"no run was offered a recovery copy"_s);
         return survived;
     }
 
@@ -281,8 +293,7 @@ private:
         original.open(QIODevice::ReadOnly);
         m_original = original.readAll();
         m_registered.clear();
-        m_saved.clear();
-        m_lastKill = 0;
+        m_needed.clear();
     }
 
     void checkRestored(const QString& line, bool asked, int round)
@@ -290,11 +301,7 @@ private:
         QSet<QDate> have;
         for (const QString& day : line.mid(4).split(u' ', Qt::SkipEmptyParts))
             have.insert(QDate::fromString(day, Qt::ISODate));
-        QSet<QDate> needed = m_saved;
-        for (const auto& [day, at] : std::as_const(m_registered)) {
-            if (at <= m_lastKill - CopyWithinMs)
-                needed.insert(day);
-        }
+        const QSet<QDate> needed = m_needed;
         say(u"round %1: the program holds %2 registrations of the test, %3 needed, restore %4"_s.arg(
             QString::number(round), QString::number(have.size()), QString::number(needed.size()),
             asked ? u"offered"_s : u"not offered"_s));
@@ -302,16 +309,20 @@ private:
             check(have.contains(day), u"round %1: %2 (registered before the kill) is lost%3"_s.arg(
                                           QString::number(round), day.toString(Qt::ISODate),
                                           asked ? QString() : u" (no recovery offered)"_s));
+        // Held now, in the file or in the copy of the restored class: it must stay.
+        m_needed = have;
     }
 
     // The class file is the old one or a complete new one holding nothing
     // that was not registered.
     void checkFileOnDisk()
     {
+        const QString copy = m_dir.filePath(u"data/Lunaplan/Lunaplan/recovery/slot0.vl2"_s);
+        if (QFile::exists(copy))
+            check(readClass(copy).has_value(), u"the recovery copy is damaged"_s);
         QFile file(classFile());
         check(file.open(QIODevice::ReadOnly), u"the class file is gone"_s);
-        const QByteArray bytes = file.readAll();
-        if (bytes == m_original)
+        if (file.readAll() == m_original)
             return;
         const std::optional<ClassFileData> data = readClass(classFile());
         check(data.has_value(), u"the class file is damaged"_s);
@@ -319,9 +330,6 @@ private:
         for (const auto& reg : std::as_const(m_registered))
             known.insert(reg.first);
         check(daysOf(*data).subtract(known).isEmpty(), u"the class file holds days never registered"_s);
-        const QString copy = m_dir.filePath(u"data/Lunaplan/Lunaplan/recovery/slot0.vl2"_s);
-        if (QFile::exists(copy))
-            check(readClass(copy).has_value(), u"the recovery copy is damaged"_s);
     }
 
     std::optional<ClassFileData> readClassOriginal() const { return parseClassFile(m_original); }
@@ -331,8 +339,9 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_original;
     QList<std::pair<QDate, qint64>> m_registered;
-    QSet<QDate> m_saved;
-    qint64 m_lastKill = 0;
+    // The registrations the next start must hold.
+    QSet<QDate> m_needed;
+    int m_restoresOffered = 0;
 };
 
 } // namespace
@@ -358,7 +367,8 @@ int main(int argc, char* argv[])
     KillTest test(QCoreApplication::applicationFilePath(), seed);
     try {
         const int survived = test.run(kills);
-        say(u"PASS: %1 kills survived (seed %2)"_s.arg(QString::number(survived), QString::number(seed)));
+        say(u"PASS: %1 kills survived, %2 restores offered (seed %3)"_s.arg(
+            QString::number(survived), QString::number(test.restoresOffered()), QString::number(seed)));
         return 0;
     } catch (const Failure& failure) {
         say(u"FAIL: "_s + failure.what);

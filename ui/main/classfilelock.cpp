@@ -72,7 +72,8 @@ ClassFileLock::Outcome ClassFileLock::tryClaim(const QString& fileName, Claim& c
 
 void ClassFileLock::reportUnavailable(const QString& fileName, const Claim& claim)
 {
-    if (m_reportedUnavailable.contains(claim.m_lockName))
+    // A folder that is not there fails the read or the save itself, with its own message.
+    if (m_reportedUnavailable.contains(claim.m_lockName) || !QFileInfo(fileName).absoluteDir().exists())
         return;
     m_reportedUnavailable.append(claim.m_lockName);
     m_prompts.message(
