@@ -18,6 +18,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -71,6 +72,8 @@ int startProgram(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     prepareApplication();
+    // The recovery copy of a run of the real program must not stop the benchmark with its question.
+    QStandardPaths::setTestModeEnabled(true);
     Session session(sampleYear());
     ExitAfterPaint exit([&session] { return session.state().boolCalendarReady; });
     app.installEventFilter(&exit);
@@ -204,6 +207,7 @@ BENCHMARK(BM_PaletteIconsPainted)->Unit(benchmark::kMicrosecond);
 
 void weekChange(benchmark::State& bench, QDate a, QDate b)
 {
+    QStandardPaths::setTestModeEnabled(true);
     Session session(sampleYear());
     session.window().show();
     session.window().Form_Activate();

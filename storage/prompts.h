@@ -20,6 +20,10 @@ public:
     virtual Answer askYesNo(const QString& text, const QString& title) = 0;
     // A question with Yes, No and Cancel (no icon).
     virtual Answer askYesNoCancel(const QString& text, const QString& title) = 0;
+    // A question with two buttons of the given texts (no icon). True when
+    // the first was chosen; closing the box chooses the second.
+    virtual bool askChoice(const QString& text, const QString& title, const QString& first,
+                           const QString& second) = 0;
     // File dialogs. The filter is "description|pattern" pairs joined by "|";
     // the result is the chosen path, or empty when the user cancelled. The
     // save dialog proposes `proposed` (a name, or a path whose folder it opens in).

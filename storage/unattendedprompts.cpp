@@ -24,6 +24,11 @@ Prompts::Answer UnattendedPrompts::askYesNoCancel(const QString&, const QString&
     return Answer::Cancel;
 }
 
+bool UnattendedPrompts::askChoice(const QString&, const QString&, const QString&, const QString&)
+{
+    return false;
+}
+
 QString UnattendedPrompts::openFileName(const QString&, const QString&)
 {
     return {};

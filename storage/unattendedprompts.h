@@ -8,7 +8,8 @@ namespace lunaplan {
 
 // The prompts of a run without a window (the command line, the sample
 // writer, the benchmarks): messages go to a text stream when one is given,
-// questions are answered いいえ (キャンセル where there is one), and file
+// questions are answered いいえ (キャンセル where there is one, the second
+// button of a choice), and file
 // dialogs choose nothing.
 class UnattendedPrompts final : public Prompts {
 public:
@@ -17,6 +18,7 @@ public:
     void message(const QString& text, const QString& title, Icon icon) override;
     Answer askYesNo(const QString& text, const QString& title) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;
+    bool askChoice(const QString& text, const QString& title, const QString& first, const QString& second) override;
     QString openFileName(const QString& title, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& proposed) override;
 

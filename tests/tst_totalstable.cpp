@@ -72,6 +72,7 @@ public:
     void message(const QString&, const QString&, Icon) override {}
     Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
     Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
+    bool askChoice(const QString&, const QString&, const QString&, const QString&) override { return false; }
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override
     {

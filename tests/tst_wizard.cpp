@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -157,6 +158,7 @@ void TestWizard::startPageOnFirstActivationOnly()
 
 void TestWizard::fileOnTheCommandLineSkipsTheStartPage()
 {
+    QStandardPaths::setTestModeEnabled(true); // the session's recovery copy stays out of the home folder
     Session session(QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2"));
     QCOMPARE(session.state().intYear, 2026);
     QVERIFY(!session.state().boolShowWizard);

@@ -32,6 +32,14 @@ Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString& text, const QStri
     return take(answers, text);
 }
 
+bool ScriptedPrompts::askChoice(const QString& text, const QString& title, const QString& first,
+                                const QString& second)
+{
+    shown.append({QStringLiteral("choice"), text, title, Icon::None});
+    lastChoices = {first, second};
+    return take(answers, text) == Answer::Yes;
+}
+
 QString ScriptedPrompts::openFileName(const QString& title, const QString& filter)
 {
     shown.append({QStringLiteral("open"), title, QString(), Icon::None});

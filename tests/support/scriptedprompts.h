@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 
 namespace lunaplan::test {
 
@@ -13,7 +14,7 @@ namespace lunaplan::test {
 class ScriptedPrompts final : public Prompts {
 public:
     struct Shown {
-        QString kind; // "message", "yesno", "yesnocancel", "open", "save"
+        QString kind; // "message", "yesno", "yesnocancel", "choice", "open", "save"
         QString text; // message text, or the dialog title
         QString title;
         Icon icon = Icon::None;
@@ -22,6 +23,8 @@ public:
     void message(const QString& text, const QString& title, Icon icon) override;
     Answer askYesNo(const QString& text, const QString& title) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;
+    // Answered from `answers`: Yes chooses the first button, anything else the second.
+    bool askChoice(const QString& text, const QString& title, const QString& first, const QString& second) override;
     QString openFileName(const QString& title, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& proposed) override;
 
@@ -30,6 +33,7 @@ public:
     QList<Shown> shown;
     QString lastFilter;
     QString lastProposed; // the name the last save dialog proposed
+    QStringList lastChoices; // the button texts of the last choice
 
     // The texts of the messages shown so far.
     QStringList messages() const;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -100,6 +101,18 @@ Prompts::Answer QtPrompts::askYesNo(const QString& text, const QString& title)
 Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, const QString& title)
 {
     return ask(dialogParent(), text, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+bool QtPrompts::askChoice(const QString& text, const QString& title, const QString& first,
+                          const QString& second)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, dialogParent());
+    QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton* secondButton = box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(firstButton);
+    box.setEscapeButton(secondButton);
+    box.exec();
+    return box.clickedButton() == firstButton;
 }
 
 QString QtPrompts::openFileName(const QString& title, const QString& filter)

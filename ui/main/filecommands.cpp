@@ -6,10 +6,12 @@
 #include "core/schoolcalendar.h"
 #include "storage/atomicfile.h"
 #include "storage/classfile.h"
+#include "storage/classfilereader.h"
 #include "storage/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/monthview.h"
 #include "ui/common/openclassfile.h"
+#include "ui/main/classfilelock.h"
 #include "ui/main/frmmain.h"
 
 #include <QDir>
@@ -19,12 +21,14 @@ using namespace Qt::StringLiterals;
 
 namespace lunaplan {
 
-FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, ClassWatch& watch)
+FileCommands::FileCommands(frmMain& window, AppState& state, Prompts& prompts, ClassWatch& watch,
+                           ClassFileLock& lock)
     : QObject(&window)
     , m_window(window)
     , m_state(state)
     , m_prompts(prompts)
     , m_watch(watch)
+    , m_lock(lock)
     , m_guard(prompts)
 {}
 
@@ -64,9 +68,13 @@ bool FileCommands::openFile(const QString& fileName)
     // openClassFile reports a file it cannot read with its own message.
     bool opened = false;
     m_guard.run(u"「%1」を開けませんでした。"_s.arg(QFileInfo(fileName).fileName()), [&] {
+        ClassFileLock::Claim claim = m_lock.claimForOpening(fileName);
+        if (claim.refused())
+            return;
         opened = openClassFile(m_state, m_prompts, fileName);
         if (!opened)
             return;
+        m_lock.adopt(std::move(claim));
         m_watch.markUnchanged();
         m_watch.notifyChanged();
     });
@@ -98,6 +106,8 @@ bool FileCommands::startFromPreviousYear()
     if (!m_guard.run(u"次の年度を作れませんでした。"_s,
                      [&] { made = startNextSchoolYear(*previous, m_state); }))
         return false;
+    // The new class has no file: last year's file is no longer this class's to hold.
+    m_lock.release();
     // Not marked unchanged: a class never saved has something to lose.
     m_watch.notifyChanged();
     if (made.gradeKept) {
@@ -107,11 +117,32 @@ bool FileCommands::startFromPreviousYear()
     return true;
 }
 
+bool FileCommands::restoreClass(const ClassFileData& data, const QString& fileName)
+{
+    bool restored = false;
+    m_guard.run(u"クラスを復元できませんでした。"_s, [&] {
+        ClassFileLock::Claim claim;
+        if (!fileName.isEmpty()) {
+            claim = m_lock.claimForOpening(fileName);
+            if (claim.refused())
+                return;
+        }
+        applyClassFile(m_state, data);
+        m_state.strFileName = fileName;
+        m_lock.adopt(std::move(claim));
+        // Not markUnchanged: the file does not hold this yet, so the teacher saves.
+        m_watch.notifyChanged();
+        restored = true;
+    });
+    return restored;
+}
+
 bool FileCommands::mnuFileClose_Click()
 {
     if (!askToSave(u"閉じる前にファイルを保存しますか。"_s))
         return false;
     m_state.strFileName.clear();
+    m_lock.release();
     const bool closed = m_guard.run(u"ファイルを閉じられませんでした。"_s, [&] {
         m_state.subInitClassData();
         m_state.subInitYearPlan();
@@ -131,18 +162,23 @@ bool FileCommands::mnuFileClose_Click()
 
 bool FileCommands::mnuFileSave_Click()
 {
-    if (m_state.strFileName.isEmpty())
+    if (m_state.strFileName.isEmpty() || m_lock.isReadOnly())
         return mnuFileSaveAs_Click();
-    return saveTo(m_state.strFileName);
+    return saveTo(m_state.strFileName, false);
 }
 
-bool FileCommands::saveTo(const QString& fileName)
+bool FileCommands::saveTo(const QString& fileName, bool keepBackup)
 {
     m_window.storeOpenWindows();
     if (m_state.intYear == 0) {
         m_prompts.message(noDataToSaveMessage(), applicationTitle(), Prompts::Icon::None);
         return false;
     }
+    ClassFileLock::Claim claim = m_lock.claimForSaving(fileName);
+    if (claim.refused())
+        return false;
+    if (keepBackup)
+        makeBackupCopy(fileName);
     const QString previous = m_state.strFileName;
     m_state.strFileName = fileName;
     bool written = false;
@@ -152,6 +188,7 @@ bool FileCommands::saveTo(const QString& fileName)
         m_state.strFileName = previous;
         return false;
     }
+    m_lock.adopt(std::move(claim));
     m_watch.markUnchanged();
     m_watch.notifyChanged();
     m_window.showSaved(fileName);
@@ -171,8 +208,7 @@ bool FileCommands::mnuFileSaveAs_Click()
     const QString name = m_prompts.saveFileName(u"ファイル名を付けて保存"_s, classFileFilter(), proposed);
     if (name.isEmpty())
         return false;
-    makeBackupCopy(name);
-    return saveTo(name);
+    return saveTo(name, true);
 }
 
 bool FileCommands::mnuFileExit_Click()
@@ -180,6 +216,7 @@ bool FileCommands::mnuFileExit_Click()
     if (!askToSave(u"終了前にファイルを保存しますか。"_s))
         return false;
     m_state.intYear = 0;
+    m_lock.release();
     if (!m_window.isClosing())
         m_window.close();
     return true;

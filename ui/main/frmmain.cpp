@@ -10,6 +10,7 @@
 #include "ui/common/twips.h"
 #include "ui/common/windowactivation.h"
 #include "ui/common/windowlist.h"
+#include "ui/main/classfilelock.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/mainmenus.h"
 #include "ui/main/mainservices.h"
@@ -48,6 +49,7 @@ frmMain::frmMain(const MainServices& services, QWidget* parent)
     , m_settings(services.settings)
     , m_guard(services.prompts)
     , m_watch(new ClassWatch(services.state, this))
+    , m_lock(std::make_unique<ClassFileLock>(services.prompts))
     , m_windows(std::make_unique<WindowList>())
 {
     AppState& state = services.state;
@@ -88,7 +90,7 @@ frmMain::frmMain(const MainServices& services, QWidget* parent)
     statusBar()->setFixedHeight(twipsToPixels(StatusHeight));
 
     m_wizard = std::make_unique<Wizard>(*this, state, services.prompts);
-    m_fileCommands = new FileCommands(*this, state, services.prompts, *m_watch);
+    m_fileCommands = new FileCommands(*this, state, services.prompts, *m_watch, *m_lock);
     m_menuCommands = new MenuCommands(*this, services, *m_wizard);
     m_menus = new MainMenus(*this, *m_fileCommands, *m_menuCommands);
 
@@ -177,7 +179,8 @@ void frmMain::followClass()
         }
         subDispHoliday();
     });
-    m_menus->showOpenOrSave(!m_state.strFileName.isEmpty());
+    // A class opened read only is saved under another name only.
+    m_menus->showOpenOrSave(!m_state.strFileName.isEmpty() && !m_lock->isReadOnly());
     subDispYearAtStatus();
     showTitle();
 }
@@ -186,7 +189,9 @@ void frmMain::showTitle()
 {
     const QString program = QStringLiteral("Lunaplan Ver1.0.0");
     if (!m_state.strFileName.isEmpty())
-        setWindowTitle(QFileInfo(m_state.strFileName).fileName() + u"[*] - " + program);
+        setWindowTitle(QFileInfo(m_state.strFileName).fileName() +
+                       (m_lock->isReadOnly() ? QStringLiteral(" [読み取り専用]") : QString()) + u"[*] - " +
+                       program);
     else if (m_state.intYear != 0)
         setWindowTitle(u"無題[*] - " + program);
     else

@@ -14,6 +14,7 @@ class QSettings;
 namespace lunaplan {
 
 class AppState;
+class ClassFileLock;
 class ClassWatch;
 class FileCommands;
 class MainMenus;
@@ -27,8 +28,9 @@ struct MainServices;
 
 // The main window: the month calendar at the left, the recording area at the
 // right, the menu bar and a status line with the class. Every other window is
-// opened from it and closed with it. Its title names the class file and marks
-// a class that changed since it was loaded or saved.
+// opened from it and closed with it. Its title names the class file, says when
+// it was opened read only and marks a class that changed since it was loaded
+// or saved.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -73,6 +75,8 @@ public:
     MainMenus* menus() const { return m_menus; }
     // The class as the windows follow it, and whether it changed since it was saved.
     ClassWatch& classWatch() const { return *m_watch; }
+    // The lock of the class file, and whether the class was opened read only.
+    ClassFileLock& classFileLock() const { return *m_lock; }
     QLabel* statusPanel() const { return m_statusPanel; }
     WindowList& windowList() const { return *m_windows; }
     // Runs the window's handlers that call the core: a fault is shown and the window goes on.
@@ -106,6 +110,7 @@ private:
     QSettings& m_settings;
     HandlerGuard m_guard;
     ClassWatch* m_watch = nullptr;
+    std::unique_ptr<ClassFileLock> m_lock;
     MonthView* m_monthView = nullptr;
     RecordingFrame* m_recording = nullptr;
     FileCommands* m_fileCommands = nullptr;

@@ -8,12 +8,14 @@
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/mainservices.h"
+#include "ui/main/recoverycopy.h"
 #include "ui/reports/qtprintprompts.h"
 #include "ui/reports/reportprinter.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QSettings>
+#include <QStatusBar>
 
 namespace lunaplan {
 
@@ -42,9 +44,17 @@ Session::Session(const QString& fileName)
     , m_printPrompts(std::make_unique<QtPrintPrompts>())
     , m_window(std::make_unique<frmMain>(
           MainServices{*m_state, *m_prompts, *m_settings, *m_printPrompts, *m_printer}))
+    , m_recovery(
+          std::make_unique<RecoveryCopy>(*m_state, m_window->classWatch(), RecoveryCopy::defaultFolder()))
 {
     m_prompts->setParentWindow(m_window.get());
     m_printPrompts->setParentWindow(m_window.get());
+    QObject::connect(m_recovery.get(), &RecoveryCopy::writeFailed, m_window.get(),
+                     [this](const QString& message) { m_window->statusBar()->showMessage(message); });
+    if (offerRecoveredClass(*m_recovery, *m_window->fileCommands(), *m_prompts)) {
+        m_state->boolShowWizard = false;
+        return;
+    }
     // A class file named at start is what the teacher wants to see: no start
     // page then (unless it could not be read).
     if (!fileName.isEmpty() && m_window->fileCommands()->openFile(fileName))

@@ -14,18 +14,21 @@ class PrintPrompts;
 class Prompts;
 class QtPrintPrompts;
 class QtPrompts;
+class RecoveryCopy;
 class ReportPrinter;
 class frmMain;
 
 // One run of the program: the state, the prompts, the settings store, the
-// printer the reports print on and the main window (which holds the menus and
-// follows whether the class changed since it was saved), created in that order
-// and released in reverse.
+// printer the reports print on, the main window (which holds the menus and
+// follows whether the class changed since it was saved) and the recovery copy
+// of unsaved work, created in that order and released in reverse.
 class Session {
 public:
-    // Builds everything and opens the class file, if one is named; then the
-    // wizard's start page is skipped. A file that cannot be read gives its
-    // message and the program starts empty, with the start page.
+    // Builds everything, offers back the class of a run that ended without
+    // saving, and opens the class file, if one is named (not after a class
+    // was restored: that is the work to go on with); then the wizard's start
+    // page is skipped. A file that cannot be read gives its message and the
+    // program starts empty, with the start page.
     explicit Session(const QString& fileName = QString());
     ~Session();
     Session(const Session&) = delete;
@@ -47,6 +50,7 @@ private:
     std::unique_ptr<ReportPrinter> m_printer;
     std::unique_ptr<QtPrintPrompts> m_printPrompts;
     std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<RecoveryCopy> m_recovery;
 };
 
 // Font names, the interface font, the window icon and Qt's Japanese texts,
