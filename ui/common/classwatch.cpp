@@ -9,9 +9,15 @@ namespace lunaplan {
 
 namespace {
 
-QByteArray fileImage(const AppState& state)
+// The class as its file would hold it. Called from the windows' notification
+// slots, so nothing may escape: a class that cannot be written counts as changed.
+QByteArray fileImage(const AppState& state) noexcept
 {
-    return formatClassFile(captureClassFile(state));
+    try {
+        return formatClassFile(captureClassFile(state));
+    } catch (...) {
+        return {};
+    }
 }
 
 } // namespace
@@ -27,7 +33,10 @@ ClassWatch::ClassWatch(const AppState& state, QObject* parent)
 bool ClassWatch::isModified() const
 {
     // Without a school year there is no class to lose.
-    return m_state.intYear != 0 && fileImage(m_state) != m_unchanged;
+    if (m_state.intYear == 0)
+        return false;
+    const QByteArray image = fileImage(m_state);
+    return image.isEmpty() || image != m_unchanged;
 }
 
 void ClassWatch::notifyChanged(QObject* source)

@@ -84,31 +84,8 @@ void ClassFileLock::reportUnavailable(const QString& fileName, const Claim& clai
         applicationTitle(), Prompts::Icon::Warning);
 }
 
-ClassFileLock::Claim ClassFileLock::claimForOpening(const QString& fileName)
-{
-    Claim claim;
-    QString holder;
-    switch (tryClaim(fileName, claim, holder)) {
-    case Outcome::Locked:
-        break;
-    case Outcome::Unavailable:
-        reportUnavailable(fileName, claim);
-        break;
-    case Outcome::HeldElsewhere: {
-        const QString question =
-            u"「%1」は別のLunaplanで開かれています。\n%2\n\n読み取り専用で開くと上書き保存はできません"
-            u"（名前を付けて保存はできます）。"_s.arg(QFileInfo(fileName).fileName(), holder);
-        if (m_prompts.askChoice(question, applicationTitle(), u"読み取り専用で開く"_s, u"キャンセル"_s))
-            claim.m_readOnly = true;
-        else
-            claim.m_refused = true;
-        break;
-    }
-    }
-    return claim;
-}
-
-ClassFileLock::Claim ClassFileLock::claimForSaving(const QString& fileName)
+ClassFileLock::Claim ClassFileLock::claim(const QString& fileName,
+                                          const std::function<void(Claim&, const QString&)>& whenHeld)
 {
     Claim claim;
     QString holder;
@@ -119,14 +96,34 @@ ClassFileLock::Claim ClassFileLock::claimForSaving(const QString& fileName)
         reportUnavailable(fileName, claim);
         break;
     case Outcome::HeldElsewhere:
+        whenHeld(claim, holder);
+        break;
+    }
+    return claim;
+}
+
+ClassFileLock::Claim ClassFileLock::claimForOpening(const QString& fileName)
+{
+    return claim(fileName, [&](Claim& held, const QString& holder) {
+        const QString question =
+            u"「%1」は別のLunaplanで開かれています。\n%2\n\n読み取り専用で開くと上書き保存はできません"
+            u"（名前を付けて保存はできます）。"_s.arg(QFileInfo(fileName).fileName(), holder);
+        if (m_prompts.askChoice(question, applicationTitle(), u"読み取り専用で開く"_s, u"キャンセル"_s))
+            held.m_readOnly = true;
+        else
+            held.m_refused = true;
+    });
+}
+
+ClassFileLock::Claim ClassFileLock::claimForSaving(const QString& fileName)
+{
+    return claim(fileName, [&](Claim& held, const QString& holder) {
         // Saving over it would undo what the other window records.
         m_prompts.message(u"「%1」は別のLunaplanで開かれているため、保存できません。\n%2\n\n"
                           u"別の名前で保存してください。"_s.arg(QFileInfo(fileName).fileName(), holder),
                           applicationTitle(), Prompts::Icon::Warning);
-        claim.m_refused = true;
-        break;
-    }
-    return claim;
+        held.m_refused = true;
+    });
 }
 
 void ClassFileLock::adopt(Claim&& claim)

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QLockFile;
@@ -66,6 +67,8 @@ public:
 private:
     enum class Outcome { Locked, HeldElsewhere, Unavailable };
     Outcome tryClaim(const QString& fileName, Claim& claim, QString& holder);
+    // Tries the lock; whenHeld decides what a lock held by another program makes of the claim.
+    Claim claim(const QString& fileName, const std::function<void(Claim&, const QString& holder)>& whenHeld);
     void reportUnavailable(const QString& fileName, const Claim& claim);
 
     Prompts& m_prompts;
