@@ -1,6 +1,6 @@
 // The core computations over a full year of 366 recorded days.
 #include "core/appstate.h"
-#include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
 #include "core/velayeartotal.h"
 
 #include <benchmark/benchmark.h>

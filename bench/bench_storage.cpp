@@ -2,7 +2,7 @@
 // recorded days) and the sample class year of examples/; and the long run of
 // the randomised work on the sample year that the test suite runs briefly.
 #include "core/appstate.h"
-#include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
 #include "storage/classfile.h"
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"

@@ -124,11 +124,8 @@ const AppState::LegalDaysOff& AppState::legalDaysOffCache() const
 
     LegalDaysOff derived{year, autumn, vernal, {}, {}};
     if (year > 0) {
-        HolidayPeriodDays days;
-        days.autumnEquinox = autumn;
-        days.vernalEquinox = vernal;
         try {
-            derived.dates = additionalLegalHolidays(year, days);
+            derived.dates = additionalLegalHolidays(year, {autumn, vernal});
         } catch (const ConversionError&) {
             // A year without such a date has no days to add.
         }

@@ -1,6 +1,5 @@
 #include "core/nationalholidays.h"
 
-#include "core/appstate.h"
 #include "core/errors.h"
 
 #include <algorithm>
@@ -11,15 +10,6 @@
 namespace lunaplan {
 
 namespace {
-
-QDate makeDate(int year, int month, int day)
-{
-    const QDate date(year, month, day);
-    if (!date.isValid())
-        throw ConversionError(
-            QStringLiteral("%1年%2月%3日は日付ではありません。").arg(year).arg(month).arg(day));
-    return date;
-}
 
 // The n-th Monday of a month.
 QDate nthMonday(int year, int month, int n)
@@ -41,20 +31,6 @@ QDate marineDay(int year)
 QDate respectForTheAgedDay(int year)
 {
     return year < 2003 ? QDate(year, 9, 15) : nthMonday(year, 9, 3);
-}
-
-QDate sportsDay(int year)
-{
-    if (year == 2020)
-        return QDate(2020, 7, 24);
-    if (year == 2021)
-        return QDate(2021, 7, 23);
-    return year < 2000 ? QDate(year, 10, 10) : nthMonday(year, 10, 2);
-}
-
-QDate comingOfAgeDay(int calendarYear)
-{
-    return calendarYear < 2000 ? QDate(calendarYear, 1, 15) : nthMonday(calendarYear, 1, 2);
 }
 
 // The Emperor's Birthday of a school year: 23 December up to 2018, then
@@ -79,35 +55,23 @@ QList<QDate> holidaysOutsideEntries(int year)
     return days;
 }
 
-struct EntryDates {
-    std::array<QDate, 14> raw;
-    SchoolCalendar calendar;
-};
-
-EntryDates rawCalendar(int year, const HolidayPeriodDays& days)
+// The entries as the law dates them, before any is moved off a Sunday.
+std::array<QDate, 14> lawEntries(int year, EquinoxDays equinoxes)
 {
-    EntryDates result;
-    SchoolCalendar& c = result.calendar;
-    c.yearStart = makeDate(year, 4, 1);
-    c.springEnd = makeDate(year, 4, days.springEnd);
-    c.summerStart = makeDate(year, 7, days.summerStart);
-    c.summerEnd = makeDate(year, 8, days.summerEnd);
-    c.winterStart = makeDate(year, 12, days.winterStart);
-    c.winterEnd = makeDate(year + 1, 1, days.winterEnd);
-    c.spring2Start = makeDate(year + 1, 3, days.spring2Start);
-    c.yearEnd = makeDate(year + 1, 3, 31);
-    c.autumnEquinox = makeDate(year, 9, days.autumnEquinox);
-    c.sportsDay = sportsDay(year);
-    c.comingOfAge = comingOfAgeDay(year + 1);
-    c.vernalEquinox = makeDate(year + 1, 3, days.vernalEquinox);
-    result.raw = {QDate(year, 4, 29),     QDate(year, 5, 3),
-                  QDate(year, 5, 4),      QDate(year, 5, 5),
-                  marineDay(year),        respectForTheAgedDay(year),
-                  c.autumnEquinox,        c.sportsDay,
-                  QDate(year, 11, 3),     QDate(year, 11, 23),
-                  emperorsBirthday(year), c.comingOfAge,
-                  QDate(year + 1, 2, 11), c.vernalEquinox};
-    return result;
+    return {QDate(year, 4, 29),
+            QDate(year, 5, 3),
+            QDate(year, 5, 4),
+            QDate(year, 5, 5),
+            marineDay(year),
+            respectForTheAgedDay(year),
+            makeDate(year, 9, equinoxes.autumn),
+            sportsDay(year),
+            QDate(year, 11, 3),
+            QDate(year, 11, 23),
+            emperorsBirthday(year),
+            comingOfAgeDay(year + 1),
+            QDate(year + 1, 2, 11),
+            makeDate(year + 1, 3, equinoxes.vernal)};
 }
 
 // The day off that replaces a national holiday on a Sunday: the Monday up to
@@ -164,39 +128,52 @@ EquinoxDays equinoxDays(int schoolYear)
             equinoxDay(schoolYear + 1, PublishedVernalEquinox, 20.8431, fallback.vernal)};
 }
 
-HolidayPeriodDays defaultHolidayPeriodDays(int schoolYear)
+QDate makeDate(int year, int month, int day)
 {
-    const EquinoxDays equinoxes = equinoxDays(schoolYear);
-    HolidayPeriodDays days;
-    days.autumnEquinox = equinoxes.autumn;
-    days.vernalEquinox = equinoxes.vernal;
-    return days;
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        throw ConversionError(
+            QStringLiteral("%1年%2月%3日は日付ではありません。").arg(year).arg(month).arg(day));
+    return date;
 }
 
-SchoolCalendar computeSchoolCalendar(int year, const HolidayPeriodDays& days)
+QDate sportsDay(int year)
 {
-    EntryDates entries = rawCalendar(year, days);
-    const std::set<QDate> national = nationalHolidaySet(year, entries.raw);
-    for (std::size_t i = 0; i < entries.raw.size(); ++i) {
-        const QDate day = entries.raw[i];
-        entries.calendar.holidays[i] = day.dayOfWeek() == Qt::Sunday ? substituteDay(day, national) : day;
+    if (year == 2020)
+        return QDate(2020, 7, 24);
+    if (year == 2021)
+        return QDate(2021, 7, 23);
+    return year < 2000 ? QDate(year, 10, 10) : nthMonday(year, 10, 2);
+}
+
+QDate comingOfAgeDay(int calendarYear)
+{
+    return calendarYear < 2000 ? QDate(calendarYear, 1, 15) : nthMonday(calendarYear, 1, 2);
+}
+
+std::array<QDate, 14> nationalHolidayEntries(int year, EquinoxDays equinoxes)
+{
+    std::array<QDate, 14> entries = lawEntries(year, equinoxes);
+    const std::set<QDate> national = nationalHolidaySet(year, entries);
+    for (QDate& day : entries) {
+        if (day.dayOfWeek() == Qt::Sunday)
+            day = substituteDay(day, national);
     }
-    return entries.calendar;
+    return entries;
 }
 
-QList<QDate> additionalLegalHolidays(int year, const HolidayPeriodDays& days)
+QList<QDate> additionalLegalHolidays(int year, EquinoxDays equinoxes)
 {
-    const EntryDates entries = rawCalendar(year, days);
-    const std::set<QDate> national = nationalHolidaySet(year, entries.raw);
-    const SchoolCalendar calendar = computeSchoolCalendar(year, days);
-    const std::set<QDate> held(calendar.holidays.begin(), calendar.holidays.end());
+    const std::set<QDate> national = nationalHolidaySet(year, lawEntries(year, equinoxes));
+    const std::array<QDate, 14> entries = nationalHolidayEntries(year, equinoxes);
+    const std::set<QDate> held(entries.begin(), entries.end());
 
     std::set<QDate> extra;
     for (const QDate& day : holidaysOutsideEntries(year)) {
         extra.insert(day.dayOfWeek() == Qt::Sunday ? substituteDay(day, national) : day);
     }
     // A day between two national holidays is a day off (国民の休日).
-    for (QDate day = entries.calendar.yearStart; day <= entries.calendar.yearEnd; day = day.addDays(1)) {
+    for (QDate day(year, 4, 1); day <= QDate(year + 1, 3, 31); day = day.addDays(1)) {
         if (!national.count(day) && national.count(day.addDays(-1)) && national.count(day.addDays(1)))
             extra.insert(day);
     }
@@ -207,23 +184,6 @@ QList<QDate> additionalLegalHolidays(int year, const HolidayPeriodDays& days)
             result.append(day);
     }
     return result;
-}
-
-void subSetHoliday(AppState& state, const HolidayPeriodDays& days)
-{
-    const SchoolCalendar c = computeSchoolCalendar(state.intYear, days);
-    const std::array<QDate, 12> dates{c.yearStart,     c.springEnd, c.summerStart,  c.summerEnd,
-                                      c.winterStart,   c.winterEnd, c.spring2Start, c.yearEnd,
-                                      c.autumnEquinox, c.sportsDay, c.comingOfAge,  c.vernalEquinox};
-    const auto& fields = AppState::calendarFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        state.setCalendarDate(fields[i], dates[i]);
-    state.boolSat24Off = false;
-    state.boolSatOff = true;
-    for (std::size_t i = 0; i < c.holidays.size(); ++i) {
-        state.dateHoliday[i] = c.holidays[i];
-        state.intHolidayDay[i] = dayNumber(c.holidays[i]);
-    }
 }
 
 } // namespace lunaplan

@@ -2,7 +2,6 @@
 
 #include "core/appstate.h"
 #include "core/errors.h"
-#include "core/nationalholidays.h"
 #include "core/schoolcalendar.h"
 #include "core/totalsrecord.h"
 #include "core/units.h"

@@ -1,6 +1,7 @@
 #include "core/schoolcalendar.h"
 
 #include "core/appstate.h"
+#include "core/nationalholidays.h"
 #include "core/units.h"
 #include "core/veladaytime.h"
 
@@ -27,6 +28,51 @@ std::size_t slot(int index)
 }
 
 } // namespace
+
+HolidayPeriodDays defaultHolidayPeriodDays(int schoolYear)
+{
+    const EquinoxDays equinoxes = equinoxDays(schoolYear);
+    HolidayPeriodDays days;
+    days.autumnEquinox = equinoxes.autumn;
+    days.vernalEquinox = equinoxes.vernal;
+    return days;
+}
+
+SchoolCalendar computeSchoolCalendar(int year, const HolidayPeriodDays& days)
+{
+    SchoolCalendar c;
+    c.yearStart = makeDate(year, 4, 1);
+    c.springEnd = makeDate(year, 4, days.springEnd);
+    c.summerStart = makeDate(year, 7, days.summerStart);
+    c.summerEnd = makeDate(year, 8, days.summerEnd);
+    c.winterStart = makeDate(year, 12, days.winterStart);
+    c.winterEnd = makeDate(year + 1, 1, days.winterEnd);
+    c.spring2Start = makeDate(year + 1, 3, days.spring2Start);
+    c.yearEnd = makeDate(year + 1, 3, 31);
+    c.autumnEquinox = makeDate(year, 9, days.autumnEquinox);
+    c.sportsDay = sportsDay(year);
+    c.comingOfAge = comingOfAgeDay(year + 1);
+    c.vernalEquinox = makeDate(year + 1, 3, days.vernalEquinox);
+    c.holidays = nationalHolidayEntries(year, {days.autumnEquinox, days.vernalEquinox});
+    return c;
+}
+
+void subSetHoliday(AppState& state, const HolidayPeriodDays& days)
+{
+    const SchoolCalendar c = computeSchoolCalendar(state.intYear, days);
+    const std::array<QDate, 12> dates{c.yearStart,     c.springEnd, c.summerStart,  c.summerEnd,
+                                      c.winterStart,   c.winterEnd, c.spring2Start, c.yearEnd,
+                                      c.autumnEquinox, c.sportsDay, c.comingOfAge,  c.vernalEquinox};
+    const auto& fields = AppState::calendarFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        state.setCalendarDate(fields[i], dates[i]);
+    state.boolSat24Off = false;
+    state.boolSatOff = true;
+    for (std::size_t i = 0; i < c.holidays.size(); ++i) {
+        state.dateHoliday[i] = c.holidays[i];
+        state.intHolidayDay[i] = dayNumber(c.holidays[i]);
+    }
+}
 
 QList<int> schoolYearChoices(QDate today)
 {

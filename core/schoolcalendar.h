@@ -5,9 +5,56 @@
 #include <QSet>
 #include <QString>
 
+#include <array>
+
 namespace lunaplan {
 
 class AppState;
+
+// The days the teacher picks on the class page for the holiday periods and
+// the two equinox holidays (day of the month each). The defaults are the
+// page's design-time texts.
+struct HolidayPeriodDays {
+    int springEnd = 4;      // April
+    int summerStart = 20;   // July
+    int summerEnd = 31;     // August
+    int winterStart = 25;   // December
+    int winterEnd = 7;      // January of the following year
+    int spring2Start = 19;  // March of the following year
+    int autumnEquinox = 23; // September
+    int vernalEquinox = 20; // March of the following year
+};
+
+// The calendar of school year Y computed from those days.
+struct SchoolCalendar {
+    QDate yearStart;
+    QDate springEnd;
+    QDate summerStart;
+    QDate summerEnd;
+    QDate winterStart;
+    QDate winterEnd;
+    QDate spring2Start;
+    QDate yearEnd;
+    QDate autumnEquinox;
+    QDate sportsDay;
+    QDate comingOfAge;
+    QDate vernalEquinox;
+    // The fourteen national-holiday entries, each already moved off a Sunday
+    // (see nationalHolidayEntries).
+    std::array<QDate, 14> holidays;
+};
+
+// The class page's design-time holiday periods with the equinox days of the year.
+HolidayPeriodDays defaultHolidayPeriodDays(int schoolYear);
+
+// Computes the calendar of a school year as the holiday law stands for it.
+// Throws ConversionError when a chosen day makes no date.
+SchoolCalendar computeSchoolCalendar(int year, const HolidayPeriodDays& days);
+
+// Writes the calendar of state.intYear into the state: the twelve dates and
+// their day numbers, the Saturday flags (every Saturday off) and holiday
+// entries 0 to 13. The count and the teacher's own holidays stay.
+void subSetHoliday(AppState& state, const HolidayPeriodDays& days);
 
 // The school years the class page offers: 2002 (the first the program knew)
 // up to five years after the school year of today.

@@ -6,7 +6,7 @@
 //     lunaplan_generate_sample examples/sample-2026-3-2.vl2
 #include "core/appstate.h"
 #include "core/errors.h"
-#include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
 #include "storage/classfile.h"
 #include "storage/unattendedprompts.h"
 

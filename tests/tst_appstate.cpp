@@ -1,6 +1,6 @@
 // The application state: start-up values, re-initialisation and the school-day rule.
 #include "core/appstate.h"
-#include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
 
 #include <QTest>
 

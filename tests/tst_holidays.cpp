@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/errors.h"
 #include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
 
 #include <QTest>
 
@@ -135,7 +136,7 @@ void TestHolidays::additional()
     QFETCH(int, autumn);
     QFETCH(int, vernal);
     QFETCH(QList<QDate>, expected);
-    QCOMPARE(additionalLegalHolidays(year, withEquinoxes(autumn, vernal)), expected);
+    QCOMPARE(additionalLegalHolidays(year, EquinoxDays{autumn, vernal}), expected);
 }
 
 void TestHolidays::happyMondays()

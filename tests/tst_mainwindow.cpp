@@ -1,7 +1,7 @@
 // The main window driven as a teacher drives it: pick a week on the
 // calendar, choose subjects, change lengths, register and cancel days.
 #include "core/appstate.h"
-#include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
 #include "core/subjects.h"
 #include "core/veladaytime.h"
 #include "core/weekview.h"

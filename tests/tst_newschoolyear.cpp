@@ -2,7 +2,6 @@
 // over, what starts afresh, and the era of the new year.
 #include "core/appstate.h"
 #include "core/errors.h"
-#include "core/nationalholidays.h"
 #include "core/newschoolyear.h"
 #include "core/schoolcalendar.h"
 #include "core/weektimetable.h"

@@ -1,7 +1,7 @@
 // The week shown for a picked date and what each of its day columns proposes.
 #include "core/appstate.h"
 #include "core/daymarks.h"
-#include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
 #include "core/periodtotals.h"
 #include "core/weekview.h"
 

@@ -3,6 +3,7 @@
 // with the main window kept up to date.
 #include "core/appstate.h"
 #include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
 #include "storage/classfile.h"
 #include "tests/support/programwindow.h"
 #include "tests/support/scriptedprompts.h"

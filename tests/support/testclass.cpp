@@ -1,7 +1,7 @@
 #include "tests/support/testclass.h"
 
 #include "core/appstate.h"
-#include "core/nationalholidays.h"
+#include "core/schoolcalendar.h"
 
 using namespace Qt::StringLiterals;
 

@@ -89,7 +89,10 @@ frmMain::frmMain(const MainServices& services, QWidget* parent)
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFixedHeight(twipsToPixels(StatusHeight));
 
-    m_wizard = std::make_unique<Wizard>(*this, state, services.prompts);
+    m_wizard = std::make_unique<Wizard>(WizardHost{*this, *m_windows, *m_watch,
+                                                   [this] { return m_fileCommands->chooseAndOpen(); },
+                                                   [this] { return m_fileCommands->startFromPreviousYear(); }},
+                                        state, services.prompts);
     m_fileCommands = new FileCommands(*this, state, services.prompts, *m_watch, *m_lock);
     m_menuCommands = new MenuCommands(*this, services, *m_wizard);
     m_menus = new MainMenus(*this, *m_fileCommands, *m_menuCommands);

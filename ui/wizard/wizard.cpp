@@ -3,8 +3,6 @@
 #include "ui/common/classwatch.h"
 #include "ui/common/screenplacement.h"
 #include "ui/common/windowlist.h"
-#include "ui/main/filecommands.h"
-#include "ui/main/frmmain.h"
 #include "ui/wizard/frmwiz0.h"
 #include "ui/wizard/frmwiz2.h"
 #include "ui/wizard/frmwiz3.h"
@@ -15,29 +13,29 @@ namespace lunaplan {
 
 namespace {
 
-// Where every page opens, from the main window's corner, so the pages of a
+// Where every page opens, from the host window's corner, so the pages of a
 // walk through the chain follow one another in one place.
 constexpr QPoint PageOffset(40, 40);
 
 } // namespace
 
-Wizard::Wizard(frmMain& mainWindow, AppState& state, Prompts& prompts)
-    : m_main(mainWindow)
+Wizard::Wizard(WizardHost host, AppState& state, Prompts& prompts)
+    : m_host(std::move(host))
     , m_state(state)
     , m_prompts(prompts)
 {
-    connect(&mainWindow.classWatch(), &ClassWatch::classChanged, this, &Wizard::followClass);
+    connect(&m_host.watch, &ClassWatch::classChanged, this, &Wizard::followClass);
 }
 
 template <class Page> QWidget* Wizard::showPage()
 {
-    WindowList& windows = m_main.windowList();
+    WindowList& windows = m_host.windows;
     Page* page = windows.find<Page>();
     if (!page) {
         page = new Page(m_state, m_prompts, static_cast<WizardNavigator&>(*this));
         windows.track(page);
-        connect(page, &WizardPage::stored, this, [this, page] { m_main.classWatch().notifyChanged(page); });
-        placeOnScreen(*page, m_main.frameGeometry().topLeft() + PageOffset, &m_main);
+        connect(page, &WizardPage::stored, this, [this, page] { m_host.watch.notifyChanged(page); });
+        placeOnScreen(*page, m_host.mainWindow.frameGeometry().topLeft() + PageOffset, &m_host.mainWindow);
     }
     WindowList::present(page);
     // Filled now rather than on the window manager's activation, which may
@@ -78,17 +76,17 @@ void Wizard::close(QWidget* page)
 
 bool Wizard::openClassFile()
 {
-    return m_main.fileCommands()->chooseAndOpen();
+    return m_host.openClassFile();
 }
 
 bool Wizard::startFromPreviousYear()
 {
-    return m_main.fileCommands()->startFromPreviousYear();
+    return m_host.startFromPreviousYear();
 }
 
 QWidget* Wizard::page(WizardPageId id) const
 {
-    const WindowList& windows = m_main.windowList();
+    const WindowList& windows = m_host.windows;
     switch (id) {
     case WizardPageId::Start:
         return windows.find<frmWiz0>();
@@ -107,7 +105,7 @@ QWidget* Wizard::page(WizardPageId id) const
 QList<WizardPage*> Wizard::openPages() const
 {
     QList<WizardPage*> pages;
-    for (QWidget* window : m_main.windowList().windows()) {
+    for (QWidget* window : m_host.windows.windows()) {
         if (auto* wizardPage = qobject_cast<WizardPage*>(window))
             pages.append(wizardPage);
     }

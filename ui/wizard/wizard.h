@@ -4,15 +4,27 @@
 
 #include <QObject>
 
+#include <functional>
+
 namespace lunaplan {
 
 class AppState;
+class ClassWatch;
 class Prompts;
+class WindowList;
 class WizardPage;
-class frmMain;
+
+// What the wizard needs of the window it belongs to.
+struct WizardHost {
+    QWidget& mainWindow;   // the pages open at its corner
+    WindowList& windows;   // where the pages are created and found
+    ClassWatch& watch;     // what a page stores is announced here
+    std::function<bool()> openClassFile;
+    std::function<bool()> startFromPreviousYear;
+};
 
 // The setup wizard's chain of pages, owned by the main window. Pages are
-// created through the main window's window list (at most one of each, created
+// created through the host's window list (at most one of each, created
 // when shown, deleted when closed), all at one place on the screen. What a page
 // stores is announced to every window at once, and the open pages follow what
 // other windows change.
@@ -20,7 +32,7 @@ class Wizard final : public QObject, public WizardNavigator {
     Q_OBJECT
 
 public:
-    Wizard(frmMain& mainWindow, AppState& state, Prompts& prompts);
+    Wizard(WizardHost host, AppState& state, Prompts& prompts);
 
     void goTo(QWidget* from, WizardPageId to) override;
     void close(QWidget* page) override;
@@ -38,7 +50,7 @@ private:
     void followClass(QObject* source);
     QList<WizardPage*> openPages() const;
 
-    frmMain& m_main;
+    WizardHost m_host;
     AppState& m_state;
     Prompts& m_prompts;
 };
