@@ -7,7 +7,7 @@
 #include "core/weekview.h"
 #include "storage/classfile.h"
 #include "storage/cp932.h"
-#include "storage/unattendedprompts.h"
+#include "core/unattendedprompts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "reports/recordingprinter.h"
 #include "reports/reportprocedures.h"
 #include "storage/classfile.h"
-#include "storage/unattendedprompts.h"
+#include "core/unattendedprompts.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

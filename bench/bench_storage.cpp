@@ -7,7 +7,7 @@
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
 #include "storage/cp932.h"
-#include "storage/unattendedprompts.h"
+#include "core/unattendedprompts.h"
 #include "tests/support/classyearload.h"
 
 #include <benchmark/benchmark.h>

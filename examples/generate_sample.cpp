@@ -8,7 +8,7 @@
 #include "core/errors.h"
 #include "core/schoolcalendar.h"
 #include "storage/classfile.h"
-#include "storage/unattendedprompts.h"
+#include "core/unattendedprompts.h"
 
 #include <QDate>
 #include <QString>

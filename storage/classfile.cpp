@@ -6,7 +6,7 @@
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
 #include "storage/fileerrors.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 
 #include <QFile>
 

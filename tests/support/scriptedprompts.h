@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/prompts.h"
+#include "core/prompts.h"
 
 #include <QList>
 #include <QQueue>

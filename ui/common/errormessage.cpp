@@ -1,7 +1,7 @@
 #include "ui/common/errormessage.h"
 
 #include "core/errors.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 
 namespace lunaplan {
 

@@ -1,6 +1,6 @@
 #include "ui/common/handlerguard.h"
 
-#include "storage/prompts.h"
+#include "core/prompts.h"
 
 namespace lunaplan {
 

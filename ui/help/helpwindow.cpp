@@ -1,6 +1,6 @@
 #include "ui/help/helpwindow.h"
 
-#include "storage/prompts.h"
+#include "core/prompts.h"
 #include "ui/common/twips.h"
 #include "ui/common/screenplacement.h"
 #include "ui/common/windowlist.h"

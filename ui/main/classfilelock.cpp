@@ -1,6 +1,6 @@
 #include "ui/main/classfilelock.h"
 
-#include "storage/prompts.h"
+#include "core/prompts.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "reports/pdfexport.h"
 #include "reports/reportprocedures.h"
 #include "storage/classfile.h"
-#include "storage/unattendedprompts.h"
+#include "core/unattendedprompts.h"
 
 #include "storage/atomicfile.h"
 

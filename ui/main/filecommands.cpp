@@ -7,7 +7,7 @@
 #include "storage/atomicfile.h"
 #include "storage/classfile.h"
 #include "storage/classfilereader.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/monthview.h"
 #include "ui/common/openclassfile.h"

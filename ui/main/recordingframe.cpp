@@ -10,7 +10,7 @@
 #include "ui/common/subjecticons.h"
 #include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

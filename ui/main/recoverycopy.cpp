@@ -6,7 +6,7 @@
 #include "storage/classfiledata.h"
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/main/filecommands.h"
 

@@ -7,7 +7,7 @@
 #include "core/units.h"
 #include "core/weekview.h"
 #include "storage/atomicfile.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/displaygrid.h"
 #include "ui/common/escapebutton.h"

@@ -3,7 +3,7 @@
 #include "core/appstate.h"
 #include "core/schoolcalendar.h"
 #include "storage/atomicfile.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/displaygrid.h"
 #include "ui/common/figurecolours.h"

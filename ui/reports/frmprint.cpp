@@ -7,7 +7,7 @@
 #include "reports/printerfacility.h"
 #include "reports/reportprocedures.h"
 #include "reports/weeklyplanreport.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 #include "ui/common/escapebutton.h"
 #include "ui/common/windowactivation.h"
 #include "ui/reports/printprompts.h"

@@ -4,7 +4,7 @@
 #include "core/nationalholidays.h"
 #include "core/schoolcalendar.h"
 #include "storage/cp932.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 #include "ui/common/twips.h"
 
 #include <QComboBox>

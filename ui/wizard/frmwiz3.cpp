@@ -3,7 +3,7 @@
 #include "core/appstate.h"
 #include "core/schoolcalendar.h"
 #include "core/weekview.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 #include "ui/common/monthview.h"
 #include "ui/wizard/dlgresultsorry.h"
 

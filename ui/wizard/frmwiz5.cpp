@@ -4,7 +4,7 @@
 #include "core/daymarks.h"
 #include "core/subjects.h"
 #include "core/units.h"
-#include "storage/prompts.h"
+#include "core/prompts.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/placedwordslabel.h"
 #include "ui/common/subjecticons.h"

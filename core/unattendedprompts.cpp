@@ -1,4 +1,4 @@
-#include "storage/unattendedprompts.h"
+#include "core/unattendedprompts.h"
 
 #include <QTextStream>
 
