@@ -5,7 +5,7 @@
 #include "storage/classfile.h"
 #include "ui/common/qtprompts.h"
 #include "ui/main/session.h"
-#include "ui/reports/frmdisptimetable.h"
+#include "ui/totals/frmdisptimetable.h"
 
 #include <QApplication>
 

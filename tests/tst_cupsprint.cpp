@@ -8,9 +8,9 @@
 #include "storage/classfile.h"
 #include "tests/support/scriptedprintprompts.h"
 #include "tests/support/scriptedprompts.h"
-#include "ui/reports/frmprint.h"
-#include "ui/reports/qtprintprompts.h"
-#include "ui/reports/reportprinter.h"
+#include "ui/print/frmprint.h"
+#include "ui/print/qtprintprompts.h"
+#include "ui/print/reportprinter.h"
 
 #include <QApplication>
 #include <QComboBox>

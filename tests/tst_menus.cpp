@@ -10,9 +10,9 @@
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/menucommands.h"
-#include "ui/reports/frmdisptimetable.h"
-#include "ui/reports/frmprint.h"
-#include "ui/reports/reportprinter.h"
+#include "ui/totals/frmdisptimetable.h"
+#include "ui/print/frmprint.h"
+#include "ui/print/reportprinter.h"
 #include "ui/wizard/frmwiz5.h"
 #include "ui/wizard/wizard.h"
 

@@ -6,8 +6,8 @@
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
 #include "ui/common/japanesefonts.h"
-#include "ui/reports/frmprint.h"
-#include "ui/reports/qtprintprompts.h"
+#include "ui/print/frmprint.h"
+#include "ui/print/qtprintprompts.h"
 
 #include <QApplication>
 #include <QFile>

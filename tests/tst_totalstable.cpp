@@ -10,7 +10,7 @@
 #include "ui/common/twips.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/windowlist.h"
-#include "ui/reports/frmdisptimetable.h"
+#include "ui/totals/frmdisptimetable.h"
 
 #include <QFile>
 #include <QPointer>

@@ -4,7 +4,7 @@
 #include "tests/support/scriptedprintprompts.h"
 #include "tests/support/scriptedprompts.h"
 #include "ui/main/frmmain.h"
-#include "ui/reports/reportprinter.h"
+#include "ui/print/reportprinter.h"
 
 #include <QSettings>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/reports/printprompts.h"
+#include "ui/print/printprompts.h"
 
 #include <QQueue>
 #include <QStringList>

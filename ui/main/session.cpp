@@ -9,8 +9,8 @@
 #include "ui/main/frmmain.h"
 #include "ui/main/mainservices.h"
 #include "ui/main/recoverycopy.h"
-#include "ui/reports/qtprintprompts.h"
-#include "ui/reports/reportprinter.h"
+#include "ui/print/qtprintprompts.h"
+#include "ui/print/reportprinter.h"
 
 #include <QApplication>
 #include <QLocale>

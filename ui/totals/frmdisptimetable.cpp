@@ -1,4 +1,4 @@
-#include "ui/reports/frmdisptimetable.h"
+#include "ui/totals/frmdisptimetable.h"
 
 #include "core/appstate.h"
 #include "core/schoolcalendar.h"

@@ -1,4 +1,4 @@
-#include "ui/reports/qtprintprompts.h"
+#include "ui/print/qtprintprompts.h"
 
 #include <QApplication>
 #include <QComboBox>

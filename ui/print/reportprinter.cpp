@@ -1,4 +1,4 @@
-#include "ui/reports/reportprinter.h"
+#include "ui/print/reportprinter.h"
 
 #include <QPrinter>
 

@@ -1,4 +1,4 @@
-#include "ui/reports/frmprint.h"
+#include "ui/print/frmprint.h"
 
 #include "core/appstate.h"
 #include "core/schoolcalendar.h"
@@ -10,7 +10,7 @@
 #include "core/prompts.h"
 #include "ui/common/escapebutton.h"
 #include "ui/common/windowactivation.h"
-#include "ui/reports/printprompts.h"
+#include "ui/print/printprompts.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
