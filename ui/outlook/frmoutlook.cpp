@@ -14,6 +14,7 @@
 #include "ui/common/figurecolours.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/screenplacement.h"
+#include "ui/common/termchoice.h"
 #include "ui/common/windowactivation.h"
 #include "ui/common/windowlist.h"
 
@@ -41,12 +42,6 @@ constexpr int FiguresPerStretch = 6;
 constexpr int CellPadding = 10;     // pixels beside the widest text of a column
 constexpr int UnregisteredRows = 4; // rows of dates the list shows without scrolling
 constexpr int DateEditExtra = 40;   // pixels of the date box's frame and popup arrow
-
-const std::array<QString, 3>& seasonCaptions()
-{
-    static const std::array<QString, 3> captions{u"一学期"_s, u"二学期"_s, u"三学期"_s};
-    return captions;
-}
 
 QString fillFailure()
 {
@@ -77,7 +72,7 @@ frmOutlook::frmOutlook(AppState& state, Prompts& prompts, QWidget* parent)
     , m_state(state)
     , m_prompts(prompts)
     , m_guard(prompts)
-    , m_seasons(new QButtonGroup(this))
+    , m_seasons(new TermChoice(*this))
     , m_timetables(new QButtonGroup(this))
 {
     setObjectName(u"frmOutlook"_s);
@@ -106,14 +101,9 @@ void frmOutlook::buildChoices()
     auto* row = new QHBoxLayout;
     static_cast<QBoxLayout*>(layout())->addLayout(row);
 
-    for (std::size_t i = 0; i < m_optSeason.size(); ++i) {
-        auto* option = new QRadioButton(seasonCaptions()[i], this);
-        option->setObjectName(u"optSeason%1"_s.arg(i));
-        m_seasons->addButton(option, static_cast<int>(i));
-        row->addWidget(option);
-        m_optSeason[i] = option;
-    }
-    connect(m_seasons, &QButtonGroup::idClicked, this, &frmOutlook::optSeason_Click);
+    for (int term = 0; term < TermChoice::Terms; ++term)
+        row->addWidget(m_seasons->button(term));
+    connect(m_seasons, &TermChoice::chosen, this, &frmOutlook::optSeason_Click);
     row->addSpacing(24);
 
     auto* dateLabel = new QLabel(u"基準日(&D)"_s, this);
@@ -271,7 +261,7 @@ void frmOutlook::resetReferenceDate()
     }
     const QDate date = outlookReferenceDate(m_state, m_state.today());
     m_dtpReference->setDate(date);
-    optSeason(seasonForDate(date))->setChecked(true);
+    m_seasons->check(seasonForDate(date));
 }
 
 void frmOutlook::Form_Activate()
@@ -287,7 +277,7 @@ void frmOutlook::followClass()
 
 void frmOutlook::optSeason_Click(int index)
 {
-    optSeason(index)->setChecked(true);
+    m_seasons->check(index);
     fill();
 }
 
@@ -299,7 +289,7 @@ void frmOutlook::optTimetable_Click(int index)
 
 void frmOutlook::dtpReference_Change(QDate date)
 {
-    optSeason(seasonForDate(date))->setChecked(true);
+    m_seasons->check(seasonForDate(date));
     fill();
 }
 
@@ -325,7 +315,7 @@ void frmOutlook::subFillOutlook()
         showFigures(fncOutlook(m_state, m_dtpReference->date(), timetableA()), season);
     } catch (...) {
         if (m_shownSeason >= 0)
-            optSeason(m_shownSeason)->setChecked(true);
+            m_seasons->check(m_shownSeason);
         throw;
     }
 }
@@ -350,10 +340,14 @@ void frmOutlook::cmdSaveCsv_Click()
     });
 }
 
+QRadioButton* frmOutlook::optSeason(int index) const
+{
+    return m_seasons->button(index);
+}
+
 int frmOutlook::selectedSeason() const
 {
-    const int checked = m_seasons->checkedId();
-    return checked >= 0 ? checked : 0;
+    return m_seasons->selected();
 }
 
 bool frmOutlook::timetableA() const
@@ -367,7 +361,7 @@ void frmOutlook::showFigures(const Outlook& outlook, int season)
     const std::array<const OutlookStretch*, 2> stretches{
         &outlook.stretches.at(static_cast<std::size_t>(shownSeason)),
         &outlook.stretches.at(static_cast<std::size_t>(Outlook::YearStretch))};
-    m_grid->item(0, 1)->setText(seasonCaptions().at(static_cast<std::size_t>(shownSeason)));
+    m_grid->item(0, 1)->setText(TermChoice::caption(shownSeason));
     for (std::size_t row = 0; row < outlook.stretches.front().rows.size(); ++row) {
         const int gridRow = HeadingRows + static_cast<int>(row);
         for (std::size_t stretch = 0; stretch < stretches.size(); ++stretch) {
@@ -387,7 +381,7 @@ void frmOutlook::showFigures(const Outlook& outlook, int season)
     }
 
     m_lblRemaining->setText(u"残り授業日数（基準日の翌日から）　%1 %2日　年間 %3日"_s
-                                .arg(seasonCaptions().at(static_cast<std::size_t>(shownSeason)))
+                                .arg(TermChoice::caption(shownSeason))
                                 .arg(stretches[0]->remainingSchoolDays)
                                 .arg(stretches[1]->remainingSchoolDays));
     m_lblNote->setText(outlook.note.isEmpty() ? QString() : u"注：%1"_s.arg(outlook.note));

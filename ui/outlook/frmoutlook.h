@@ -21,6 +21,7 @@ namespace lunaplan {
 class AppState;
 class ClassWatch;
 class Prompts;
+class TermChoice;
 class WindowList;
 
 // The outlook (見通し): where each subject of the year is heading, seen from a
@@ -64,7 +65,7 @@ public:
     // shown takes the reference date of today (outlookReferenceDate).
     void subFillOutlook();
 
-    QRadioButton* optSeason(int index) const { return m_optSeason.at(static_cast<std::size_t>(index)); }
+    QRadioButton* optSeason(int index) const;
     QRadioButton* optTimetable(int index) const { return m_optTimetable.at(static_cast<std::size_t>(index)); }
     QDateEdit* dtpReference() const { return m_dtpReference; }
     QTableWidget* gridOutlook() const { return m_grid; }
@@ -96,8 +97,7 @@ private:
     AppState& m_state;
     Prompts& m_prompts;
     HandlerGuard m_guard;
-    std::array<QRadioButton*, 3> m_optSeason{};
-    QButtonGroup* m_seasons = nullptr;
+    TermChoice* m_seasons = nullptr;
     std::array<QRadioButton*, 2> m_optTimetable{};
     QButtonGroup* m_timetables = nullptr;
     QDateEdit* m_dtpReference = nullptr;

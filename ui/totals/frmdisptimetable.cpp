@@ -10,6 +10,7 @@
 #include "ui/common/escapebutton.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/twips.h"
+#include "ui/common/termchoice.h"
 #include "ui/common/windowactivation.h"
 #include "ui/common/windowlist.h"
 
@@ -42,22 +43,16 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Prompts& prompts, QWidget* p
     , m_state(state)
     , m_prompts(prompts)
     , m_guard(prompts)
-    , m_seasons(new QButtonGroup(this))
+    , m_seasons(new TermChoice(*this))
 {
     setObjectName(u"frmDispTimeTable"_s);
     setWindowTitle(u"時数集計表"_s);
     setFixedSize(twipsSize(7740, 7650));
 
-    const std::array<QString, 3> captions{u"一学期"_s, u"二学期"_s, u"三学期"_s};
-    const std::array<int, 3> lefts{1080, 3240, 5160};
-    for (std::size_t i = 0; i < m_optSeason.size(); ++i) {
-        auto* option = new QRadioButton(captions[i], this);
-        option->setObjectName(u"optSeason%1"_s.arg(i));
-        placeInTwips(option, lefts[i], 480, 1095, 375);
-        m_seasons->addButton(option, static_cast<int>(i));
-        m_optSeason[i] = option;
-    }
-    connect(m_seasons, &QButtonGroup::idClicked, this, &frmDispTimeTable::optSeason_Click);
+    const std::array<int, TermChoice::Terms> lefts{1080, 3240, 5160};
+    for (int term = 0; term < TermChoice::Terms; ++term)
+        placeInTwips(m_seasons->button(term), lefts[static_cast<std::size_t>(term)], 480, 1095, 375);
+    connect(m_seasons, &TermChoice::chosen, this, &frmDispTimeTable::optSeason_Click);
 
     auto* label = new QLabel(u"集計したい学期を、上のボタンから選んでクリックしてください。"_s, this);
     label->setObjectName(u"LabelTimeTable"_s);
@@ -174,15 +169,19 @@ void frmDispTimeTable::cmdSaveCsv_Click()
     });
 }
 
+QRadioButton* frmDispTimeTable::optSeason(int index) const
+{
+    return m_seasons->button(index);
+}
+
 int frmDispTimeTable::selectedSeason() const
 {
-    const int checked = m_seasons->checkedId();
-    return checked >= 0 ? checked : 0;
+    return m_seasons->selected();
 }
 
 void frmDispTimeTable::selectSeason(int index)
 {
-    optSeason(index)->setChecked(true);
+    m_seasons->check(index);
 }
 
 void frmDispTimeTable::showTable(const TotalsTable& table, int season)

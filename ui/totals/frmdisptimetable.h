@@ -7,7 +7,6 @@
 
 #include <array>
 
-class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -18,6 +17,7 @@ namespace lunaplan {
 class AppState;
 class ClassWatch;
 class Prompts;
+class TermChoice;
 class WindowActivation;
 class WindowList;
 
@@ -46,7 +46,7 @@ public:
     // OverflowError otherwise.
     void subFillTimeTable();
 
-    QRadioButton* optSeason(int index) const { return m_optSeason.at(static_cast<std::size_t>(index)); }
+    QRadioButton* optSeason(int index) const;
     QTableWidget* gridTimeTable() const { return m_grid; }
     QPushButton* cmdCloseTimeTable() const { return m_cmdClose; }
     QPushButton* cmdSaveCsv() const { return m_cmdSaveCsv; }
@@ -62,8 +62,7 @@ private:
     AppState& m_state;
     Prompts& m_prompts;
     HandlerGuard m_guard;
-    std::array<QRadioButton*, 3> m_optSeason{};
-    QButtonGroup* m_seasons = nullptr;
+    TermChoice* m_seasons = nullptr;
     QTableWidget* m_grid = nullptr;
     QPushButton* m_cmdClose = nullptr;
     QPushButton* m_cmdSaveCsv = nullptr;
