@@ -39,3 +39,7 @@ LUNAPLAN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libbenchmark-dev
                          fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n
                          librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin
                          dpkg-dev poppler-utils cups)
+
+# The formatter the sources are checked with (scripts/check-format); one
+# version, as another may format the same code differently.
+LUNAPLAN_FORMAT_PACKAGES=(clang-format-14)
