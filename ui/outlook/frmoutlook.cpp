@@ -2,13 +2,12 @@
 
 #include "core/appstate.h"
 #include "core/csvtable.h"
-#include "core/schoolcalendar.h"
 #include "core/totalstable.h"
 #include "core/units.h"
 #include "core/weekview.h"
-#include "storage/atomicfile.h"
 #include "core/prompts.h"
 #include "ui/common/classwatch.h"
+#include "ui/common/csvsave.h"
 #include "ui/common/displaygrid.h"
 #include "ui/common/escapebutton.h"
 #include "ui/common/figurecolours.h"
@@ -21,7 +20,6 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QDateEdit>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -46,14 +44,6 @@ constexpr int DateEditExtra = 40;   // pixels of the date box's frame and popup 
 QString fillFailure()
 {
     return u"見通しを作れませんでした。"_s;
-}
-
-// 「見通し_令和8年度_3年2組.csv」: the class file's proposed name, so the
-// same characters are replaced.
-QString proposedCsvName(const AppState& state)
-{
-    const QString classFile = proposedClassFileName(state.intYear, state.intGrade, state.strClass);
-    return u"見通し_"_s + QFileInfo(classFile).completeBaseName() + u".csv"_s;
 }
 
 QTableWidgetItem* headingItem(const QColor& background)
@@ -328,15 +318,12 @@ void frmOutlook::cmdClose_Click()
 void frmOutlook::cmdSaveCsv_Click()
 {
     m_guard.run(u"CSVファイルを保存できませんでした。"_s, [this] {
-        const QString fileName =
-            m_prompts.saveFileName(u"CSV保存"_s, u"CSVファイル (*.csv)|*.csv"_s, proposedCsvName(m_state));
-        if (fileName.isEmpty())
-            return;
-        CsvTable csv;
-        for (const QStringList& row : outlookCsvRows(m_outlook, std::max(m_shownSeason, 0)))
-            csv.addRow(row);
-        // The outlook comes from the class file, which a CSV must never replace.
-        writeFileAtomically(fileName, csv.toBytes(), {m_state.strFileName});
+        saveFiguresCsv(*this, m_state, m_prompts, [this] {
+            CsvTable csv;
+            for (const QStringList& row : outlookCsvRows(m_outlook, std::max(m_shownSeason, 0)))
+                csv.addRow(row);
+            return csv.toBytes();
+        });
     });
 }
 

@@ -1,10 +1,9 @@
 #include "ui/totals/frmdisptimetable.h"
 
 #include "core/appstate.h"
-#include "core/schoolcalendar.h"
-#include "storage/atomicfile.h"
 #include "core/prompts.h"
 #include "ui/common/classwatch.h"
+#include "ui/common/csvsave.h"
 #include "ui/common/displaygrid.h"
 #include "ui/common/figurecolours.h"
 #include "ui/common/escapebutton.h"
@@ -158,15 +157,8 @@ void frmDispTimeTable::cmdCloseTimeTable_Click()
 
 void frmDispTimeTable::cmdSaveCsv_Click()
 {
-    m_guard.run(u"CSVファイルを保存できませんでした。"_s, [this] {
-        const QString fileName = m_prompts.saveFileName(
-            u"CSV保存"_s, u"CSVファイル (*.csv)|*.csv"_s,
-            proposedFileName(windowTitle(), m_state.intYear, m_state.intGrade, m_state.strClass, u"csv"));
-        if (fileName.isEmpty())
-            return;
-        // The table comes from the class file, which a CSV must never replace.
-        writeFileAtomically(fileName, fncTotalsTableCsv(m_table), {m_state.strFileName});
-    });
+    m_guard.run(u"CSVファイルを保存できませんでした。"_s,
+                [this] { saveFiguresCsv(*this, m_state, m_prompts, [this] { return fncTotalsTableCsv(m_table); }); });
 }
 
 QRadioButton* frmDispTimeTable::optSeason(int index) const
