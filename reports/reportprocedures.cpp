@@ -5,6 +5,8 @@
 #include "reports/printerfacility.h"
 #include "reports/reportrules.h"
 
+#include <QPoint>
+
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -27,6 +29,45 @@ constexpr std::array<QStringView, 8> PeriodLabels{u"０", u"Ⅰ", u"Ⅱ", u"Ⅲ"
 void text(PrinterFacility& printer, int x, int y, QStringView value)
 {
     printer.printText(x, y, value.toString());
+}
+
+// The frame of a landscape report (its left and right edges and its top
+// line) and where the title and the teacher line stand, both ending before
+// textRight.
+struct FramedPage {
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int titlePoints = 0;
+    QPoint titleAt;
+    int teacherPoints = 0;
+    QPoint teacherAt;
+    int textRight = 0;
+};
+
+// The start of the landscape reports: the actual terms prepared, the printer
+// set up, the frame's top line, the title and the teacher line.
+void beginFramedReport(AppState& state, PrinterFacility& printer, const FramedPage& page,
+                       const QString& title)
+{
+    prepareActualTerms(state);
+    beginReport(printer, Orientation::Landscape, mincho());
+    printer.setDrawWidth(4);
+    printer.drawLine(page.left, page.top, page.right, page.top);
+    printTitle(printer, state, mincho(), page.titlePoints, page.titleAt, title, page.textRight);
+    printer.setFontSize(page.teacherPoints);
+    const int teacherX = page.teacherAt.x();
+    printer.printTextWithin(teacherX, page.teacherAt.y(), teacherLine(state),
+                            roomBefore(teacherX, page.textRight));
+}
+
+// The frame's bottom line at bottom and its sides.
+void closeFrame(PrinterFacility& printer, const FramedPage& page, int bottom)
+{
+    printer.setDrawWidth(4);
+    printer.drawLine(page.left, bottom, page.right, bottom);
+    printer.drawLine(page.left, page.top, page.left, bottom);
+    printer.drawLine(page.right, page.top, page.right, bottom);
 }
 
 // The heading row of the day blocks: 日 and the eight period labels of each
@@ -62,21 +103,17 @@ void printDayGrid(PrinterFacility& printer, int blocksLeft, int blockWidth, int 
 // ---- Annual report --------------------------------------------------------
 
 constexpr int YearRight = 16415;
+constexpr FramedPage YearPage{200, YearRight, 350, 14, {500, 520}, 10, {6500, 910}, 9040};
 constexpr int YearRow = 170;
-constexpr TotalsGeometry YearTotals{9040, 295, 20, YearRow, 50};
+constexpr TotalsGeometry YearTotals{9040, 295, 20, YearRow, 50, 5};
 constexpr int YearBlocksLeft = 940;
 constexpr int YearBlockWidth = 1620;
 
-void printYearHeading(const AppState& state, PrinterFacility& printer)
+// The heading below the title: the totals' and then the day blocks'.
+void printYearHeading(PrinterFacility& printer)
 {
-    printer.setDrawWidth(4);
-    printer.drawLine(200, 350, YearRight, 350);
-    printTitle(printer, state, mincho(), 14, {500, 520}, yearTitle(state), 9040);
-    printer.setFontSize(10);
-    printer.printTextWithin(6500, 910, teacherLine(state), roomBefore(6500, 9040));
-
     printer.setFontSize(8);
-    const int bottom = printTotalsHeading(printer, YearTotals, 350);
+    const int bottom = printTotalsHeading(printer, YearTotals, YearPage.top);
 
     printer.setDrawWidth(2);
     printer.drawLine(9040, 350, 9040, 1200);
@@ -121,7 +158,6 @@ void printYearSummary(const AppState& state, PrinterFacility& printer, int seaso
     printer.printText(7320, y + 20, label + u"計画"_s);
     printer.printText(7320, y + 190, label + u"実績"_s);
     printer.printText(7320, y + 360, label + u"増減"_s);
-    printer.setFontSize(5);
     printSummaryFigures(printer, YearTotals, planTotals(state, season), actualTotals(state, season), y);
 }
 
@@ -129,17 +165,20 @@ void printYearSummary(const AppState& state, PrinterFacility& printer, int seaso
 
 void subPrintYear(AppState& state, PrinterFacility& printer)
 {
-    prepareActualTerms(state);
-    beginReport(printer, Orientation::Landscape, mincho());
-    printYearHeading(state, printer);
+    beginFramedReport(state, printer, YearPage, yearTitle(state));
+    printYearHeading(printer);
 
-    const MonthColumnGeometry monthGeometry{520, 20, 500, 720, 8};
-    const DayCellGeometry cellGeometry{YearBlocksLeft, YearBlockWidth, YearRow, 20, 7};
+    const WeekRowGeometry rows{.row = YearRow,
+                               .month = {520, 20, 500, 720, 8},
+                               .cells = DayCellGeometry{YearBlocksLeft, YearBlockWidth, YearRow, 20, 7},
+                               .days = {740, 20, 7},
+                               .totals = &YearTotals,
+                               .lineLeft = 720,
+                               .lineRight = YearRight};
     SchoolDayCounter counter;
     int y = 1540;
     for (int season = 1; season <= 3; ++season) {
         const int top = y;
-        const TermBounds term = termBounds(state, season);
         counter.term = 0;
         printer.setDrawWidth(1);
         printer.setFontSize(8);
@@ -147,18 +186,7 @@ void subPrintYear(AppState& state, PrinterFacility& printer)
         text(printer, 270, top + 1020, u"学");
         text(printer, 270, top + 1700, u"期");
 
-        MonthColumn months(season);
-        for (const QDate& monday : weekRowMondays(term)) {
-            MonthColumn::print(printer, monthGeometry, months.next(monday, y, monthGeometry.textInset));
-            counter.week = 0;
-            printDayCells(printer, state, term, monday, y, cellGeometry, counter);
-            printer.setFontSize(7);
-            printer.printText(740, y + 20, fncItoS(static_cast<qint16>(counter.week), 2));
-            printer.setFontSize(5);
-            printWeekTotals(printer, YearTotals, weekTotals(state, monday), y);
-            y += YearRow;
-            printer.drawLine(720, y, YearRight, y);
-        }
+        y = printWeekRows(printer, state, season, rows, y, counter);
 
         printer.setDrawWidth(2);
         printer.drawLine(500, y, YearRight, y);
@@ -177,11 +205,7 @@ void subPrintYear(AppState& state, PrinterFacility& printer)
 
     printYearSummary(state, printer, 0, y, y, counter.year);
 
-    printer.setDrawWidth(4);
-    y += 510;
-    printer.drawLine(200, y, YearRight, y);
-    printer.drawLine(200, 350, 200, y);
-    printer.drawLine(YearRight, 350, YearRight, y);
+    closeFrame(printer, YearPage, y + 510);
     finishReport(printer);
 }
 
@@ -195,13 +219,8 @@ void subPrintSeasonTimeChart(AppState& state, PrinterFacility& printer, int intS
     constexpr int BlockWidth = 2916;
     constexpr int Row = 306;
 
-    prepareActualTerms(state);
-    beginReport(printer, Orientation::Landscape, mincho());
-    printer.setDrawWidth(4);
-    printer.drawLine(Left, 630, Right, 630);
-    printTitle(printer, state, mincho(), 16, {900, 936}, seasonChartTitle(state, intSeason), Right);
-    printer.setFontSize(14);
-    printer.printTextWithin(11700, 1638, teacherLine(state), roomBefore(11700, Right));
+    constexpr FramedPage page{Left, Right, 630, 16, {900, 936}, 14, {11700, 1638}, Right};
+    beginFramedReport(state, printer, page, seasonChartTitle(state, intSeason));
 
     printer.setFontSize(12);
     printer.setDrawWidth(2);
@@ -221,34 +240,24 @@ void subPrintSeasonTimeChart(AppState& state, PrinterFacility& printer, int intS
     printPeriodHeadings(printer, BlocksLeft, BlockWidth, 2466, 2772, 2484);
     printer.drawLine(Left, 2772, Right, 2772);
 
-    const MonthColumnGeometry monthGeometry{396, 36, Left, 756, 12};
-    const DayCellGeometry cellGeometry{BlocksLeft, BlockWidth, Row, 36, 10};
-    const TermBounds term = termBounds(state, intSeason);
+    const WeekRowGeometry rows{.row = Row,
+                               .month = {396, 36, Left, 756, 12},
+                               .cells = DayCellGeometry{BlocksLeft, BlockWidth, Row, 36, 10},
+                               .days = {792, 36, 10},
+                               .lineLeft = 756,
+                               .lineRight = Right};
     SchoolDayCounter counter;
-    MonthColumn months(intSeason);
     const int top = 2772;
-    int y = top;
     printer.setDrawWidth(1);
     printer.setFontSize(12);
-    for (const QDate& monday : weekRowMondays(term)) {
-        MonthColumn::print(printer, monthGeometry, months.next(monday, y, monthGeometry.textInset));
-        counter.week = 0;
-        printDayCells(printer, state, term, monday, y, cellGeometry, counter);
-        printer.setFontSize(10);
-        printer.printText(792, y + 36, fncItoS(static_cast<qint16>(counter.week), 2));
-        y += Row;
-        printer.drawLine(756, y, Right, y);
-    }
+    const int y = printWeekRows(printer, state, intSeason, rows, top, counter);
 
     printer.setDrawWidth(2);
     printer.drawLine(Left, y, Right, y);
     printer.drawLine(756, top, 756, y);
     printer.drawLine(BlocksLeft, top, BlocksLeft, y);
     printDayGrid(printer, BlocksLeft, BlockWidth, top, y);
-    printer.setDrawWidth(4);
-    printer.drawLine(Left, y, Right, y);
-    printer.drawLine(Left, 630, Left, y);
-    printer.drawLine(Right, 630, Right, y);
+    closeFrame(printer, page, y);
     finishReport(printer);
 }
 
@@ -259,16 +268,11 @@ void subPrintSeasonTotal(AppState& state, PrinterFacility& printer, int intSeaso
     constexpr int Left = 570;
     constexpr int Right = 15406;
     constexpr int Row = 323;
-    constexpr TotalsGeometry Totals{1406, 560, 38, Row, 95};
+    constexpr TotalsGeometry Totals{1406, 560, 38, Row, 95, 9};
 
-    prepareActualTerms(state);
-    beginReport(printer, Orientation::Landscape, mincho());
-    printer.setDrawWidth(4);
-    printer.drawLine(Left, 1045, Right, 1045);
-    printTitle(printer, state, mincho(), 16, {1140, 380}, seasonTotalTitle(state, intSeason), Right);
-    printer.setFontSize(12);
-    printer.printTextWithin(10830, 703, teacherLine(state), roomBefore(10830, Right));
-    const int bottom = printTotalsHeading(printer, Totals, 1045);
+    constexpr FramedPage page{Left, Right, 1045, 16, {1140, 380}, 12, {10830, 703}, Right};
+    beginFramedReport(state, printer, page, seasonTotalTitle(state, intSeason));
+    const int bottom = printTotalsHeading(printer, Totals, page.top);
 
     printer.setDrawWidth(2);
     printer.drawLine(1406, 1045, 1406, bottom);
@@ -280,25 +284,17 @@ void subPrintSeasonTotal(AppState& state, PrinterFacility& printer, int intSeaso
     printer.drawLine(1406, 2660, 1406, bottom);
     printer.drawLine(Left, bottom, Right, bottom);
 
-    const MonthColumnGeometry monthGeometry{608, 0, Left, 988, 12};
-    const TermBounds term = termBounds(state, intSeason);
+    const WeekRowGeometry rows{.row = Row,
+                               .month = {608, 0, Left, 988, 12},
+                               .days = {1026, 38, 10},
+                               .totals = &Totals,
+                               .lineLeft = 988,
+                               .lineRight = Right};
     SchoolDayCounter counter;
-    MonthColumn months(intSeason);
     const int top = bottom;
-    int y = top;
     printer.setDrawWidth(1);
     printer.setFontSize(12);
-    for (const QDate& monday : weekRowMondays(term)) {
-        MonthColumn::print(printer, monthGeometry, months.next(monday, y, monthGeometry.textInset));
-        counter.week = 0;
-        countSchoolDays(state, term, monday, counter);
-        printer.setFontSize(10);
-        printer.printText(1026, y + 38, fncItoS(static_cast<qint16>(counter.week), 2));
-        printer.setFontSize(9);
-        printWeekTotals(printer, Totals, weekTotals(state, monday), y);
-        y += Row;
-        printer.drawLine(988, y, Right, y);
-    }
+    int y = printWeekRows(printer, state, intSeason, rows, top, counter);
 
     printer.setDrawWidth(2);
     printer.drawLine(Left, y, Right, y);
@@ -314,7 +310,6 @@ void subPrintSeasonTotal(AppState& state, PrinterFacility& printer, int intSeaso
     text(printer, 608, y + 38, u"計画");
     text(printer, 608, y + 361, u"実績");
     text(printer, 608, y + 684, u"増減");
-    printer.setFontSize(9);
     printSummaryFigures(printer, Totals, planTotals(state, intSeason), actualTotals(state, intSeason), y);
 
     printer.setDrawWidth(1);
@@ -322,10 +317,7 @@ void subPrintSeasonTotal(AppState& state, PrinterFacility& printer, int intSeaso
     printer.drawLine(Left, y, Right, y);
     y += 38;
     printer.drawLine(Left, y, Right, y);
-    printer.setDrawWidth(4);
-    printer.drawLine(Left, y, Right, y);
-    printer.drawLine(Left, 1045, Left, y);
-    printer.drawLine(Right, 1045, Right, y);
+    closeFrame(printer, page, y);
     printer.setFontSize(12);
     printer.printText(608, y + 361, schoolDaysText(counter.term));
     finishReport(printer);

@@ -494,6 +494,7 @@ TotalsRecord weekTotals(const AppState& state, QDate monday)
 void printWeekTotals(PrinterFacility& printer, const TotalsGeometry& geometry, const TotalsRecord& totals,
                      int rowTop)
 {
+    printer.setFontSize(geometry.figurePoints);
     for (int column = 1; column <= TotalsColumnCount; ++column) {
         const TotalsColumn& shown = totalsColumn(column);
         const int x = geometry.columnLeft(column) + geometry.inset + (shown.units == 2 ? WideFigureShift : 0);
@@ -501,6 +502,30 @@ void printWeekTotals(PrinterFacility& printer, const TotalsGeometry& geometry, c
                                 fncCtoS(totals.value(shown.field), shown.weekRowWidth),
                                 roomBefore(x, geometry.columnRight(column)));
     }
+}
+
+int printWeekRows(PrinterFacility& printer, const AppState& state, int season,
+                  const WeekRowGeometry& geometry, int top, SchoolDayCounter& counter)
+{
+    const TermBounds term = termBounds(state, season);
+    MonthColumn months(season);
+    int y = top;
+    for (const QDate& monday : weekRowMondays(term)) {
+        MonthColumn::print(printer, geometry.month, months.next(monday, y, geometry.month.textInset));
+        counter.week = 0;
+        if (geometry.cells)
+            printDayCells(printer, state, term, monday, y, *geometry.cells, counter);
+        else
+            countSchoolDays(state, term, monday, counter);
+        printer.setFontSize(geometry.days.fontSize);
+        printer.printText(geometry.days.x, y + geometry.days.inset,
+                          fncItoS(static_cast<qint16>(counter.week), 2));
+        if (geometry.totals)
+            printWeekTotals(printer, *geometry.totals, weekTotals(state, monday), y);
+        y += geometry.row;
+        printer.drawLine(geometry.lineLeft, y, geometry.lineRight, y);
+    }
+    return y;
 }
 
 TotalsRecord planTotals(const AppState& state, int season)
@@ -527,6 +552,7 @@ void printSummaryFigures(PrinterFacility& printer, const TotalsGeometry& geometr
                          const TotalsRecord& actual, int blockTop)
 {
     const int planY = blockTop + geometry.figureDrop;
+    printer.setFontSize(geometry.figurePoints);
     for (int column = 1; column <= TotalsColumnCount; ++column) {
         const TotalsColumn& shown = totalsColumn(column);
         const qint16 width = shown.summaryRowWidth;

@@ -155,14 +155,16 @@ inline constexpr int TotalsColumnCount = 23;
 // Where a report puts the 23 totals columns; their order, widths, separators
 // and headings are the same in every report. Columns count from 1; 20 and 23
 // are two narrow columns wide. A column's figures stand inset into it (the
-// wide ones 100 twips further) and figureDrop below their row's top; its
-// heading stands twice the inset into it, in lines one row apart.
+// wide ones 100 twips further) and figureDrop below their row's top, at
+// figurePoints; its heading stands twice the inset into it, in lines one row
+// apart.
 struct TotalsGeometry {
     int left = 0; // of column 1
     int unit = 0; // the width of a narrow column
     int inset = 0;
     int row = 0;
     int figureDrop = 0;
+    int figurePoints = 0;
     int columnLeft(int column) const;
     int columnRight(int column) const;
     int right() const { return columnRight(TotalsColumnCount); }
@@ -198,6 +200,35 @@ TotalsRecord actualTotals(const AppState& state, int season);
 // range.
 void printSummaryFigures(PrinterFacility& printer, const TotalsGeometry& geometry, const TotalsRecord& plan,
                          const TotalsRecord& actual, int blockTop);
+
+// ---- Week rows ------------------------------------------------------------
+
+// Where the week's school days stand in the days column: at x, inset below
+// the row's top.
+struct DaysColumnGeometry {
+    int x = 0;
+    int inset = 0;
+    int fontSize = 0;
+};
+
+// Where a report puts the rows of a term's weeks: the height of a row, the
+// month column, the day cells (without them the school days are only
+// counted), the days column, the week totals if any, and the line that closes
+// each row, from lineLeft to lineRight.
+struct WeekRowGeometry {
+    int row = 0;
+    MonthColumnGeometry month{};
+    std::optional<DayCellGeometry> cells{};
+    DaysColumnGeometry days{};
+    const TotalsGeometry* totals = nullptr;
+    int lineLeft = 0;
+    int lineRight = 0;
+};
+
+// The week rows of a term (1 … 3) from top down, each with its month column,
+// day cells, school days and totals; returns the bottom of the last row.
+int printWeekRows(PrinterFacility& printer, const AppState& state, int season,
+                  const WeekRowGeometry& geometry, int top, SchoolDayCounter& counter);
 
 // ---- Start and end of every report ----------------------------------------
 
