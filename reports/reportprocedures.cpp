@@ -5,6 +5,8 @@
 #include "reports/printerfacility.h"
 #include "reports/reportrules.h"
 
+#include <QPoint>
+
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -23,16 +25,49 @@ const QString& mincho()
 
 constexpr std::array<QStringView, 5> WeekdayNames{u"月", u"火", u"水", u"木", u"金"};
 constexpr std::array<QStringView, 8> PeriodLabels{u"０", u"Ⅰ", u"Ⅱ", u"Ⅲ", u"Ⅳ", u"Ⅴ", u"Ⅵ", u"Ⅶ"};
-constexpr QStringView TotalsCaption = u"集　　　　　　計　　　　　　表";
-constexpr QStringView SubjectsCaption = u"教　　　　科";
-constexpr QStringView ActivitiesCaption = u"特 別 活 動";
-// Headings of columns 1 … 9, two characters each.
-constexpr std::array<QStringView, 9> ShortHeadings{u"国語", u"社会", u"算数", u"理科", u"生活",
-                                                   u"音楽", u"図工", u"家庭", u"体育"};
 
 void text(PrinterFacility& printer, int x, int y, QStringView value)
 {
     printer.printText(x, y, value.toString());
+}
+
+// The frame of a landscape report (its left and right edges and its top
+// line) and where the title and the teacher line stand, both ending before
+// textRight.
+struct FramedPage {
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int titlePoints = 0;
+    QPoint titleAt;
+    int teacherPoints = 0;
+    QPoint teacherAt;
+    int textRight = 0;
+};
+
+// The start of the landscape reports: the actual terms prepared, the printer
+// set up, the frame's top line, the title and the teacher line.
+void beginFramedReport(AppState& state, PrinterFacility& printer, const FramedPage& page,
+                       const QString& title)
+{
+    prepareActualTerms(state);
+    beginReport(printer, Orientation::Landscape, mincho());
+    printer.setDrawWidth(4);
+    printer.drawLine(page.left, page.top, page.right, page.top);
+    printTitle(printer, state, mincho(), page.titlePoints, page.titleAt, title, page.textRight);
+    printer.setFontSize(page.teacherPoints);
+    const int teacherX = page.teacherAt.x();
+    printer.printTextWithin(teacherX, page.teacherAt.y(), teacherLine(state),
+                            roomBefore(teacherX, page.textRight));
+}
+
+// The frame's bottom line at bottom and its sides.
+void closeFrame(PrinterFacility& printer, const FramedPage& page, int bottom)
+{
+    printer.setDrawWidth(4);
+    printer.drawLine(page.left, bottom, page.right, bottom);
+    printer.drawLine(page.left, page.top, page.left, bottom);
+    printer.drawLine(page.right, page.top, page.right, bottom);
 }
 
 // The heading row of the day blocks: 日 and the eight period labels of each
@@ -65,65 +100,20 @@ void printDayGrid(PrinterFacility& printer, int blocksLeft, int blockWidth, int 
     }
 }
 
-// The totals headings of the annual report and the term hours report differ
-// only in their numbers; each report lists its own.
-QList<TotalsHeading> shortHeadings(const TotalsColumns& columns, int inset, std::array<int, 5> ys,
-                                   int separatorTop)
-{
-    QList<TotalsHeading> headings;
-    for (int column = 1; column <= 9; ++column) {
-        headings.append({column, ShortHeadings[static_cast<std::size_t>(column - 1)],
-                         columns.columnLeft(column) + inset, ys, separatorTop, 2});
-    }
-    return headings;
-}
-
 // ---- Annual report --------------------------------------------------------
 
-constexpr TotalsColumns YearColumns{9040, 295};
 constexpr int YearRight = 16415;
+constexpr FramedPage YearPage{200, YearRight, 350, 14, {500, 520}, 10, {6500, 910}, 9040};
 constexpr int YearRow = 170;
+constexpr TotalsGeometry YearTotals{9040, 295, 20, YearRow, 50, 5};
 constexpr int YearBlocksLeft = 940;
 constexpr int YearBlockWidth = 1620;
 
-void printYearHeading(const AppState& state, PrinterFacility& printer)
+// The heading below the title: the totals' and then the day blocks'.
+void printYearHeading(PrinterFacility& printer)
 {
-    printer.setDrawWidth(4);
-    printer.drawLine(200, 350, YearRight, 350);
-    printTitle(printer, state, mincho(), 14, {500, 520}, yearTitle(state), 9040);
-    printer.setFontSize(10);
-    printer.printTextWithin(6500, 910, teacherLine(state), roomBefore(6500, 9040));
-
     printer.setFontSize(8);
-    text(printer, 10515, 360, TotalsCaption);
-    printer.setDrawWidth(2);
-    printer.drawLine(9040, 520, YearRight, 520);
-    text(printer, 9925, 530, SubjectsCaption);
-    text(printer, 13270, 530, ActivitiesCaption);
-
-    constexpr int Bottom = 1540;
-    printTotalsHeadings(
-        printer, YearColumns,
-        {{13, u"総合Ｂ", 12620, {640, 910, 1370}, 520},
-         {14, u"道徳Ｃ", 12915, {640, 910, 1370}, 520},
-         {20, u"総授業時数", 14685, {540, 710, 880, 1050, 1220}, 520, 2, u"ＡＢＣＤ計", 14960},
-         {21, u"打切時数", 15275, {540, 710, 880, 1050}, 520},
-         {22, u"予備時数", 15570, {540, 710, 880, 1050}, 520},
-         {23, u"総時数", 15965, {540, 880, 1220}, 520}},
-        Bottom);
-    printer.setDrawWidth(2);
-    printer.drawLine(9040, 690, 12580, 690);
-    printer.drawLine(13170, 690, 14645, 690);
-    QList<TotalsHeading> headings = shortHeadings(YearColumns, 40, {710, 980}, 690);
-    headings.append({{10, u"言語読解", 11735, {710, 860, 1030, 1200}, 690},
-                     {11, u"言語英語", 12030, {710, 860, 1030, 1200}, 690},
-                     {12, u"教科小計Ａ", 12325, {700, 860, 1030, 1200, 1370}, 520},
-                     {15, u"学級活動", 13210, {710, 880, 1050, 1220}, 690, 1},
-                     {16, u"クラブ", 13505, {710, 880, 1050}, 690, 1},
-                     {17, u"児童会", 13800, {710, 880, 1050}, 690, 1},
-                     {18, u"学校行事", 14095, {710, 880, 1050, 1220}, 690, 1},
-                     {19, u"特活小計Ｄ", 14390, {700, 860, 1030, 1200, 1370}, 520}});
-    printTotalsHeadings(printer, YearColumns, headings, Bottom);
+    const int bottom = printTotalsHeading(printer, YearTotals, YearPage.top);
 
     printer.setDrawWidth(2);
     printer.drawLine(9040, 350, 9040, 1200);
@@ -131,23 +121,23 @@ void printYearHeading(const AppState& state, PrinterFacility& printer)
     printer.setFontSize(8);
     text(printer, 270, 1220, u"学");
     text(printer, 270, 1390, u"期");
-    printer.drawLine(500, 1200, 500, Bottom);
+    printer.drawLine(500, 1200, 500, bottom);
     text(printer, 520, 1220, u"月");
-    printer.drawLine(720, 1200, 720, Bottom);
+    printer.drawLine(720, 1200, 720, bottom);
     text(printer, 740, 1220, u"日");
     text(printer, 740, 1390, u"数");
-    printer.drawLine(940, 1200, 940, Bottom);
+    printer.drawLine(940, 1200, 940, bottom);
     for (int weekday = 0; weekday < 5; ++weekday) {
         const int left = YearBlocksLeft + YearBlockWidth * weekday;
         text(printer, left + 840, 1210, WeekdayNames[static_cast<std::size_t>(weekday)]);
-        printer.drawLine(left + YearBlockWidth, 1200, left + YearBlockWidth, Bottom);
+        printer.drawLine(left + YearBlockWidth, 1200, left + YearBlockWidth, bottom);
     }
     printer.drawLine(940, 1370, 9040, 1370);
 
     printer.setFontSize(7);
     printer.setDrawWidth(1);
-    printPeriodHeadings(printer, YearBlocksLeft, YearBlockWidth, 1370, Bottom, 1380);
-    printer.drawLine(200, Bottom, YearRight, Bottom);
+    printPeriodHeadings(printer, YearBlocksLeft, YearBlockWidth, 1370, bottom, 1380);
+    printer.drawLine(200, bottom, YearRight, bottom);
 }
 
 // The three summary rows of a term (season 1 … 3) or of the year (0) below
@@ -158,7 +148,7 @@ void printYearSummary(const AppState& state, PrinterFacility& printer, int seaso
     printer.setDrawWidth(2);
     printer.drawLine(7120, y, 7120, y + 510);
     printer.drawLine(9040, top, 9040, y + 510);
-    printTotalsSeparators(printer, YearColumns, top, y + 510);
+    printTotalsSeparators(printer, YearTotals, top, y + 510);
     printer.setDrawWidth(2);
     printer.setFontSize(8);
     printer.drawLine(7120, y + 170, YearRight, y + 170);
@@ -168,26 +158,27 @@ void printYearSummary(const AppState& state, PrinterFacility& printer, int seaso
     printer.printText(7320, y + 20, label + u"計画"_s);
     printer.printText(7320, y + 190, label + u"実績"_s);
     printer.printText(7320, y + 360, label + u"増減"_s);
-    printer.setFontSize(5);
-    printSummaryFigures(printer, YearColumns, planTotals(state, season), actualTotals(state, season), y,
-                        {50, 220, 390});
+    printSummaryFigures(printer, YearTotals, planTotals(state, season), actualTotals(state, season), y);
 }
 
 } // namespace
 
 void subPrintYear(AppState& state, PrinterFacility& printer)
 {
-    prepareActualTerms(state);
-    beginReport(printer, Orientation::Landscape, mincho());
-    printYearHeading(state, printer);
+    beginFramedReport(state, printer, YearPage, yearTitle(state));
+    printYearHeading(printer);
 
-    const MonthColumnGeometry monthGeometry{520, 20, 500, 720, 8};
-    const DayCellGeometry cellGeometry{YearBlocksLeft, YearBlockWidth, YearRow, 20, 7};
+    const WeekRowGeometry rows{.row = YearRow,
+                               .month = {520, 20, 500, 720, 8},
+                               .cells = DayCellGeometry{YearBlocksLeft, YearBlockWidth, YearRow, 20, 7},
+                               .days = {740, 20, 7},
+                               .totals = &YearTotals,
+                               .lineLeft = 720,
+                               .lineRight = YearRight};
     SchoolDayCounter counter;
     int y = 1540;
     for (int season = 1; season <= 3; ++season) {
         const int top = y;
-        const TermBounds term = termBounds(state, season);
         counter.term = 0;
         printer.setDrawWidth(1);
         printer.setFontSize(8);
@@ -195,18 +186,7 @@ void subPrintYear(AppState& state, PrinterFacility& printer)
         text(printer, 270, top + 1020, u"学");
         text(printer, 270, top + 1700, u"期");
 
-        MonthColumn months(season);
-        for (const QDate& monday : weekRowMondays(term)) {
-            MonthColumn::print(printer, monthGeometry, months.next(monday, y, monthGeometry.textInset));
-            counter.week = 0;
-            printDayCells(printer, state, term, monday, y, cellGeometry, counter);
-            printer.setFontSize(7);
-            printer.printText(740, y + 20, fncItoS(static_cast<qint16>(counter.week), 2));
-            printer.setFontSize(5);
-            printWeekTotals(printer, YearColumns, weekTotals(state, monday), y + 50, 20, 120);
-            y += YearRow;
-            printer.drawLine(720, y, YearRight, y);
-        }
+        y = printWeekRows(printer, state, season, rows, y, counter);
 
         printer.setDrawWidth(2);
         printer.drawLine(500, y, YearRight, y);
@@ -225,11 +205,7 @@ void subPrintYear(AppState& state, PrinterFacility& printer)
 
     printYearSummary(state, printer, 0, y, y, counter.year);
 
-    printer.setDrawWidth(4);
-    y += 510;
-    printer.drawLine(200, y, YearRight, y);
-    printer.drawLine(200, 350, 200, y);
-    printer.drawLine(YearRight, 350, YearRight, y);
+    closeFrame(printer, YearPage, y + 510);
     finishReport(printer);
 }
 
@@ -243,13 +219,8 @@ void subPrintSeasonTimeChart(AppState& state, PrinterFacility& printer, int intS
     constexpr int BlockWidth = 2916;
     constexpr int Row = 306;
 
-    prepareActualTerms(state);
-    beginReport(printer, Orientation::Landscape, mincho());
-    printer.setDrawWidth(4);
-    printer.drawLine(Left, 630, Right, 630);
-    printTitle(printer, state, mincho(), 16, {900, 936}, seasonChartTitle(state, intSeason), Right);
-    printer.setFontSize(14);
-    printer.printTextWithin(11700, 1638, teacherLine(state), roomBefore(11700, Right));
+    constexpr FramedPage page{Left, Right, 630, 16, {900, 936}, 14, {11700, 1638}, Right};
+    beginFramedReport(state, printer, page, seasonChartTitle(state, intSeason));
 
     printer.setFontSize(12);
     printer.setDrawWidth(2);
@@ -269,34 +240,24 @@ void subPrintSeasonTimeChart(AppState& state, PrinterFacility& printer, int intS
     printPeriodHeadings(printer, BlocksLeft, BlockWidth, 2466, 2772, 2484);
     printer.drawLine(Left, 2772, Right, 2772);
 
-    const MonthColumnGeometry monthGeometry{396, 36, Left, 756, 12};
-    const DayCellGeometry cellGeometry{BlocksLeft, BlockWidth, Row, 36, 10};
-    const TermBounds term = termBounds(state, intSeason);
+    const WeekRowGeometry rows{.row = Row,
+                               .month = {396, 36, Left, 756, 12},
+                               .cells = DayCellGeometry{BlocksLeft, BlockWidth, Row, 36, 10},
+                               .days = {792, 36, 10},
+                               .lineLeft = 756,
+                               .lineRight = Right};
     SchoolDayCounter counter;
-    MonthColumn months(intSeason);
     const int top = 2772;
-    int y = top;
     printer.setDrawWidth(1);
     printer.setFontSize(12);
-    for (const QDate& monday : weekRowMondays(term)) {
-        MonthColumn::print(printer, monthGeometry, months.next(monday, y, monthGeometry.textInset));
-        counter.week = 0;
-        printDayCells(printer, state, term, monday, y, cellGeometry, counter);
-        printer.setFontSize(10);
-        printer.printText(792, y + 36, fncItoS(static_cast<qint16>(counter.week), 2));
-        y += Row;
-        printer.drawLine(756, y, Right, y);
-    }
+    const int y = printWeekRows(printer, state, intSeason, rows, top, counter);
 
     printer.setDrawWidth(2);
     printer.drawLine(Left, y, Right, y);
     printer.drawLine(756, top, 756, y);
     printer.drawLine(BlocksLeft, top, BlocksLeft, y);
     printDayGrid(printer, BlocksLeft, BlockWidth, top, y);
-    printer.setDrawWidth(4);
-    printer.drawLine(Left, y, Right, y);
-    printer.drawLine(Left, 630, Left, y);
-    printer.drawLine(Right, 630, Right, y);
+    closeFrame(printer, page, y);
     finishReport(printer);
 }
 
@@ -307,82 +268,40 @@ void subPrintSeasonTotal(AppState& state, PrinterFacility& printer, int intSeaso
     constexpr int Left = 570;
     constexpr int Right = 15406;
     constexpr int Row = 323;
-    constexpr TotalsColumns Columns{1406, 560};
+    constexpr TotalsGeometry Totals{1406, 560, 38, Row, 95, 9};
 
-    prepareActualTerms(state);
-    beginReport(printer, Orientation::Landscape, mincho());
-    printer.setDrawWidth(4);
-    printer.drawLine(Left, 1045, Right, 1045);
-    printTitle(printer, state, mincho(), 16, {1140, 380}, seasonTotalTitle(state, intSeason), Right);
-    printer.setFontSize(12);
-    printer.printTextWithin(10830, 703, teacherLine(state), roomBefore(10830, Right));
-
-    text(printer, 4206, 1064, TotalsCaption);
-    printer.setDrawWidth(2);
-    printer.drawLine(1406, 1368, Right, 1368);
-    text(printer, 3086, 1387, SubjectsCaption);
-    text(printer, 9346, 1387, ActivitiesCaption);
-
-    constexpr int Bottom = 3306;
-    printTotalsHeadings(
-        printer, Columns,
-        {{13, u"総合Ｂ", 8202, {1506, 1929, 2983}, 1368},
-         {14, u"道徳Ｃ", 8762, {1506, 1929, 2983}, 1368},
-         {20, u"総授業時数", 12122, {1406, 1729, 2052, 2375, 2698}, 1368, 2, u"ＡＢＣＤ計", 12644},
-         {21, u"打切時数", 13242, {1406, 1729, 2052, 2375}, 1368},
-         {22, u"予備時数", 13802, {1406, 1729, 2052, 2375}, 1368},
-         {23, u"総時数", 14462, {1406, 2052, 2698}, 1368}},
-        Bottom);
-    printer.setDrawWidth(2);
-    printer.drawLine(1406, 1691, 8126, 1691);
-    printer.drawLine(9246, 1691, 12046, 1691);
-    QList<TotalsHeading> headings = shortHeadings(Columns, 76, {1729, 2152}, 1691);
-    headings.append({{10, u"言語読解", 6522, {1729, 2014, 2337, 2660}, 1691},
-                     {11, u"言語英語", 7082, {1729, 2014, 2337, 2660}, 1691},
-                     {12, u"教科小計Ａ", 7642, {1710, 2014, 2337, 2660, 2983}, 1368},
-                     {15, u"学級活動", 9322, {1729, 2052, 2375, 2698}, 1691, 1},
-                     {16, u"クラブ", 9882, {1729, 2052, 2375}, 1691, 1},
-                     {17, u"児童会", 10442, {1729, 2052, 2375}, 1691, 1},
-                     {18, u"学校行事", 11002, {1729, 2052, 2375, 2698}, 1691, 1},
-                     {19, u"特活小計Ｄ", 11562, {1710, 2014, 2337, 2660, 2983}, 1368}});
-    printTotalsHeadings(printer, Columns, headings, Bottom);
+    constexpr FramedPage page{Left, Right, 1045, 16, {1140, 380}, 12, {10830, 703}, Right};
+    beginFramedReport(state, printer, page, seasonTotalTitle(state, intSeason));
+    const int bottom = printTotalsHeading(printer, Totals, page.top);
 
     printer.setDrawWidth(2);
-    printer.drawLine(1406, 1045, 1406, Bottom);
+    printer.drawLine(1406, 1045, 1406, bottom);
     printer.drawLine(Left, 2660, 1406, 2660);
     text(printer, 608, 2698, u"月");
-    printer.drawLine(988, 2660, 988, Bottom);
+    printer.drawLine(988, 2660, 988, bottom);
     text(printer, 1026, 2698, u"日");
     text(printer, 1026, 3021, u"数");
-    printer.drawLine(1406, 2660, 1406, Bottom);
-    printer.drawLine(Left, Bottom, Right, Bottom);
+    printer.drawLine(1406, 2660, 1406, bottom);
+    printer.drawLine(Left, bottom, Right, bottom);
 
-    const MonthColumnGeometry monthGeometry{608, 0, Left, 988, 12};
-    const TermBounds term = termBounds(state, intSeason);
+    const WeekRowGeometry rows{.row = Row,
+                               .month = {608, 0, Left, 988, 12},
+                               .days = {1026, 38, 10},
+                               .totals = &Totals,
+                               .lineLeft = 988,
+                               .lineRight = Right};
     SchoolDayCounter counter;
-    MonthColumn months(intSeason);
-    const int top = Bottom;
-    int y = top;
+    const int top = bottom;
     printer.setDrawWidth(1);
     printer.setFontSize(12);
-    for (const QDate& monday : weekRowMondays(term)) {
-        MonthColumn::print(printer, monthGeometry, months.next(monday, y, monthGeometry.textInset));
-        counter.week = 0;
-        countSchoolDays(state, term, monday, counter);
-        printer.setFontSize(10);
-        printer.printText(1026, y + 38, fncItoS(static_cast<qint16>(counter.week), 2));
-        printer.setFontSize(9);
-        printWeekTotals(printer, Columns, weekTotals(state, monday), y + 95, 38, 138);
-        y += Row;
-        printer.drawLine(988, y, Right, y);
-    }
+    int y = printWeekRows(printer, state, intSeason, rows, top, counter);
 
     printer.setDrawWidth(2);
     printer.drawLine(Left, y, Right, y);
     printer.drawLine(988, top, 988, y);
     printer.drawLine(1406, top, 1406, y);
     printer.drawLine(1406, top, 1406, y + 969);
-    printTotalsSeparators(printer, Columns, top, y + 969);
+    printTotalsSeparators(printer, Totals, top, y + 969);
 
     printer.setDrawWidth(2);
     printer.setFontSize(12);
@@ -391,19 +310,14 @@ void subPrintSeasonTotal(AppState& state, PrinterFacility& printer, int intSeaso
     text(printer, 608, y + 38, u"計画");
     text(printer, 608, y + 361, u"実績");
     text(printer, 608, y + 684, u"増減");
-    printer.setFontSize(9);
-    printSummaryFigures(printer, Columns, planTotals(state, intSeason), actualTotals(state, intSeason), y,
-                        {95, 418, 741});
+    printSummaryFigures(printer, Totals, planTotals(state, intSeason), actualTotals(state, intSeason), y);
 
     printer.setDrawWidth(1);
     y += 969;
     printer.drawLine(Left, y, Right, y);
     y += 38;
     printer.drawLine(Left, y, Right, y);
-    printer.setDrawWidth(4);
-    printer.drawLine(Left, y, Right, y);
-    printer.drawLine(Left, 1045, Left, y);
-    printer.drawLine(Right, 1045, Right, y);
+    closeFrame(printer, page, y);
     printer.setFontSize(12);
     printer.printText(608, y + 361, schoolDaysText(counter.term));
     finishReport(printer);

@@ -9,6 +9,7 @@
 #include "reports/reportfonts.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -276,99 +277,194 @@ void countSchoolDays(const AppState& state, const TermBounds& term, QDate monday
     }
 }
 
-const std::array<TotalField, TotalsColumnCount>& totalsColumnFields()
+namespace {
+
+// Where a character of a column heading stands below the top of the
+// heading: rows rows down, then halfInsets halves of the report's inset, then
+// drop twips, which stay the same in every report.
+struct HeadingLine {
+    int rows = 0;
+    int halfInsets = 0;
+    int drop = 0;
+};
+using HeadingLines = std::array<HeadingLine, 5>;
+
+// The lines of the headings, by their shape: one character a row from the
+// top; every other row; three spread over the whole heading; two below the
+// group's rule; below the rule, then on the tops of the rows; the same from
+// half an inset down to the last row (the subtotals); one a row below the rule.
+constexpr HeadingLines FromTop{{{0, 2, 0}, {1, 2, 0}, {2, 2, 0}, {3, 2, 0}, {4, 2, 0}}};
+constexpr HeadingLines EveryOtherRow{{{0, 2, 0}, {2, 2, 0}, {4, 2, 0}}};
+constexpr HeadingLines Spread{{{0, 2, 100}, {1, 2, 200}, {5, 0, 0}}};
+constexpr HeadingLines Pair{{{1, 2, 0}, {2, 2, 100}}};
+constexpr HeadingLines OnRowTops{{{1, 2, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}}};
+constexpr HeadingLines Subtotal{{{1, 1, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 0}}};
+constexpr HeadingLines UnderRule{{{1, 2, 0}, {2, 2, 0}, {3, 2, 0}, {4, 2, 0}}};
+
+// A column's heading: its characters one per line and, for 総授業時数, the
+// characters of the column's second half beside them.
+struct ColumnHeading {
+    QStringView characters;
+    QStringView beside;
+    HeadingLines lines;
+    int shift = 0;          // further right than twice the inset, in twips
+    int separatorWidth = 2; // of the line on its right; 0: the frame
+};
+
+// One totals column: the field it shows, its width in narrow columns, the
+// padding of its figures in week rows and in the summary rows, the line on its
+// right below the heading (0: the frame), and its heading.
+struct TotalsColumn {
+    TotalField field;
+    int units;
+    qint16 weekRowWidth;
+    qint16 summaryRowWidth;
+    int separatorWidth;
+    ColumnHeading heading;
+};
+
+// The 23 columns in order: field, narrow widths, padding in week rows and in
+// summary rows, separator; heading characters, beside, lines, shift, separator.
+// clang-format off
+constexpr std::array<TotalsColumn, TotalsColumnCount> Columns{{
+    {TotalField::kokugo,          1, 4, 5, 1, {u"国語",       {},           Pair}},
+    {TotalField::syakai,          1, 4, 5, 1, {u"社会",       {},           Pair}},
+    {TotalField::sannsuu,         1, 4, 5, 1, {u"算数",       {},           Pair}},
+    {TotalField::rika,            1, 4, 5, 1, {u"理科",       {},           Pair}},
+    {TotalField::seikatsu,        1, 4, 5, 1, {u"生活",       {},           Pair}},
+    {TotalField::onngaku,         1, 4, 5, 1, {u"音楽",       {},           Pair}},
+    {TotalField::zukou,           1, 4, 5, 1, {u"図工",       {},           Pair}},
+    {TotalField::katei,           1, 4, 5, 1, {u"家庭",       {},           Pair}},
+    {TotalField::taiiku,          1, 4, 5, 1, {u"体育",       {},           Pair}},
+    {TotalField::dokkai,          1, 4, 5, 1, {u"言語読解",   {},           OnRowTops}},
+    {TotalField::eigo,            1, 4, 5, 2, {u"言語英語",   {},           OnRowTops}},
+    {TotalField::KyoukaSyoukei,   1, 5, 5, 2, {u"教科小計Ａ", {},           Subtotal}},
+    {TotalField::sougou,          1, 4, 5, 2, {u"総合Ｂ",     {},           Spread}},
+    {TotalField::doutoku,         1, 4, 5, 2, {u"道徳Ｃ",     {},           Spread}},
+    {TotalField::gakkyuukatsudou, 1, 4, 5, 1, {u"学級活動",   {},           UnderRule, 0, 1}},
+    {TotalField::kurabu,          1, 4, 5, 1, {u"クラブ",     {},           UnderRule, 0, 1}},
+    {TotalField::jidoukai,        1, 4, 5, 1, {u"児童会",     {},           UnderRule, 0, 1}},
+    {TotalField::gakkougyouji,    1, 4, 5, 2, {u"学校行事",   {},           UnderRule, 0, 1}},
+    {TotalField::TokkatsuSyoukei, 1, 4, 5, 2, {u"特活小計Ｄ", {},           Subtotal}},
+    {TotalField::SouJyugyouJisuu, 2, 6, 6, 2, {u"総授業時数", u"ＡＢＣＤ計", FromTop}},
+    {TotalField::uchikiri,        1, 4, 5, 1, {u"打切時数",   {},           FromTop}},
+    {TotalField::yobi,            1, 4, 5, 2, {u"予備時数",   {},           FromTop}},
+    {TotalField::SouJisuu,        2, 6, 6, 0, {u"総時数",     {},           EveryOtherRow, 100, 0}},
+}};
+// clang-format on
+
+// The group headings over columns first … last, at a column's left edge plus
+// shift; the columns under them start their headings a row lower, below the
+// group's rule.
+struct ColumnGroup {
+    QStringView caption;
+    int first;
+    int last;
+    int captionColumn;
+    int captionShift;
+};
+constexpr std::array<ColumnGroup, 2> Groups{
+    {{u"教　　　　科", 1, 12, 4, 0}, {u"特 別 活 動", 15, 19, 15, 100}}};
+constexpr QStringView TotalsCaption = u"集　　　　　　計　　　　　　表";
+constexpr int TotalsCaptionColumn = 6;
+// A wide column's week figures stand this much further right.
+constexpr int WideFigureShift = 100;
+
+// The narrow widths left of each column.
+constexpr std::array<int, TotalsColumnCount> UnitsBefore = [] {
+    std::array<int, TotalsColumnCount> before{};
+    for (std::size_t i = 1; i < before.size(); ++i)
+        before[i] = before[i - 1] + Columns[i - 1].units;
+    return before;
+}();
+
+const TotalsColumn& totalsColumn(int column)
 {
-    static constexpr std::array<TotalField, TotalsColumnCount> fields{TotalField::kokugo,
-                                                                      TotalField::syakai,
-                                                                      TotalField::sannsuu,
-                                                                      TotalField::rika,
-                                                                      TotalField::seikatsu,
-                                                                      TotalField::onngaku,
-                                                                      TotalField::zukou,
-                                                                      TotalField::katei,
-                                                                      TotalField::taiiku,
-                                                                      TotalField::dokkai,
-                                                                      TotalField::eigo,
-                                                                      TotalField::KyoukaSyoukei,
-                                                                      TotalField::sougou,
-                                                                      TotalField::doutoku,
-                                                                      TotalField::gakkyuukatsudou,
-                                                                      TotalField::kurabu,
-                                                                      TotalField::jidoukai,
-                                                                      TotalField::gakkougyouji,
-                                                                      TotalField::TokkatsuSyoukei,
-                                                                      TotalField::SouJyugyouJisuu,
-                                                                      TotalField::uchikiri,
-                                                                      TotalField::yobi,
-                                                                      TotalField::SouJisuu};
-    return fields;
+    return Columns[static_cast<std::size_t>(column - 1)];
 }
 
-int TotalsColumns::columnLeft(int column) const
+const ColumnGroup* groupOf(int column)
 {
-    // Columns 1 … 19 are one unit wide, 20 two, 21 and 22 one, 23 two.
-    int units = column - 1;
-    if (column > 20)
-        ++units;
-    return left + unit * units;
-}
-
-int TotalsColumns::columnRight(int column) const
-{
-    return columnLeft(column) + unit * (isWide(column) ? 2 : 1);
-}
-
-qint16 TotalsColumns::weekRowWidth(int column)
-{
-    return isWide(column) ? 6 : column == 12 ? 5 : 4;
-}
-
-qint16 TotalsColumns::summaryRowWidth(int column)
-{
-    return isWide(column) ? 6 : 5;
-}
-
-int TotalsColumns::separatorWidth(int column)
-{
-    switch (column) {
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 18:
-    case 19:
-    case 20:
-    case 22:
-        return 2;
-    default:
-        return 1;
+    for (const ColumnGroup& group : Groups) {
+        if (column >= group.first && column <= group.last)
+            return &group;
     }
+    return nullptr;
 }
 
-void printTotalsSeparators(PrinterFacility& printer, const TotalsColumns& columns, int top, int bottom)
+// The headings of the columns under a group (or under none), each character
+// at its line and the separator on its right down to bottom: from the group's
+// rule between two columns of a group, else from the heading's top.
+void printColumnHeadings(PrinterFacility& printer, const TotalsGeometry& geometry, int top, int bottom,
+                         bool underGroup)
 {
-    for (int column = 1; column < TotalsColumnCount; ++column) {
-        printer.setDrawWidth(TotalsColumns::separatorWidth(column));
-        const int x = columns.columnRight(column);
-        printer.drawLine(x, top, x, bottom);
-    }
-}
-
-void printTotalsHeadings(PrinterFacility& printer, const TotalsColumns& columns,
-                         const QList<TotalsHeading>& headings, int separatorBottom)
-{
-    for (const TotalsHeading& heading : headings) {
+    for (int column = 1; column <= TotalsColumnCount; ++column) {
+        const ColumnGroup* group = groupOf(column);
+        if ((group != nullptr) != underGroup)
+            continue;
+        const ColumnHeading& heading = totalsColumn(column).heading;
+        const int left = geometry.columnLeft(column);
+        const int x = left + 2 * geometry.inset + heading.shift;
+        const int besideX = left + geometry.unit + geometry.inset;
         for (qsizetype i = 0; i < heading.characters.size(); ++i) {
-            const int y = heading.ys[static_cast<std::size_t>(i)];
-            printer.printText(heading.x, y, heading.characters.mid(i, 1).toString());
-            if (i < heading.besideCharacters.size())
-                printer.printText(heading.besideX, y, heading.besideCharacters.mid(i, 1).toString());
+            const HeadingLine& line = heading.lines[static_cast<std::size_t>(i)];
+            const int y = top + line.rows * geometry.row + line.halfInsets * geometry.inset / 2 + line.drop;
+            printer.printText(x, y, heading.characters.mid(i, 1).toString());
+            if (i < heading.beside.size())
+                printer.printText(besideX, y, heading.beside.mid(i, 1).toString());
         }
-        if (heading.column < TotalsColumnCount) {
-            printer.setDrawWidth(heading.separatorWidth);
-            const int x = columns.columnRight(heading.column);
-            printer.drawLine(x, heading.separatorTop, x, separatorBottom);
-        }
+        if (heading.separatorWidth == 0)
+            continue;
+        const bool fromRule = group && column < group->last;
+        printer.setDrawWidth(heading.separatorWidth);
+        const int right = geometry.columnRight(column);
+        printer.drawLine(right, fromRule ? top + geometry.row : top, right, bottom);
+    }
+}
+
+} // namespace
+
+int TotalsGeometry::columnLeft(int column) const
+{
+    return left + unit * UnitsBefore[static_cast<std::size_t>(column - 1)];
+}
+
+int TotalsGeometry::columnRight(int column) const
+{
+    return columnLeft(column) + unit * totalsColumn(column).units;
+}
+
+int printTotalsHeading(PrinterFacility& printer, const TotalsGeometry& geometry, int frameTop)
+{
+    const int top = frameTop + geometry.row;
+    const int captionDrop = geometry.inset / 2;
+    const int bottom = top + 6 * geometry.row;
+    printer.printText(geometry.columnLeft(TotalsCaptionColumn), frameTop + captionDrop,
+                      TotalsCaption.toString());
+    printer.setDrawWidth(2);
+    printer.drawLine(geometry.left, top, geometry.right(), top);
+    for (const ColumnGroup& group : Groups) {
+        printer.printText(geometry.columnLeft(group.captionColumn) + group.captionShift, top + captionDrop,
+                          group.caption.toString());
+    }
+    printColumnHeadings(printer, geometry, top, bottom, false);
+    printer.setDrawWidth(2);
+    const int rule = top + geometry.row;
+    for (const ColumnGroup& group : Groups)
+        printer.drawLine(geometry.columnLeft(group.first), rule, geometry.columnRight(group.last), rule);
+    printColumnHeadings(printer, geometry, top, bottom, true);
+    return bottom;
+}
+
+void printTotalsSeparators(PrinterFacility& printer, const TotalsGeometry& geometry, int top, int bottom)
+{
+    for (int column = 1; column <= TotalsColumnCount; ++column) {
+        const int width = totalsColumn(column).separatorWidth;
+        if (width == 0)
+            continue;
+        printer.setDrawWidth(width);
+        const int x = geometry.columnRight(column);
+        printer.drawLine(x, top, x, bottom);
     }
 }
 
@@ -395,16 +491,41 @@ TotalsRecord weekTotals(const AppState& state, QDate monday)
     return week;
 }
 
-void printWeekTotals(PrinterFacility& printer, const TotalsColumns& columns, const TotalsRecord& totals,
-                     int y, int inset, int wideInset)
+void printWeekTotals(PrinterFacility& printer, const TotalsGeometry& geometry, const TotalsRecord& totals,
+                     int rowTop)
 {
-    const auto& fields = totalsColumnFields();
+    printer.setFontSize(geometry.figurePoints);
     for (int column = 1; column <= TotalsColumnCount; ++column) {
-        const qint16 value = totals.value(fields[static_cast<std::size_t>(column - 1)]);
-        const int x = columns.columnLeft(column) + (TotalsColumns::isWide(column) ? wideInset : inset);
-        printer.printTextWithin(x, y, fncCtoS(value, TotalsColumns::weekRowWidth(column)),
-                                roomBefore(x, columns.columnRight(column)));
+        const TotalsColumn& shown = totalsColumn(column);
+        const int x = geometry.columnLeft(column) + geometry.inset + (shown.units == 2 ? WideFigureShift : 0);
+        printer.printTextWithin(x, rowTop + geometry.figureDrop,
+                                fncCtoS(totals.value(shown.field), shown.weekRowWidth),
+                                roomBefore(x, geometry.columnRight(column)));
     }
+}
+
+int printWeekRows(PrinterFacility& printer, const AppState& state, int season,
+                  const WeekRowGeometry& geometry, int top, SchoolDayCounter& counter)
+{
+    const TermBounds term = termBounds(state, season);
+    MonthColumn months(season);
+    int y = top;
+    for (const QDate& monday : weekRowMondays(term)) {
+        MonthColumn::print(printer, geometry.month, months.next(monday, y, geometry.month.textInset));
+        counter.week = 0;
+        if (geometry.cells)
+            printDayCells(printer, state, term, monday, y, *geometry.cells, counter);
+        else
+            countSchoolDays(state, term, monday, counter);
+        printer.setFontSize(geometry.days.fontSize);
+        printer.printText(geometry.days.x, y + geometry.days.inset,
+                          fncItoS(static_cast<qint16>(counter.week), 2));
+        if (geometry.totals)
+            printWeekTotals(printer, *geometry.totals, weekTotals(state, monday), y);
+        y += geometry.row;
+        printer.drawLine(geometry.lineLeft, y, geometry.lineRight, y);
+    }
+    return y;
 }
 
 TotalsRecord planTotals(const AppState& state, int season)
@@ -427,21 +548,22 @@ TotalsRecord actualTotals(const AppState& state, int season)
     return term ? TotalsRecord(*term) : zeroTotals();
 }
 
-void printSummaryFigures(PrinterFacility& printer, const TotalsColumns& columns, const TotalsRecord& plan,
-                         const TotalsRecord& actual, int blockTop, const std::array<int, 3>& rowOffsets)
+void printSummaryFigures(PrinterFacility& printer, const TotalsGeometry& geometry, const TotalsRecord& plan,
+                         const TotalsRecord& actual, int blockTop)
 {
-    const auto& fields = totalsColumnFields();
+    const int planY = blockTop + geometry.figureDrop;
+    printer.setFontSize(geometry.figurePoints);
     for (int column = 1; column <= TotalsColumnCount; ++column) {
-        const TotalField field = fields[static_cast<std::size_t>(column - 1)];
-        const qint16 width = TotalsColumns::summaryRowWidth(column);
-        const int x = columns.columnLeft(column) + (TotalsColumns::isWide(column) ? 100 : 10);
-        const int room = roomBefore(x, columns.columnRight(column));
-        const qint16 difference = checkedUnits(qint64{actual.value(field)} - plan.value(field));
-        printer.printTextWithin(x, blockTop + rowOffsets[0], fncCtoS(plan.value(field), width), room);
-        printer.printTextWithin(x, blockTop + rowOffsets[1], fncCtoS(actual.value(field), width), room);
+        const TotalsColumn& shown = totalsColumn(column);
+        const qint16 width = shown.summaryRowWidth;
+        const int x = geometry.columnLeft(column) + (shown.units == 2 ? 100 : 10);
+        const int room = roomBefore(x, geometry.columnRight(column));
+        const qint16 difference = checkedUnits(qint64{actual.value(shown.field)} - plan.value(shown.field));
+        printer.printTextWithin(x, planY, fncCtoS(plan.value(shown.field), width), room);
+        printer.printTextWithin(x, planY + geometry.row, fncCtoS(actual.value(shown.field), width), room);
         if (difference != 0)
             printer.setForeColor(difference < 0 ? QColor(Qt::red) : QColor(Qt::blue));
-        printer.printTextWithin(x, blockTop + rowOffsets[2], fncCtoS(difference, width), room);
+        printer.printTextWithin(x, planY + 2 * geometry.row, fncCtoS(difference, width), room);
         printer.setForeColor(Qt::black);
     }
 }

@@ -8,7 +8,6 @@
 #include <QPoint>
 #include <QString>
 
-#include <array>
 #include <optional>
 
 namespace lunaplan {
@@ -153,69 +152,83 @@ void countSchoolDays(const AppState& state, const TermBounds& term, QDate monday
 
 inline constexpr int TotalsColumnCount = 23;
 
-// The field each of the 23 totals columns shows, in column order.
-const std::array<TotalField, TotalsColumnCount>& totalsColumnFields();
-
-// The totals columns of a report: nineteen of one width, then 総授業時数 at
-// twice it, 打切時数, 予備時数 and 総時数 at twice it. Columns count from 1.
-struct TotalsColumns {
-    int left = 0;
-    int unit = 0;
+// Where a report puts the 23 totals columns; their order, widths, separators
+// and headings are the same in every report. Columns count from 1; 20 and 23
+// are two narrow columns wide. A column's figures stand inset into it (the
+// wide ones 100 twips further) and figureDrop below their row's top, at
+// figurePoints; its heading stands twice the inset into it, in lines one row
+// apart.
+struct TotalsGeometry {
+    int left = 0; // of column 1
+    int unit = 0; // the width of a narrow column
+    int inset = 0;
+    int row = 0;
+    int figureDrop = 0;
+    int figurePoints = 0;
     int columnLeft(int column) const;
     int columnRight(int column) const;
-    // Columns 20 and 23 are the wide ones.
-    static bool isWide(int column) { return column == 20 || column == 23; }
-    // Padding widths of the figures in week rows and in summary rows.
-    static qint16 weekRowWidth(int column);
-    static qint16 summaryRowWidth(int column);
-    // Separator on the right of a column: 2 pixels after 11, 12, 13, 14, 18,
-    // 19, 20 and 22, 1 pixel otherwise.
-    static int separatorWidth(int column);
+    int right() const { return columnRight(TotalsColumnCount); }
 };
+
+// The heading of the totals below frameTop: "集…表", the line one row down
+// that closes it, the group headings 教科 and 特別活動 with their rules, and
+// every column's heading with the separator on its right. In the report's
+// current font size; returns the heading's bottom, seven rows below frameTop.
+int printTotalsHeading(PrinterFacility& printer, const TotalsGeometry& geometry, int frameTop);
 
 // Separators at the right edges of columns 1 … 22 from top to bottom; the
 // width is left at the last separator's.
-void printTotalsSeparators(PrinterFacility& printer, const TotalsColumns& columns, int top, int bottom);
-
-// One column heading of the totals, printed one character per line: the
-// characters at x, one at each y from the top; for 総授業時数 a second column
-// of characters beside it. The separator on the column's right runs from
-// separatorTop down to the bottom of the heading (none for column 23).
-struct TotalsHeading {
-    int column = 0;
-    QStringView characters;
-    int x = 0;
-    std::array<int, 5> ys{};
-    int separatorTop = 0;
-    int separatorWidth = 2;
-    QStringView besideCharacters = {};
-    int besideX = 0;
-};
-
-// Draws the headings in the order given, each with its separator.
-void printTotalsHeadings(PrinterFacility& printer, const TotalsColumns& columns,
-                         const QList<TotalsHeading>& headings, int separatorBottom);
+void printTotalsSeparators(PrinterFacility& printer, const TotalsGeometry& geometry, int top, int bottom);
 
 // ---- Week totals and summary rows -----------------------------------------
 
 // The held lessons of the week from monday to its Sunday, totalled.
 TotalsRecord weekTotals(const AppState& state, QDate monday);
 
-// The week's 23 figures at y, each at its column's left edge plus inset (the
-// wide columns plus wideInset).
-void printWeekTotals(PrinterFacility& printer, const TotalsColumns& columns, const TotalsRecord& totals,
-                     int y, int inset, int wideInset);
+// The week's 23 figures in the row at rowTop.
+void printWeekTotals(PrinterFacility& printer, const TotalsGeometry& geometry, const TotalsRecord& totals,
+                     int rowTop);
 
 // Plan and actual of a term (1 … 3), or of the year (0); zeros for a term
 // the plan does not have.
 TotalsRecord planTotals(const AppState& state, int season);
 TotalsRecord actualTotals(const AppState& state, int season);
 
-// Plan, actual and difference rows at blockTop + rowOffsets[i]; differences
-// in red when negative, blue when positive. Throws OverflowError when a
-// difference leaves the unit range.
-void printSummaryFigures(PrinterFacility& printer, const TotalsColumns& columns, const TotalsRecord& plan,
-                         const TotalsRecord& actual, int blockTop, const std::array<int, 3>& rowOffsets);
+// Plan, actual and difference rows from blockTop down, at the left edges plus
+// 10 twips (the wide columns plus 100); differences in red when negative,
+// blue when positive. Throws OverflowError when a difference leaves the unit
+// range.
+void printSummaryFigures(PrinterFacility& printer, const TotalsGeometry& geometry, const TotalsRecord& plan,
+                         const TotalsRecord& actual, int blockTop);
+
+// ---- Week rows ------------------------------------------------------------
+
+// Where the week's school days stand in the days column: at x, inset below
+// the row's top.
+struct DaysColumnGeometry {
+    int x = 0;
+    int inset = 0;
+    int fontSize = 0;
+};
+
+// Where a report puts the rows of a term's weeks: the height of a row, the
+// month column, the day cells (without them the school days are only
+// counted), the days column, the week totals if any, and the line that closes
+// each row, from lineLeft to lineRight.
+struct WeekRowGeometry {
+    int row = 0;
+    MonthColumnGeometry month{};
+    std::optional<DayCellGeometry> cells{};
+    DaysColumnGeometry days{};
+    const TotalsGeometry* totals = nullptr;
+    int lineLeft = 0;
+    int lineRight = 0;
+};
+
+// The week rows of a term (1 … 3) from top down, each with its month column,
+// day cells, school days and totals; returns the bottom of the last row.
+int printWeekRows(PrinterFacility& printer, const AppState& state, int season,
+                  const WeekRowGeometry& geometry, int top, SchoolDayCounter& counter);
 
 // ---- Start and end of every report ----------------------------------------
 

@@ -17,6 +17,7 @@
 #include "tests/support/testclass.h"
 
 #include <QImage>
+#include <QLine>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -27,6 +28,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 using namespace lunaplan;
 using namespace Qt::StringLiterals;
@@ -148,6 +150,8 @@ private Q_SLOTS:
     void termChartFrameCellsAndMonths();
     void augustNumberInItsFirstRow();
     void termHoursReportFrameAndTotals();
+    void totalsHeadings_data();
+    void totalsHeadings();
     void differenceColours();
     void weekPlanCells();
     void weekendRecordsOnScreenAndPaper();
@@ -399,6 +403,70 @@ void TestReports::termHoursReportFrameAndTotals()
     // The next week has no records: zeros, and its school days still counted.
     QCOMPARE(textAt(printer, 1406 + 38, y + 323)->text, u" 0.0"_s);
     QCOMPARE(textAt(printer, 1026, 3306 + 323 + 38)->text, u" 5"_s);
+}
+
+void TestReports::totalsHeadings_data()
+{
+    // Both reports lay the headings out from one column table: the annual
+    // report's totals start at 9040 (295 a column, inset 20, rows of 170), the
+    // term hours report's at 1406 (560, 38, 323). Each row gives an item's
+    // place in both; a text stands at the line's first end, an empty text is
+    // the line itself.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QLine>("year");
+    QTest::addColumn<QLine>("term");
+    QTest::addColumn<int>("width");
+    const auto text = [](const char* name, const QString& value, QPoint year, QPoint term) {
+        QTest::newRow(name) << value << QLine(year, year) << QLine(term, term) << 0;
+    };
+    text("caption", u"集　　　　　　計　　　　　　表"_s, {10515, 360}, {4206, 1064});
+    text("subjects", u"教　　　　科"_s, {9925, 530}, {3086, 1387});
+    text("activities", u"特 別 活 動"_s, {13270, 530}, {9346, 1387});
+    text("国語 first", u"国"_s, {9080, 710}, {1482, 1729});
+    text("国語 second", u"語"_s, {9080, 980}, {1482, 2152});
+    text("言語読解", u"読"_s, {11735, 1030}, {6522, 2337});
+    text("教科小計 first", u"教"_s, {12325, 700}, {7642, 1710});
+    text("教科小計 last", u"Ａ"_s, {12325, 1370}, {7642, 2983});
+    text("総合 first", u"総"_s, {12620, 640}, {8202, 1506});
+    text("総合 second", u"合"_s, {12620, 910}, {8202, 1929});
+    text("総授業時数", u"数"_s, {14685, 1220}, {12122, 2698});
+    text("ＡＢＣＤ計", u"計"_s, {14960, 1220}, {12644, 2698});
+    text("総時数", u"時"_s, {15965, 880}, {14462, 2052});
+    text("学校行事", u"事"_s, {14095, 1220}, {11002, 2698});
+    text("特活小計", u"特"_s, {14390, 700}, {11562, 1710});
+    text("予備時数", u"予"_s, {15570, 540}, {13802, 1406});
+    const auto line = [](const char* name, QLine year, QLine term, int width) {
+        QTest::newRow(name) << QString() << year << term << width;
+    };
+    line("top line", {9040, 520, 16415, 520}, {1406, 1368, 15406, 1368}, 2);
+    line("subjects rule", {9040, 690, 12580, 690}, {1406, 1691, 8126, 1691}, 2);
+    line("activities rule", {13170, 690, 14645, 690}, {9246, 1691, 12046, 1691}, 2);
+    line("after 1", {9335, 690, 9335, 1540}, {1966, 1691, 1966, 3306}, 2);
+    line("after 12", {12580, 520, 12580, 1540}, {8126, 1368, 8126, 3306}, 2);
+    line("after 16", {13760, 690, 13760, 1540}, {10366, 1691, 10366, 3306}, 1);
+    line("after 22", {15825, 520, 15825, 1540}, {14286, 1368, 14286, 3306}, 2);
+}
+
+void TestReports::totalsHeadings()
+{
+    QFETCH(QString, text);
+    QFETCH(QLine, year);
+    QFETCH(QLine, term);
+    QFETCH(int, width);
+    AppState state;
+    test::setUpClass2026(state);
+    for (const auto& [report, place, points] : {std::tuple{0, year, 8}, std::tuple{2, term, 12}}) {
+        RecordingPrinter printer;
+        QVERIFY(printReport(state, printer, report));
+        if (text.isEmpty()) {
+            QVERIFY2(hasLine(printer, place.p1(), place.p2(), width), report == 0 ? "year" : "term");
+            continue;
+        }
+        const PrintItem* item = textAt(printer, place.x1(), place.y1());
+        QVERIFY2(item, report == 0 ? "year" : "term");
+        QCOMPARE(item->text, text);
+        QCOMPARE(item->settings.fontSize, points);
+    }
 }
 
 void TestReports::differenceColours()
