@@ -7,7 +7,6 @@
 
 #include <array>
 
-class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
@@ -18,7 +17,6 @@ class AppState;
 class ClassWatch;
 class Prompts;
 class TermChoice;
-class WindowActivation;
 class WindowList;
 
 // The totals table (時数集計表): plan, actual hours and their difference per
