@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace lunaplan {

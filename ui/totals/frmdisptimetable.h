@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <array>
-
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
