@@ -1,9 +1,7 @@
 #include "ui/main/recordingframe.h"
 
 #include "core/appstate.h"
-#include "core/daymarks.h"
 #include "core/subjects.h"
-#include "core/veladaytime.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/fittedlabel.h"
 #include "ui/common/handlerguard.h"
@@ -321,39 +319,40 @@ void RecordingFrame::setColumnLocked(int column, bool locked)
     }
 }
 
+DayColumn RecordingFrame::shownColumn(int column) const
+{
+    DayColumn day = m_givenColumn.at(static_cast<std::size_t>(column));
+    day.hasPeriods = m_columnShown.at(static_cast<std::size_t>(column));
+    for (int p = 0; p < Periods; ++p)
+        day.periods[static_cast<std::size_t>(p)] = {lengthCode(column * Periods + p),
+                                                    subjectCode(column * Periods + p)};
+    return day;
+}
+
+void RecordingFrame::showRegistered(int column, bool registered)
+{
+    cmdReg(column)->setText((registered ? CancelCaption : RegisterCaption).toString());
+    setColumnLocked(column, registered);
+}
+
 void RecordingFrame::cmdReg_Click(int column)
 {
     const QDate date = dateShownDay(column);
     if (!date.isValid() || !m_columnShown.at(static_cast<std::size_t>(column)))
         return;
     m_guard.run(QStringLiteral("実績を登録できませんでした。"), [&] {
-        const int base = column * Periods;
-        QPushButton* reg = cmdReg(column);
-        if (reg->text() == RegisterCaption) {
-            QString subjects;
-            QString credits;
-            for (int p = 0; p < Periods; ++p) {
-                const QChar code = subjectCode(base + p);
-                subjects += code.isNull() ? EmptySlot : code;
-                credits += QString::number(lengthCode(base + p)).right(1);
-            }
-            // A subject twice is often a slip; an intended double period is one はい away.
-            const QString doubled = doubledSubjects(subjects, credits);
-            if (!doubled.isEmpty() &&
-                m_guard.prompts().askYesNo(
-                    QStringLiteral("%1は%2が2回以上あります。このまま登録しますか？")
-                        .arg(dayHeading(date), subjectNamesText(doubled)),
-                    applicationTitle()) != Prompts::Answer::Yes)
-                return;
-            m_state.objDayHead->appendDay(makeRecordedDay(date, subjects, credits));
-            setColumnLocked(column, true);
-            m_cboTime->hide();
-            reg->setText(CancelCaption.toString());
+        if (isDayRegistered(m_state, date)) {
+            withdrawDay(m_state, date);
+            showRegistered(column, false);
         } else {
-            if (const auto held = heldRecordFor(*m_state.objDayHead, date))
-                held->setBoolNowPlanning(true);
-            setColumnLocked(column, false);
-            reg->setText(RegisterCaption.toString());
+            const DayColumn day = shownColumn(column);
+            const QString question = doubledSubjectQuestion(day);
+            if (!question.isEmpty() &&
+                m_guard.prompts().askYesNo(question, applicationTitle()) != Prompts::Answer::Yes)
+                return;
+            registerDay(m_state, day);
+            showRegistered(column, true);
+            m_cboTime->hide();
         }
         // What the column shows now is the teacher's; the day gives this from now on.
         const bool asked = column == 5 ? m_weekendAsk.saturday : column == 6 && m_weekendAsk.sunday;
@@ -412,10 +411,8 @@ void RecordingFrame::showColumn(int c, const DayColumn& day)
         setShown(labWeekCredit(index), day.hasPeriods);
         setShown(cmdWeek(index), day.hasPeriods && cell.lengthCode != 0);
     }
-    if (day.hasPeriods) {
-        cmdReg(c)->setText((day.registered ? CancelCaption : RegisterCaption).toString());
-        setColumnLocked(c, day.registered);
-    }
+    if (day.hasPeriods)
+        showRegistered(c, day.registered);
     setShown(cmdReg(c), day.hasPeriods);
     if (c >= 5)
         showWeekendChoice(c, day);

@@ -113,6 +113,10 @@ private:
     void setPeriod(int index, QChar code);
     void setLength(int index, int code);
     void setColumnLocked(int column, bool locked);
+    // The register button's caption and the column's lock for a day's registration.
+    void showRegistered(int column, bool registered);
+    // The day of a column with the periods as the teacher left them.
+    DayColumn shownColumn(int column) const;
     void showColumn(int column, const DayColumn& day);
     // A period of a column that is on show and not locked.
     bool isEditable(int index) const;
