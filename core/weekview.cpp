@@ -1,6 +1,8 @@
 #include "core/weekview.h"
 
 #include "core/appstate.h"
+#include "core/daymarks.h"
+#include "core/subjects.h"
 #include "core/units.h"
 #include "core/veladaytime.h"
 
@@ -149,6 +151,60 @@ DayColumn dayColumnFor(const AppState& state, QDate date, bool timetableA, bool 
     if (weekday >= Qt::Saturday)
         return weekendColumnFor(state, weekday - 1, date, timetableA, asked);
     return columnFor(state, weekday - 1, date, timetableA);
+}
+
+bool isDayRegistered(const AppState& state, QDate date)
+{
+    const auto held = heldRecordFor(*state.objDayHead, date);
+    return held && held->isRegistered();
+}
+
+namespace {
+
+// A column's lessons as a record holds them: a subject code (the empty slot
+// for none) and a length digit per period.
+struct RecordLessons {
+    QString subjects;
+    QString credits;
+};
+
+RecordLessons recordLessons(const DayColumn& column)
+{
+    RecordLessons lessons;
+    for (const PeriodCell& cell : column.periods) {
+        lessons.subjects += cell.subjectCode.isNull() ? EmptySlot : cell.subjectCode;
+        lessons.credits += QString::number(cell.lengthCode).right(1);
+    }
+    return lessons;
+}
+
+} // namespace
+
+QString doubledSubjectQuestion(const DayColumn& column)
+{
+    const RecordLessons lessons = recordLessons(column);
+    const QString doubled = doubledSubjects(lessons.subjects, lessons.credits);
+    if (doubled.isEmpty())
+        return {};
+    return QStringLiteral("%1は%2が2回以上あります。このまま登録しますか？")
+        .arg(dayHeading(column.date), subjectNamesText(doubled));
+}
+
+bool registerDay(AppState& state, const DayColumn& column)
+{
+    if (!column.date.isValid() || !column.hasPeriods)
+        return false;
+    const RecordLessons lessons = recordLessons(column);
+    state.objDayHead->appendDay(makeRecordedDay(column.date, lessons.subjects, lessons.credits));
+    return true;
+}
+
+bool withdrawDay(AppState& state, QDate date)
+{
+    if (!isDayRegistered(state, date))
+        return false;
+    heldRecordFor(*state.objDayHead, date)->setBoolNowPlanning(true);
+    return true;
 }
 
 std::shared_ptr<VelaDayTime> subGetDay(const AppState& state, QDate date, bool timetableA)

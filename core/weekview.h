@@ -72,6 +72,24 @@ bool weekendDayOffersItself(const AppState& state, QDate date);
 // The column of one shown date, a weekday or a weekend day, as the week gives it.
 DayColumn dayColumnFor(const AppState& state, QDate date, bool timetableA, bool asked = false);
 
+// Whether a date holds a registered record (held and not withdrawn).
+bool isDayRegistered(const AppState& state, QDate date);
+
+// The question to ask before registering a column that holds a subject in
+// more than one period: often a slip, yet an intended double period must stay
+// possible. Empty when nothing is doubled.
+QString doubledSubjectQuestion(const DayColumn& column);
+
+// Registers a shown day with the lessons its column holds (the teacher's
+// corrections included), replacing any record of its date. A column without
+// periods (no date, a holiday) registers nothing: false.
+bool registerDay(AppState& state, const DayColumn& column);
+
+// Withdraws a date's registration: the record stays in the list, marked as
+// withdrawn, so the date shows its proposal again. False when the date holds
+// no registered record.
+bool withdrawDay(AppState& state, QDate date);
+
 // The day to show for a date: its held record, otherwise the template day of
 // timetable A or B for its weekday, otherwise nothing.
 std::shared_ptr<VelaDayTime> subGetDay(const AppState& state, QDate date, bool timetableA);

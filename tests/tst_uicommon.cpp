@@ -1,4 +1,5 @@
-// The smaller shared UI pieces: twips, fonts, subject icons and pointer, Qt prompts, the window list.
+// The smaller shared UI pieces: twips, fonts, subject icons and pointer, the period grid and the
+// subject choice, Qt prompts, the window list.
 #include "core/errors.h"
 #include "core/subjects.h"
 #include "tests/support/scriptedprompts.h"
@@ -7,9 +8,12 @@
 #include "ui/common/handlerguard.h"
 #include "ui/common/japanesefonts.h"
 #include "ui/common/japanesetranslation.h"
+#include "ui/common/periodgrid.h"
 #include "ui/common/qtprompts.h"
 #include "ui/common/screenplacement.h"
+#include "ui/common/subjectchoice.h"
 #include "ui/common/subjecticons.h"
+#include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
 #include "ui/common/windowactivation.h"
 #include "ui/common/windowlist.h"
@@ -28,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 
@@ -121,6 +126,10 @@ private Q_SLOTS:
     void handlerGuardStopsFaults();
     void fittedLabelFollowsItsSizeAndText();
     void clickLabel();
+    void periodGridPlacement();
+    void periodGridSubjects_data();
+    void periodGridSubjects();
+    void subjectChoiceComparesCodes();
     void activationOncePerComing();
     void windowsOpenInsideTheScreen();
 };
@@ -538,6 +547,100 @@ void TestUiCommon::clickLabel()
     label.setText(u"なし"_s);
     QCOMPARE(label.text(), u"なし"_s);
     QCOMPARE(label.accessibleName(), u"なし"_s);
+}
+
+void TestUiCommon::periodGridPlacement()
+{
+    // Two days, lengths and subjects in two panels as the timetable page has them.
+    QWidget lengthPanel;
+    QWidget subjectPanel;
+    PeriodGrid grid(2, nullptr);
+    grid.buildLengths(&lengthPanel, {u"len", {600, 2100}, {900, 630}, {840, 330}});
+    grid.buildButtons(&subjectPanel, {u"cell", {2400, 1260}, {840, 720}, {735, 735}});
+    QCOMPARE(grid.cellCount(), 16);
+    const int dayOnePeriodThree = 8 + 3;
+    QCOMPARE(grid.button(dayOnePeriodThree)->parentWidget(), &subjectPanel);
+    QCOMPARE(grid.button(dayOnePeriodThree)->objectName(), u"cell_11"_s);
+    QCOMPARE(grid.button(dayOnePeriodThree)->geometry(), twipsRect(2400 + 840, 1260 + 720 * 3, 735, 735));
+    QCOMPARE(grid.lengthLabel(dayOnePeriodThree)->parentWidget(), &lengthPanel);
+    QCOMPARE(grid.lengthLabel(dayOnePeriodThree)->geometry(), twipsRect(600 + 900, 2100 + 630 * 3, 840, 330));
+    QCOMPARE(grid.indexOf(grid.button(15)), 15);
+    QCOMPARE(grid.indexOf(grid.lengthLabel(15)), -1);
+
+    QSignalSpy periods(&grid, &PeriodGrid::periodClicked);
+    QSignalSpy lengths(&grid, &PeriodGrid::lengthClicked);
+    grid.button(dayOnePeriodThree)->click();
+    Q_EMIT grid.lengthLabel(2)->clicked();
+    QCOMPARE(periods.count(), 1);
+    QCOMPARE(periods.first().first().toInt(), dayOnePeriodThree);
+    QCOMPARE(lengths.count(), 1);
+    QCOMPARE(lengths.first().first().toInt(), 2);
+
+    grid.setLength(2, 3);
+    QCOMPARE(grid.lengthCode(2), 3);
+    QCOMPARE(grid.lengthLabel(2)->text(), u"４５分"_s);
+}
+
+void TestUiCommon::periodGridSubjects_data()
+{
+    QTest::addColumn<QChar>("code");
+    QTest::addColumn<QChar>("held");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("picture");
+    QTest::newRow("palette subject") << QChar(u'算') << QChar(u'算') << u"算数"_s << true;
+    QTest::newRow("予: its row name") << QChar(u'予') << QChar(u'予') << u"予備"_s << true;
+    QTest::newRow("empty slot") << QChar(EmptySlot) << QChar() << QString() << false;
+    QTest::newRow("none") << QChar() << QChar() << QString() << false;
+    QTest::newRow("no subject code") << QChar(u'Z') << QChar(u'Z') << u"Z"_s << false;
+}
+
+void TestUiCommon::periodGridSubjects()
+{
+    QFETCH(QChar, code);
+    QFETCH(QChar, held);
+    QFETCH(QString, caption);
+    QFETCH(bool, picture);
+    QWidget panel;
+    PeriodGrid grid(1, nullptr);
+    grid.build(&panel, {u"cell", {0, 0}, {720, 720}, {735, 735}},
+               {u"len", {720, 240}, {720, 720}, {705, 300}});
+    // From another subject, so that every row changes what is shown.
+    grid.setSubject(4, u'国');
+    grid.setSubject(4, code);
+    QCOMPARE(grid.subject(4), held);
+    QCOMPARE(grid.button(4)->text(), caption);
+    QCOMPARE(!grid.button(4)->icon().isNull(), picture);
+}
+
+void TestUiCommon::subjectChoiceComparesCodes()
+{
+    QWidget area;
+    SubjectPalette palette(WizardPaletteOrder, u"pal"_s, &area);
+    PeriodGrid grid(1, nullptr);
+    grid.buildButtons(&area, {u"cell", {2400, 1260}, {840, 720}, {735, 735}});
+    SubjectChoice choice(area);
+    const int arithmetic = palette.indexOf(u'算');
+
+    choice.choose(palette, arithmetic);
+    QCOMPARE(choice.code(), u'算');
+    QCOMPARE(choice.name(), u"算数"_s);
+    QCOMPARE(area.cursor().shape(), Qt::BitmapCursor);
+    choice.applyTo(grid, 0);
+    QCOMPARE(grid.subject(0), u'算');
+    choice.applyTo(grid, 0); // the same subject again empties the period
+    QCOMPARE(grid.subject(0), QChar());
+
+    // A caption typed over the button does not make it another subject.
+    grid.setSubject(1, u'国');
+    grid.button(1)->setText(u"算数"_s);
+    choice.applyTo(grid, 1);
+    QCOMPARE(grid.subject(1), u'算');
+
+    choice.clear();
+    QCOMPARE(area.cursor().shape(), Qt::ArrowCursor);
+    choice.applyTo(grid, 1); // nothing chosen: the period is emptied
+    QCOMPARE(grid.subject(1), QChar());
+    QCOMPARE(grid.button(1)->text(), QString());
 }
 
 // A window's activation handler runs once when it is shown and once per

@@ -61,6 +61,9 @@ private Q_SLOTS:
     void lastWeekOfTheYear();
     void holidayShowsHeadingOnly();
     void registeredAndWithdrawnDays();
+    void registerAndWithdraw_data();
+    void registerAndWithdraw();
+    void doubledSubjectQuestion();
     void timetableBProposal();
     void leapYearDayNumbersDoNotCollide();
     void missingTemplateDay();
@@ -173,6 +176,66 @@ void TestWeekView::registeredAndWithdrawnDays()
     QCOMPARE(subjectsOf(columns[2]), u"・国算社理音・・"_s);
     QCOMPARE(lengthsOf(columns[2]), u"13333300"_s);
     QVERIFY(!columns[0].registered);
+}
+
+void TestWeekView::registerAndWithdraw_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("steps");   // R registers the corrected column, W withdraws
+    QTest::addColumn<QString>("results"); // what each step returned, 1 for true
+    QTest::addColumn<bool>("registered");
+    const QDate tuesday(2003, 6, 10);
+    QTest::newRow("register") << tuesday << u"R"_s << u"1"_s << true;
+    QTest::newRow("withdraw") << tuesday << u"RW"_s << u"11"_s << false;
+    QTest::newRow("re-register after withdraw") << tuesday << u"RWR"_s << u"111"_s << true;
+    QTest::newRow("register again replaces") << tuesday << u"RR"_s << u"11"_s << true;
+    QTest::newRow("withdraw an unregistered day") << tuesday << u"W"_s << u"0"_s << false;
+    QTest::newRow("holiday") << QDate(2004, 1, 12) << u"R"_s << u"0"_s << false;
+    QTest::newRow("no day") << QDate() << u"R"_s << u"0"_s << false;
+}
+
+void TestWeekView::registerAndWithdraw()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, steps);
+    QFETCH(QString, results);
+    QFETCH(bool, registered);
+    AppState state = state2003();
+    DayColumn proposed;
+    if (date.isValid())
+        proposed = dayColumnFor(state, date, true);
+    // The teacher's correction: 体 for 算数 in period 2.
+    DayColumn corrected = proposed;
+    corrected.periods[2].subjectCode = u'体';
+
+    QString returned;
+    for (const QChar step : steps) {
+        const bool done = step == u'R' ? registerDay(state, corrected) : withdrawDay(state, date);
+        returned += done ? u'1' : u'0';
+    }
+    QCOMPARE(returned, results);
+    QCOMPARE(isDayRegistered(state, date), registered);
+
+    int records = 0;
+    for (auto day = state.objDayHead->objNextDay(); day; day = day->objNextDay())
+        records += day->dateThisDay() == date ? 1 : 0;
+    QCOMPARE(records, steps.contains(u'R') && results.contains(u'1') ? 1 : 0);
+    if (!date.isValid())
+        return;
+    const DayColumn shown = dayColumnFor(state, date, true);
+    QCOMPARE(shown.registered, registered);
+    QCOMPARE(subjectsOf(shown), subjectsOf(registered ? corrected : proposed));
+    QCOMPARE(lengthsOf(shown), lengthsOf(proposed));
+}
+
+void TestWeekView::doubledSubjectQuestion()
+{
+    const AppState state = state2003();
+    DayColumn column = dayColumnFor(state, QDate(2003, 6, 10), true);
+    QCOMPARE(lunaplan::doubledSubjectQuestion(column), QString());
+    column.periods[4].subjectCode = u'算';
+    QCOMPARE(lunaplan::doubledSubjectQuestion(column),
+             u"6／10(火)は算数が2回以上あります。このまま登録しますか？"_s);
 }
 
 void TestWeekView::timetableBProposal()

@@ -1,5 +1,6 @@
 #include "ui/common/subjectchoice.h"
 
+#include "ui/common/periodgrid.h"
 #include "ui/common/subjecticons.h"
 #include "ui/common/subjectpalette.h"
 
@@ -9,28 +10,21 @@ namespace lunaplan {
 
 void SubjectChoice::choose(const SubjectPalette& palette, int index)
 {
-    const QToolButton* button = palette.cmdSubject(index);
-    m_icon = button->icon();
-    m_name = button->text();
-    m_area->setCursor(subjectCursor(palette.code(index)));
+    m_code = palette.code(index);
+    m_name = palette.cmdSubject(index)->text();
+    m_area->setCursor(subjectCursor(m_code));
 }
 
 void SubjectChoice::clear()
 {
-    m_icon = QIcon();
+    m_code = QChar();
     m_name.clear();
     m_area->unsetCursor();
 }
 
-void SubjectChoice::applyTo(QToolButton& button) const
+void SubjectChoice::applyTo(PeriodGrid& grid, int index) const
 {
-    if (button.text() != m_name) {
-        button.setText(m_name);
-        button.setIcon(m_icon);
-    } else {
-        button.setText(QString());
-        button.setIcon(QIcon());
-    }
+    grid.setSubject(index, grid.subject(index) != m_code ? m_code : QChar());
 }
 
 } // namespace lunaplan

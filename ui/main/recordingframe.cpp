@@ -1,13 +1,10 @@
 #include "ui/main/recordingframe.h"
 
 #include "core/appstate.h"
-#include "core/daymarks.h"
 #include "core/subjects.h"
-#include "core/veladaytime.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/fittedlabel.h"
 #include "ui/common/handlerguard.h"
-#include "ui/common/subjecticons.h"
 #include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
 #include "core/prompts.h"
@@ -35,16 +32,6 @@ constexpr int LengthWidth = 705; // "４５分" with room to spare, up to the ne
 
 constexpr QStringView RegisterCaption = u"登録";
 constexpr QStringView CancelCaption = u"取消";
-
-// The caption of a period holding a subject: its palette name, or its row
-// name for 予, which has no palette button yet may stand in a record.
-QString subjectCaption(QChar code)
-{
-    const Subject* subject = subjectByCode(code);
-    if (!subject)
-        return {};
-    return (subject->fullName.isEmpty() ? subject->rowLabel : subject->fullName).toString();
-}
 
 // Shows or hides a widget only when that changes something, so that a week
 // change repaints only what differs from the week before.
@@ -84,6 +71,7 @@ RecordingFrame::RecordingFrame(AppState& state, const HandlerGuard& guard, QWidg
     : QFrame(parent)
     , m_state(state)
     , m_guard(guard)
+    , m_choice(*this)
 {
     setObjectName(QStringLiteral("fraSubject"));
     setFrameShape(QFrame::NoFrame);
@@ -132,25 +120,11 @@ void RecordingFrame::buildGrid()
     // As wide as the gap before Monday's column, so that a full-width digit is not cut.
     placeInTwips(m_periodNumbers, 2160, 1440, GridLeft - 15 - 2160, 5535);
 
-    for (int index = 0; index < Cells; ++index) {
-        const int d = index / Periods;
-        const int p = index % Periods;
-        auto* button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("cmdWeek_%1").arg(index));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setIconSize(QSize(32, 32));
-        button->setFocusPolicy(Qt::TabFocus);
-        placeInTwips(button, GridLeft + ColumnStep * d, GridTop + RowStep * p, ButtonSize, ButtonSize);
-        connect(button, &QToolButton::clicked, this, [this, index] { cmdWeek_Click(index); });
-        m_cmdWeek[static_cast<std::size_t>(index)] = button;
-
-        auto* length = new ClickLabel(this);
-        length->setObjectName(QStringLiteral("labWeekCredit_%1").arg(index));
-        length->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        placeInTwips(length, 3240 + ColumnStep * d, 1440 + RowStep * p, LengthWidth, 300);
-        connect(length, &ClickLabel::clicked, this, [this, index] { labWeekCredit_Click(index); });
-        m_labWeekCredit[static_cast<std::size_t>(index)] = length;
-    }
+    m_grid = new PeriodGrid(Days, this);
+    m_grid->build(this, {u"cmdWeek", {GridLeft, GridTop}, {ColumnStep, RowStep}, {ButtonSize, ButtonSize}},
+                  {u"labWeekCredit", {3240, 1440}, {ColumnStep, RowStep}, {LengthWidth, 300}});
+    connect(m_grid, &PeriodGrid::periodClicked, this, &RecordingFrame::cmdWeek_Click);
+    connect(m_grid, &PeriodGrid::lengthClicked, this, &RecordingFrame::labWeekCredit_Click);
 
     for (int d = 0; d < Days; ++d) {
         // Under its day column.
@@ -234,16 +208,12 @@ bool RecordingFrame::timetableA() const
 
 void RecordingFrame::cmdSubject_Click(int index)
 {
-    m_chosenCode = MainPaletteOrder[index];
-    m_chosenName = m_palette->cmdSubject(index)->text();
-    setCursor(subjectCursor(m_chosenCode));
+    m_choice.choose(*m_palette, index);
 }
 
 void RecordingFrame::fraSubject_Click()
 {
-    m_chosenCode = QChar();
-    m_chosenName.clear();
-    unsetCursor();
+    m_choice.clear();
 }
 
 void RecordingFrame::mouseReleaseEvent(QMouseEvent* event)
@@ -253,26 +223,9 @@ void RecordingFrame::mouseReleaseEvent(QMouseEvent* event)
     QFrame::mouseReleaseEvent(event);
 }
 
-void RecordingFrame::setPeriod(int index, QChar code)
-{
-    QChar& shown = m_subjectCode[static_cast<std::size_t>(index)];
-    if (shown == code)
-        return;
-    shown = code;
-    QToolButton* button = cmdWeek(index);
-    button->setText(subjectCaption(code));
-    button->setIcon(subjectIcon(code));
-}
-
 void RecordingFrame::cmdWeek_Click(int index)
 {
-    setPeriod(index, subjectCode(index) != m_chosenCode ? m_chosenCode : QChar());
-}
-
-void RecordingFrame::setLength(int index, int code)
-{
-    m_lengthCode[static_cast<std::size_t>(index)] = code;
-    labWeekCredit(index)->setText(subGetCredit(code));
+    m_choice.applyTo(*m_grid, index);
 }
 
 bool RecordingFrame::isEditable(int index) const
@@ -301,10 +254,10 @@ void RecordingFrame::cboTime_Click()
     if (!isEditable(index))
         return;
     const int code = m_cboTime->currentIndex();
-    setLength(index, code);
+    m_grid->setLength(index, code);
     QToolButton* button = cmdWeek(index);
     if (code <= 0) {
-        setPeriod(index, QChar());
+        m_grid->setSubject(index, QChar());
         button->hide();
     } else {
         button->show();
@@ -321,39 +274,40 @@ void RecordingFrame::setColumnLocked(int column, bool locked)
     }
 }
 
+DayColumn RecordingFrame::shownColumn(int column) const
+{
+    DayColumn day = m_givenColumn.at(static_cast<std::size_t>(column));
+    day.hasPeriods = m_columnShown.at(static_cast<std::size_t>(column));
+    for (int p = 0; p < Periods; ++p)
+        day.periods[static_cast<std::size_t>(p)] = {lengthCode(column * Periods + p),
+                                                    subjectCode(column * Periods + p)};
+    return day;
+}
+
+void RecordingFrame::showRegistered(int column, bool registered)
+{
+    cmdReg(column)->setText((registered ? CancelCaption : RegisterCaption).toString());
+    setColumnLocked(column, registered);
+}
+
 void RecordingFrame::cmdReg_Click(int column)
 {
     const QDate date = dateShownDay(column);
     if (!date.isValid() || !m_columnShown.at(static_cast<std::size_t>(column)))
         return;
     m_guard.run(QStringLiteral("実績を登録できませんでした。"), [&] {
-        const int base = column * Periods;
-        QPushButton* reg = cmdReg(column);
-        if (reg->text() == RegisterCaption) {
-            QString subjects;
-            QString credits;
-            for (int p = 0; p < Periods; ++p) {
-                const QChar code = subjectCode(base + p);
-                subjects += code.isNull() ? EmptySlot : code;
-                credits += QString::number(lengthCode(base + p)).right(1);
-            }
-            // A subject twice is often a slip; an intended double period is one はい away.
-            const QString doubled = doubledSubjects(subjects, credits);
-            if (!doubled.isEmpty() &&
-                m_guard.prompts().askYesNo(
-                    QStringLiteral("%1は%2が2回以上あります。このまま登録しますか？")
-                        .arg(dayHeading(date), subjectNamesText(doubled)),
-                    applicationTitle()) != Prompts::Answer::Yes)
-                return;
-            m_state.objDayHead->appendDay(makeRecordedDay(date, subjects, credits));
-            setColumnLocked(column, true);
-            m_cboTime->hide();
-            reg->setText(CancelCaption.toString());
+        if (isDayRegistered(m_state, date)) {
+            withdrawDay(m_state, date);
+            showRegistered(column, false);
         } else {
-            if (const auto held = heldRecordFor(*m_state.objDayHead, date))
-                held->setBoolNowPlanning(true);
-            setColumnLocked(column, false);
-            reg->setText(RegisterCaption.toString());
+            const DayColumn day = shownColumn(column);
+            const QString question = doubledSubjectQuestion(day);
+            if (!question.isEmpty() &&
+                m_guard.prompts().askYesNo(question, applicationTitle()) != Prompts::Answer::Yes)
+                return;
+            registerDay(m_state, day);
+            showRegistered(column, true);
+            m_cboTime->hide();
         }
         // What the column shows now is the teacher's; the day gives this from now on.
         const bool asked = column == 5 ? m_weekendAsk.saturday : column == 6 && m_weekendAsk.sunday;
@@ -405,17 +359,15 @@ void RecordingFrame::showColumn(int c, const DayColumn& day)
         const int index = c * Periods + p;
         const PeriodCell& cell = day.periods[static_cast<std::size_t>(p)];
         if (day.hasPeriods) {
-            setLength(index, cell.lengthCode);
+            m_grid->setLength(index, cell.lengthCode);
             // A code without a picture (damaged data) shows as an empty period.
-            setPeriod(index, subjectByCode(cell.subjectCode) ? cell.subjectCode : QChar());
+            m_grid->setSubject(index, subjectByCode(cell.subjectCode) ? cell.subjectCode : QChar());
         }
         setShown(labWeekCredit(index), day.hasPeriods);
         setShown(cmdWeek(index), day.hasPeriods && cell.lengthCode != 0);
     }
-    if (day.hasPeriods) {
-        cmdReg(c)->setText((day.registered ? CancelCaption : RegisterCaption).toString());
-        setColumnLocked(c, day.registered);
-    }
+    if (day.hasPeriods)
+        showRegistered(c, day.registered);
     setShown(cmdReg(c), day.hasPeriods);
     if (c >= 5)
         showWeekendChoice(c, day);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/weekview.h"
+#include "ui/common/periodgrid.h"
+#include "ui/common/subjectchoice.h"
 
 #include <QDate>
 #include <QFrame>
@@ -19,7 +21,6 @@ class QToolButton;
 namespace lunaplan {
 
 class AppState;
-class ClickLabel;
 class FittedLabel;
 class HandlerGuard;
 class SubjectPalette;
@@ -34,7 +35,7 @@ class RecordingFrame : public QFrame {
 
 public:
     static constexpr int Days = 7;
-    static constexpr int Periods = 8;
+    static constexpr int Periods = PeriodGrid::Periods;
     static constexpr int Cells = Days * Periods;
 
     // Handlers that change the day list run through the window's guard.
@@ -78,17 +79,17 @@ public:
     WeekendAsk weekendAsked(const ShownWeek& week);
     // 「土曜日に授業を記録」 (0) and 「日曜日に授業を記録」 (1).
     QCheckBox* chkWeekend(int index) const { return m_chkWeekend.at(static_cast<std::size_t>(index)); }
-    const QString& chosenSubject() const { return m_chosenName; }
+    const QString& chosenSubject() const { return m_choice.name(); }
     // The date of a day column; invalid while the column shows no day.
     QDate dateShownDay(int column) const { return m_dateShownDay.at(static_cast<std::size_t>(column)); }
     // The subject code a period holds; null for none.
-    QChar subjectCode(int index) const { return m_subjectCode.at(static_cast<std::size_t>(index)); }
-    int lengthCode(int index) const { return m_lengthCode.at(static_cast<std::size_t>(index)); }
+    QChar subjectCode(int index) const { return m_grid->subject(index); }
+    int lengthCode(int index) const { return m_grid->lengthCode(index); }
 
     // Controls by their names, for the window and for tests.
     SubjectPalette* fraPalette() const { return m_palette; }
-    QToolButton* cmdWeek(int index) const { return m_cmdWeek.at(static_cast<std::size_t>(index)); }
-    ClickLabel* labWeekCredit(int index) const { return m_labWeekCredit.at(static_cast<std::size_t>(index)); }
+    QToolButton* cmdWeek(int index) const { return m_grid->button(index); }
+    ClickLabel* labWeekCredit(int index) const { return m_grid->lengthLabel(index); }
     QLabel* Label2(int column) const { return m_label2.at(static_cast<std::size_t>(column)); }
     QPushButton* cmdReg(int column) const { return m_cmdReg.at(static_cast<std::size_t>(column)); }
     QRadioButton* Option1(int index) const { return m_option1.at(static_cast<std::size_t>(index)); }
@@ -110,9 +111,11 @@ private:
     void buildOptions();
     void buildWeekendChoice();
     void showWeekendChoice(int column, const DayColumn& day);
-    void setPeriod(int index, QChar code);
-    void setLength(int index, int code);
     void setColumnLocked(int column, bool locked);
+    // The register button's caption and the column's lock for a day's registration.
+    void showRegistered(int column, bool registered);
+    // The day of a column with the periods as the teacher left them.
+    DayColumn shownColumn(int column) const;
     void showColumn(int column, const DayColumn& day);
     // A period of a column that is on show and not locked.
     bool isEditable(int index) const;
@@ -124,10 +127,7 @@ private:
     QLabel* m_periodNumbers = nullptr;
     QComboBox* m_cboTime = nullptr;
     std::array<QLabel*, Days> m_label2{};
-    std::array<QToolButton*, Cells> m_cmdWeek{};
-    std::array<ClickLabel*, Cells> m_labWeekCredit{};
-    std::array<int, Cells> m_lengthCode{};
-    std::array<QChar, Cells> m_subjectCode{};
+    PeriodGrid* m_grid = nullptr;
     std::array<QPushButton*, Days> m_cmdReg{};
     std::array<QRadioButton*, 2> m_option1{};
     std::array<QCheckBox*, 2> m_chkWeekend{};
@@ -138,8 +138,7 @@ private:
     std::array<DayColumn, Days> m_givenColumn{};
     std::array<bool, Days> m_columnShown{};  // a school day with its periods
     std::array<bool, Days> m_columnLocked{}; // registered
-    QString m_chosenName;
-    QChar m_chosenCode;
+    SubjectChoice m_choice;
 };
 
 } // namespace lunaplan

@@ -7,7 +7,6 @@
 #include "core/prompts.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/placedwordslabel.h"
-#include "ui/common/subjecticons.h"
 #include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
 
@@ -21,8 +20,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include <algorithm>
-
 namespace lunaplan {
 
 namespace {
@@ -34,6 +31,10 @@ constexpr int LengthColumnStep = 900;
 constexpr int LengthRowStep = 630;
 constexpr int LengthWidth = 840;
 constexpr int LengthHeight = 330;
+constexpr CellPlacement LengthCells{u"labWiz5WeekCredit",
+                                    {LengthLeft, LengthTop},
+                                    {LengthColumnStep, LengthRowStep},
+                                    {LengthWidth, LengthHeight}};
 
 // Subject grid (right panel).
 constexpr int PlanLeft = 2400;
@@ -41,6 +42,8 @@ constexpr int PlanTop = 1260;
 constexpr int PlanColumnStep = 840;
 constexpr int PlanRowStep = 720;
 constexpr int PlanButtonSize = 735;
+constexpr CellPlacement PlanCells{
+    u"cmdWiz5WeekPlan", {PlanLeft, PlanTop}, {PlanColumnStep, PlanRowStep}, {PlanButtonSize, PlanButtonSize}};
 constexpr int HoursLeft = 6720;
 constexpr int HoursWidth = 1920;
 constexpr int HoursRowStep = 375;
@@ -68,12 +71,25 @@ QList<int> centresInPixels(int firstCentre, int step, int count)
     return centres;
 }
 
+// The period numbers to the left of a panel's cells, from `left`, `width`
+// wide, each level with the middle of its row.
+void addPeriodNumbers(QWidget* panel, const QString& name, const QString& text, int left, int width,
+                      const CellPlacement& cells)
+{
+    auto* periods = new PlacedWordsLabel(
+        text, Qt::Vertical, centresInPixels(cells.size.height() / 2, cells.step.height(), TimetablePeriods),
+        panel);
+    periods->setObjectName(name);
+    placeInTwips(periods, left, cells.origin.y(), width, cells.step.height() * TimetablePeriods);
+}
+
 } // namespace
 
 frmWiz5::frmWiz5(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
     : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz5"), 14400, 8400, parent)
     , m_fraWeekCredit(new QGroupBox(this))
     , m_fraWeekPlan(new QGroupBox(this))
+    , m_grid(new PeriodGrid(TimetableDays, this))
     , m_choice(*m_fraWeekPlan)
 {
     buildLengthPanel();
@@ -103,25 +119,19 @@ void frmWiz5::buildLengthPanel()
     weekdays->setObjectName(QStringLiteral("lblWiz5WeekCredit"));
     placeInTwips(weekdays, LengthLeft, LengthTop - 330, LengthColumnStep * TimetableDays, 300);
 
-    auto* periods = new PlacedWordsLabel(
-        QStringLiteral("０　　　１　　２　　　３　　４　　５　　６　　　７　"), Qt::Vertical,
-        centresInPixels(LengthHeight / 2, LengthRowStep, TimetablePeriods), m_fraWeekCredit);
-    periods->setObjectName(QStringLiteral("lblWiz5TimeCredit"));
-    placeInTwips(periods, 120, LengthTop, LengthLeft - 180, LengthRowStep * TimetablePeriods);
+    addPeriodNumbers(m_fraWeekCredit, QStringLiteral("lblWiz5TimeCredit"),
+                     QStringLiteral("０　　　１　　２　　　３　　４　　５　　６　　　７　"), 120,
+                     LengthLeft - 180, LengthCells);
 
+    m_grid->buildLengths(m_fraWeekCredit, LengthCells);
     for (int index = 0; index < TimetableCells; ++index) {
-        const int d = index / TimetablePeriods;
-        const int p = index % TimetablePeriods;
-        auto* label = new ClickLabel(QStringLiteral("Label1"), m_fraWeekCredit);
-        label->setObjectName(QStringLiteral("labWiz5WeekCredit_%1").arg(index));
+        ClickLabel* label = labWiz5WeekCredit(index);
+        label->setText(QStringLiteral("Label1"));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
-        placeInTwips(label, LengthLeft + LengthColumnStep * d, LengthTop + LengthRowStep * p, LengthWidth,
-                     LengthHeight);
-        connect(label, &ClickLabel::clicked, this, [this, index] { labWiz5WeekCredit_Click(index); });
-        m_labWeekCredit[static_cast<std::size_t>(index)] = label;
     }
+    connect(m_grid, &PeriodGrid::lengthClicked, this, &frmWiz5::labWiz5WeekCredit_Click);
 
     m_cboTime = new QComboBox(m_fraWeekCredit);
     m_cboTime->setObjectName(QStringLiteral("cboWiz5Time"));
@@ -161,19 +171,13 @@ void frmWiz5::buildSubjectPanel()
     weekdays->setObjectName(QStringLiteral("lblWiz5Week"));
     placeInTwips(weekdays, PlanLeft, PlanTop - 300, HoursLeft + HoursWidth - PlanLeft, 270);
 
-    auto* periods = new PlacedWordsLabel(
-        QStringLiteral("０　　　１　　　２　　　３　　　４　　　５　　　６　　　７"), Qt::Vertical,
-        centresInPixels(PlanButtonSize / 2, PlanRowStep, TimetablePeriods), m_fraWeekPlan);
-    periods->setObjectName(QStringLiteral("lblWiz5Time"));
-    placeInTwips(periods, 1920, PlanTop, PlanLeft - 1950, PlanRowStep * TimetablePeriods);
+    addPeriodNumbers(m_fraWeekPlan, QStringLiteral("lblWiz5Time"),
+                     QStringLiteral("０　　　１　　　２　　　３　　　４　　　５　　　６　　　７"), 1920,
+                     PlanLeft - 1950, PlanCells);
 
+    m_grid->buildButtons(m_fraWeekPlan, PlanCells);
     for (int index = 0; index < TimetableCells; ++index) {
-        const int d = index / TimetablePeriods;
-        const int p = index % TimetablePeriods;
-        auto* button = new QToolButton(m_fraWeekPlan);
-        button->setObjectName(QStringLiteral("cmdWiz5WeekPlan_%1").arg(index));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setIconSize(QSize(SubjectIconSize, SubjectIconSize));
+        QToolButton* button = cmdWiz5WeekPlan(index);
         // A click gives the period the keyboard too, so the next keys go on from there.
         button->setFocusPolicy(Qt::StrongFocus);
         button->setToolTip(QStringLiteral("↑↓←→ 時限の移動　英字キー 教科を入れて次へ　"
@@ -182,11 +186,8 @@ void frmWiz5::buildSubjectPanel()
         // The style draws no focus mark on a tool button: the keyboard's period is framed.
         button->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid rgb(0, 120, 215); "
                                              "border-radius: 3px; background: rgb(229, 241, 251); }"));
-        placeInTwips(button, PlanLeft + PlanColumnStep * d, PlanTop + PlanRowStep * p, PlanButtonSize,
-                     PlanButtonSize);
-        connect(button, &QToolButton::clicked, this, [this, index] { cmdWiz5WeekPlan_Click(index); });
-        m_cmdWeekPlan[static_cast<std::size_t>(index)] = button;
     }
+    connect(m_grid, &PeriodGrid::periodClicked, this, &frmWiz5::cmdWiz5WeekPlan_Click);
 
     for (int i = 0; i < static_cast<int>(m_lblWeekTime.size()); ++i) {
         auto* label = new QLabel(weeklyHoursText(i, 0).replace(QStringLiteral("0.0 "), QStringLiteral("X")),
@@ -293,8 +294,7 @@ void frmWiz5::fill()
     for (int index = 0; index < TimetableCells; ++index) {
         const int code = lengthCodeAt(frames[static_cast<std::size_t>(index / TimetablePeriods)],
                                       index % TimetablePeriods);
-        m_lengthCode[static_cast<std::size_t>(index)] = code;
-        labWiz5WeekCredit(index)->setText(subGetCredit(code));
+        m_grid->setLength(index, code);
     }
     m_cmdNext->setFocus();
     subDispWeekPlan();
@@ -305,9 +305,8 @@ void frmWiz5::fill()
 void frmWiz5::labWiz5WeekCredit_Click(int index)
 {
     m_state.intCreditIndexWiz5 = static_cast<qint16>(index);
-    const ClickLabel* label = labWiz5WeekCredit(index);
-    m_cboTime->move(label->pos());
-    m_cboTime->setCurrentIndex(static_cast<int>(m_cboTime->findText(label->text())));
+    m_cboTime->move(labWiz5WeekCredit(index)->pos());
+    m_cboTime->setCurrentIndex(m_grid->lengthCode(index));
     m_cboTime->show();
     m_cboTime->raise();
 }
@@ -317,11 +316,9 @@ void frmWiz5::cboWiz5Time_Click()
     const int index = m_state.intCreditIndexWiz5;
     if (index < 0 || index >= TimetableCells || m_cboTime->currentIndex() < 0)
         return;
-    ClickLabel* label = labWiz5WeekCredit(index);
-    if (!label->isEnabled())
+    if (!labWiz5WeekCredit(index)->isEnabled())
         return;
-    label->setText(m_cboTime->currentText());
-    m_lengthCode[static_cast<std::size_t>(index)] = m_cboTime->currentIndex();
+    m_grid->setLength(index, m_cboTime->currentIndex());
     if (m_guard.run(QStringLiteral("時数を設定できませんでした。"), [this] {
             subSetWeekCredit();
             subDispWeekPlan();
@@ -345,10 +342,8 @@ bool frmWiz5::eventFilter(QObject* watched, QEvent* event)
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         fraWiz5WeekPlan_Click();
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        const auto period = std::find(m_cmdWeekPlan.begin(), m_cmdWeekPlan.end(), watched);
-        if (period != m_cmdWeekPlan.end()) {
+        if (const int index = m_grid->indexOf(watched); index >= 0) {
             const auto& key = *static_cast<QKeyEvent*>(event);
-            const auto index = static_cast<int>(period - m_cmdWeekPlan.begin());
             // Space is taken on its press; the button must not click again on its release.
             if (event->type() == QEvent::KeyRelease)
                 return key.key() == Qt::Key_Space;
@@ -388,7 +383,7 @@ bool frmWiz5::periodKeyPressed(int index, const QKeyEvent& event)
         return true;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        showPeriodSubject(index, EmptySlot);
+        m_grid->setSubject(index, QChar());
         storePeriod(index);
         return true;
     default:
@@ -400,7 +395,7 @@ bool frmWiz5::periodKeyPressed(int index, const QKeyEvent& event)
     // The key chooses the subject as its palette button does, so Space and
     // clicks go on with it.
     cmdWiz5Subject_Click(subject);
-    showPeriodSubject(index, m_palette->code(subject));
+    m_grid->setSubject(index, m_palette->code(subject));
     storePeriod(index);
     moveTo(PeriodMove::Next);
     return true;
@@ -408,17 +403,18 @@ bool frmWiz5::periodKeyPressed(int index, const QKeyEvent& event)
 
 void frmWiz5::cmdWiz5WeekPlan_Click(int index)
 {
-    m_choice.applyTo(*cmdWiz5WeekPlan(index));
+    m_choice.applyTo(*m_grid, index);
     storePeriod(index);
 }
 
 void frmWiz5::storePeriod(int index)
 {
     if (m_guard.run(QStringLiteral("時間割を設定できませんでした。"), [this, index] {
-            const QString code = fncStoC(cmdWiz5WeekPlan(index)->text());
+            const QChar code = m_grid->subject(index);
             VelaDayTime* day = templateDay(editedTimetable(m_state).week, index / TimetablePeriods + 1);
-            if (day && code.size() == 1)
-                day->setStrSubject(withSubjectAt(day->strSubject(), index % TimetablePeriods, code.front()));
+            if (day)
+                day->setStrSubject(withSubjectAt(day->strSubject(), index % TimetablePeriods,
+                                                 code.isNull() ? EmptySlot : code));
             subDispWeekTime();
         }))
         Q_EMIT stored();
@@ -469,27 +465,10 @@ void frmWiz5::cmdWiz5CopyDay_Click(int from, int to)
 
 void frmWiz5::subSetWeekCredit()
 {
-    lunaplan::subSetWeekCredit(m_state, m_lengthCode);
-}
-
-void frmWiz5::showPeriodSubject(int index, QChar code)
-{
-    QToolButton* button = cmdWiz5WeekPlan(index);
-    if (code.isNull() || code == EmptySlot) {
-        button->setText(QString());
-        button->setIcon(QIcon());
-    } else if (const int paletteIndex = subGetSubject(code); paletteIndex >= 0) {
-        button->setText(cmdWiz5Subject(paletteIndex)->text());
-        button->setIcon(cmdWiz5Subject(paletteIndex)->icon());
-    } else if (const Subject* subject = subjectByCode(code)) {
-        // A subject of the main window's palette (from a data file): shown, kept until replaced.
-        button->setText(subject->fullName.isEmpty() ? subject->rowLabel.toString()
-                                                    : subject->fullName.toString());
-        button->setIcon(subjectIcon(code));
-    } else {
-        button->setText(QString(code));
-        button->setIcon(QIcon());
-    }
+    std::array<int, TimetableCells> lengthCodes{};
+    for (int index = 0; index < TimetableCells; ++index)
+        lengthCodes[static_cast<std::size_t>(index)] = m_grid->lengthCode(index);
+    lunaplan::subSetWeekCredit(m_state, lengthCodes);
 }
 
 void frmWiz5::subDispWeekPlan()
@@ -506,7 +485,7 @@ void frmWiz5::subDispWeekPlan()
                 cmdWiz5WeekPlan(index)->hide();
                 continue;
             }
-            showPeriodSubject(index, p < day->strSubject().size() ? day->strSubject()[p] : QChar());
+            m_grid->setSubject(index, p < day->strSubject().size() ? day->strSubject()[p] : QChar());
             cmdWiz5WeekPlan(index)->show();
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/weektimetable.h"
+#include "ui/common/periodgrid.h"
 #include "ui/common/subjectchoice.h"
 #include "ui/wizard/wizardpage.h"
 
@@ -15,7 +16,6 @@ class QToolButton;
 
 namespace lunaplan {
 
-class ClickLabel;
 class SubjectPalette;
 
 // The wizard's timetable page: the lesson lengths (left) and the subjects
@@ -65,16 +65,10 @@ public:
     QGroupBox* fraWiz5WeekCredit() const { return m_fraWeekCredit; }
     QGroupBox* fraWiz5WeekPlan() const { return m_fraWeekPlan; }
     SubjectPalette* fraWiz5Palette() const { return m_palette; }
-    ClickLabel* labWiz5WeekCredit(int index) const
-    {
-        return m_labWeekCredit.at(static_cast<std::size_t>(index));
-    }
+    ClickLabel* labWiz5WeekCredit(int index) const { return m_grid->lengthLabel(index); }
     QComboBox* cboWiz5Time() const { return m_cboTime; }
     QToolButton* cmdWiz5Subject(int index) const;
-    QToolButton* cmdWiz5WeekPlan(int index) const
-    {
-        return m_cmdWeekPlan.at(static_cast<std::size_t>(index));
-    }
+    QToolButton* cmdWiz5WeekPlan(int index) const { return m_grid->button(index); }
     // The days of the edited timetable that hold a subject twice.
     QLabel* lblWiz5Doubled() const { return m_lblDoubled; }
     QLabel* lblWiz5WeekTime(int index) const { return m_lblWeekTime.at(static_cast<std::size_t>(index)); }
@@ -100,7 +94,6 @@ private:
     void buildSubjectPanel();
     void buildButtons();
     void buildCopyButtons();
-    void showPeriodSubject(int index, QChar code);
     // The subject period button `index` shows into its template day; then the weekly hours.
     void storePeriod(int index);
     // The keyboard on period button `index`: arrows move, a subject's key
@@ -112,11 +105,9 @@ private:
 
     QGroupBox* m_fraWeekCredit = nullptr;
     QGroupBox* m_fraWeekPlan = nullptr;
+    PeriodGrid* m_grid = nullptr;
     SubjectPalette* m_palette = nullptr;
     QComboBox* m_cboTime = nullptr;
-    std::array<ClickLabel*, TimetableCells> m_labWeekCredit{};
-    std::array<int, TimetableCells> m_lengthCode{};
-    std::array<QToolButton*, TimetableCells> m_cmdWeekPlan{};
     std::array<QLabel*, 15> m_lblWeekTime{};
     QPushButton* m_cmdCopyA = nullptr;
     std::array<QToolButton*, TimetableDays> m_cmdCopyDay{};
