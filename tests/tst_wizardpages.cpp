@@ -88,6 +88,7 @@ private Q_SLOTS:
     void timetableStartsFromDefaultFrames();
     void lengthShowsOrHidesPeriod();
     void subjectClicksWriteTheDay();
+    void doubledHintStandsClear();
     void codesWithoutButtonShownAndKept();
     void passesAndNavigation();
     void leavingHandsOverTheNewTimetable();
@@ -193,6 +194,32 @@ void TestWizardPages::subjectClicksWriteTheDay()
     for (const int p : {3, 4})
         QTest::mouseClick(page.cmdWiz5WeekPlan(p), Qt::LeftButton);
     QCOMPARE(page.lblWiz5Doubled()->text(), QString());
+}
+
+// The hint of a subject twice a day, at its longest (every weekday), is read
+// whole: inside its panel, under the copy buttons, not covered by them.
+void TestWizardPages::doubledHintStandsClear()
+{
+    Fixture f;
+    f.state.intGrade = 3;
+    frmWiz5 page(f.state, f.prompts, f.navigator);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    QTest::mouseClick(page.cmdWiz5Subject(1), Qt::LeftButton);
+    for (int day = 0; day < 5; ++day) {
+        for (int p = 1; p <= 2; ++p)
+            QTest::mouseClick(page.cmdWiz5WeekPlan(day * 8 + p), Qt::LeftButton);
+    }
+    const QLabel* hint = page.lblWiz5Doubled();
+    QVERIFY(hint->text().contains(u"金（国語）"_s));
+
+    const QRect hintRect = hint->geometry();
+    QVERIFY(QRect(QPoint(0, 0), page.fraWiz5WeekPlan()->size()).contains(hintRect));
+    for (int day = 0; day < 5; ++day)
+        QVERIFY(!page.cmdWiz5CopyDay(day)->geometry().intersects(hintRect));
+    const QRect needed = hint->fontMetrics().boundingRect(QRect(0, 0, hintRect.width(), 10000),
+                                                          Qt::TextWordWrap, hint->text());
+    QVERIFY2(needed.height() <= hintRect.height(), qPrintable(QString::number(needed.height())));
 }
 
 void TestWizardPages::codesWithoutButtonShownAndKept()

@@ -48,6 +48,16 @@ constexpr int HoursLeft = 6720;
 constexpr int HoursWidth = 1920;
 constexpr int HoursRowStep = 375;
 constexpr int CopyDayTop = PlanTop + PlanRowStep * TimetablePeriods + 60;
+constexpr int CopyDayHeight = 330;
+// The hint of a subject twice a day stands under the copy buttons, two lines high.
+constexpr int DoubledTop = CopyDayTop + CopyDayHeight + 30;
+constexpr int DoubledHeight = 450;
+// Both panels are as high as the subject panel needs for the hint; the
+// navigation row and the page follow them.
+constexpr int PanelTop = 120;
+constexpr int PlanPanelHeight = DoubledTop + DoubledHeight + 90;
+constexpr int ButtonRowTop = PanelTop + PlanPanelHeight + 120;
+constexpr int PageHeight = ButtonRowTop + 600;
 
 constexpr std::array<QStringView, TimetableDays> WeekdayNames{u"月曜日", u"火曜日", u"水曜日", u"木曜日",
                                                               u"金曜日"};
@@ -86,7 +96,7 @@ void addPeriodNumbers(QWidget* panel, const QString& name, const QString& text, 
 } // namespace
 
 frmWiz5::frmWiz5(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz5"), 14400, 8400, parent)
+    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz5"), 14400, PageHeight, parent)
     , m_fraWeekCredit(new QGroupBox(this))
     , m_fraWeekPlan(new QGroupBox(this))
     , m_grid(new PeriodGrid(TimetableDays, this))
@@ -101,7 +111,7 @@ frmWiz5::frmWiz5(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
 void frmWiz5::buildLengthPanel()
 {
     m_fraWeekCredit->setObjectName(QStringLiteral("fraWiz5WeekCredit"));
-    placeInTwips(m_fraWeekCredit, 120, 120, 5160, 7560);
+    placeInTwips(m_fraWeekCredit, 120, PanelTop, 5160, PlanPanelHeight);
 
     auto* note = new QLabel(
         QStringLiteral(
@@ -145,7 +155,7 @@ void frmWiz5::buildLengthPanel()
 void frmWiz5::buildSubjectPanel()
 {
     m_fraWeekPlan->setObjectName(QStringLiteral("fraWiz5WeekPlan"));
-    placeInTwips(m_fraWeekPlan, 5400, 120, 8880, 7560);
+    placeInTwips(m_fraWeekPlan, 5400, PanelTop, 8880, PlanPanelHeight);
     m_fraWeekPlan->installEventFilter(this);
 
     auto* note = new QLabel(
@@ -201,7 +211,7 @@ void frmWiz5::buildSubjectPanel()
     m_lblDoubled->setObjectName(QStringLiteral("lblWiz5Doubled"));
     m_lblDoubled->setWordWrap(true);
     m_lblDoubled->setStyleSheet(QStringLiteral("color: rgb(192, 64, 0)"));
-    placeInTwips(m_lblDoubled, 1920, PlanTop + PlanRowStep * TimetablePeriods + 30, 6720, 450);
+    placeInTwips(m_lblDoubled, 1920, DoubledTop, 6720, DoubledHeight);
 }
 
 void frmWiz5::buildButtons()
@@ -218,7 +228,7 @@ void frmWiz5::buildButtons()
         {&m_cmdCancel, u"cmdWiz5Cancel", u"設定の終了", 12720, &frmWiz5::cmdWiz5Cancel_Click},
     };
     for (const auto& b : buttons) {
-        *b.button = makeNavigationButton(b.name.toString(), b.caption.toString(), b.left, 7800, 1440);
+        *b.button = makeNavigationButton(b.name.toString(), b.caption.toString(), b.left, ButtonRowTop, 1440);
         connect(*b.button, &QPushButton::clicked, this, b.handler);
     }
     setEndButton(m_cmdCancel);
@@ -228,14 +238,14 @@ void frmWiz5::buildCopyButtons()
 {
     // Beside the navigation buttons: it changes the whole of timetable B.
     m_cmdCopyA =
-        makeNavigationButton(QStringLiteral("cmdWiz5CopyA"), QStringLiteral("A をコピー"), 240, 7800, 1440);
+        makeNavigationButton(QStringLiteral("cmdWiz5CopyA"), QStringLiteral("A をコピー"), 240, ButtonRowTop, 1440);
     m_cmdCopyA->setToolTip(QStringLiteral("週間時間割 A の時数と教科を B にコピーします"));
     connect(m_cmdCopyA, &QPushButton::clicked, this, &frmWiz5::cmdWiz5CopyA_Click);
 
     auto* keys =
         new QLabel(QStringLiteral("キー入力：↑↓←→ 時限の移動、パレットの英字 教科、Delete 空にする"), this);
     keys->setObjectName(QStringLiteral("lblWiz5Keys"));
-    placeInTwips(keys, 1920, 7830, 7800, 300);
+    placeInTwips(keys, 1920, ButtonRowTop + 30, 7800, 300);
 
     for (int from = 0; from < TimetableDays; ++from) {
         auto* button = new QToolButton(m_fraWeekPlan);
@@ -258,7 +268,7 @@ void frmWiz5::buildCopyButtons()
         all->setObjectName(QStringLiteral("mnuWiz5CopyDay_%1_all").arg(from));
         connect(all, &QAction::triggered, this, [this, from] { cmdWiz5CopyDay_Click(from, -1); });
         button->setMenu(menu);
-        placeInTwips(button, PlanLeft + PlanColumnStep * from, CopyDayTop, PlanButtonSize, 330);
+        placeInTwips(button, PlanLeft + PlanColumnStep * from, CopyDayTop, PlanButtonSize, CopyDayHeight);
         m_cmdCopyDay[static_cast<std::size_t>(from)] = button;
     }
 }
