@@ -9,6 +9,8 @@
 #include <random>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace lunaplan;
 
 namespace {
@@ -21,7 +23,7 @@ std::vector<std::shared_ptr<VelaDayTime>> yearOfDays()
     const QDate first(SchoolYear, 4, 1);
     const QDate last(SchoolYear + 1, 3, 31);
     for (QDate d = first; d <= last; d = d.addDays(1))
-        days.push_back(makeRecordedDay(d, QStringLiteral("国算社理音体図総"), QStringLiteral("13333333")));
+        days.push_back(makeRecordedDay(d, u"国算社理音体図総"_s, u"13333333"_s));
     return days;
 }
 

@@ -28,6 +28,8 @@
 #include <cstring>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 using namespace lunaplan;
 
 namespace {
@@ -38,7 +40,7 @@ constexpr char LabelFlag[] = "--start-label-window";
 
 QString sampleYear()
 {
-    return QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    return QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
 }
 
 // Ends the event loop once a paint has happened after ready() turned true:
@@ -109,16 +111,16 @@ int startLabelWindow(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     prepareApplication();
-    QLabel window(QStringLiteral("教科パレット"));
+    QLabel window(u"教科パレット"_s);
     return runUntilPainted(app, window);
 }
 
 QProcessEnvironment childEnvironment(const QTemporaryDir& settings)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+    if (!environment.contains(u"QT_QPA_PLATFORM"_s))
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"XDG_CONFIG_HOME"_s, settings.path());
     return environment;
 }
 

@@ -4,10 +4,10 @@
 #include "core/appstate.h"
 #include "core/classcsv.h"
 #include "core/outlook.h"
+#include "core/unattendedprompts.h"
 #include "core/weekview.h"
 #include "storage/classfile.h"
 #include "storage/cp932.h"
-#include "core/unattendedprompts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,6 +19,8 @@
 
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 using namespace lunaplan;
 
 namespace {
@@ -28,7 +30,7 @@ const QDate SampleDay(2026, 12, 9); // the sample's last registered day
 void loadSample(AppState& state)
 {
     UnattendedPrompts prompts;
-    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    state.strFileName = QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
     subLoadFile(state, prompts);
 }
 
@@ -75,8 +77,8 @@ struct School {
             for (int group = 1; group <= 6; ++group) {
                 state.intGrade = static_cast<qint16>(grade);
                 state.strClass = QString::number(group);
-                state.strTeacher = QStringLiteral("担任　%1の%2").arg(grade).arg(group);
-                state.strFileName = dir.filePath(QStringLiteral("%1-%2.vl2").arg(grade).arg(group));
+                state.strTeacher = u"担任　%1の%2"_s.arg(grade).arg(group);
+                state.strFileName = dir.filePath(u"%1-%2.vl2"_s.arg(grade).arg(group));
                 subSaveFile(state, prompts);
                 files.append(state.strFileName);
             }
@@ -119,7 +121,7 @@ constexpr char ReadAndDecodeOption[] = "--read-and-decode";
 
 QString benchmarkProgram()
 {
-    return QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    return QFile::symLinkTarget(u"/proc/self/exe"_s);
 }
 
 double timedRun(const QString& program, const QStringList& arguments, benchmark::State& bench)
@@ -142,17 +144,16 @@ double timedRun(const QString& program, const QStringList& arguments, benchmark:
 void BM_CsvProcess36(benchmark::State& bench, const char* table)
 {
     const School& classes = school();
-    const QString out = classes.dir.filePath(QStringLiteral("school.csv"));
-    const QStringList arguments = QStringList{QStringLiteral("--csv"),   out,
-                                              QStringLiteral("--table"), QString::fromLatin1(table),
-                                              QStringLiteral("--date"),  QStringLiteral("2027-03-31")} +
-                                  classes.files;
+    const QString out = classes.dir.filePath(u"school.csv"_s);
+    const QStringList arguments =
+        QStringList{u"--csv"_s, out, u"--table"_s, QString::fromLatin1(table), u"--date"_s, u"2027-03-31"_s} +
+        classes.files;
     const QStringList floorArguments = QStringList{QString::fromLatin1(ReadAndDecodeOption)} + classes.files;
     double process = 0;
     double floor = 0;
     double floorProcess = 0;
     for (auto _ : bench) {
-        const double seconds = timedRun(QStringLiteral(LUNAPLAN_PROGRAM), arguments, bench);
+        const double seconds = timedRun(QString::fromUtf8(LUNAPLAN_PROGRAM), arguments, bench);
         bench.SetIterationTime(seconds);
         process += seconds;
         floor += readAndDecode(classes.files);

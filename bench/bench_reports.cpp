@@ -2,11 +2,11 @@
 // written as PDF, and the whole "lunaplan --pdf" process (compare with
 // BM_ProcessStartToWindowShown of bench_mainwindow).
 #include "core/appstate.h"
+#include "core/unattendedprompts.h"
 #include "reports/pdfexport.h"
 #include "reports/recordingprinter.h"
 #include "reports/reportprocedures.h"
 #include "storage/classfile.h"
-#include "core/unattendedprompts.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -15,13 +15,15 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace lunaplan;
 
 namespace {
 
 QString sampleYear()
 {
-    return QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    return QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
 }
 
 void loadSample(AppState& state)
@@ -55,14 +57,13 @@ BENCHMARK(BM_AnnualReportToPdf)->Unit(benchmark::kMillisecond);
 void BM_PdfProcess(benchmark::State& bench)
 {
     QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("year.pdf"));
+    const QString out = dir.filePath(u"year.pdf"_s);
     for (auto _ : bench) {
         QProcess child;
         QElapsedTimer timer;
         timer.start();
-        child.start(
-            QStringLiteral(LUNAPLAN_PROGRAM),
-            {QStringLiteral("--pdf"), out, QStringLiteral("--report"), QStringLiteral("0"), sampleYear()});
+        child.start(QString::fromUtf8(LUNAPLAN_PROGRAM),
+                    {u"--pdf"_s, out, u"--report"_s, u"0"_s, sampleYear()});
         child.waitForFinished(-1);
         bench.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
         if (child.exitCode() != 0)

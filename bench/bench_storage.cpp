@@ -3,11 +3,11 @@
 // the randomised work on the sample year that the test suite runs briefly.
 #include "core/appstate.h"
 #include "core/schoolcalendar.h"
+#include "core/unattendedprompts.h"
 #include "storage/classfile.h"
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
 #include "storage/cp932.h"
-#include "core/unattendedprompts.h"
 #include "tests/support/classyearload.h"
 
 #include <benchmark/benchmark.h>
@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 
 #include <stdexcept>
+
+using namespace Qt::StringLiterals;
 
 using namespace lunaplan;
 
@@ -26,14 +28,14 @@ QByteArray maximalFile()
     AppState state;
     state.intYear = 2023; // April 2023 to March 2024: 366 days
     state.intGrade = 4;
-    state.strClass = QStringLiteral("3");
-    state.strTeacher = QStringLiteral("高橋　一郎");
+    state.strClass = u"3"_s;
+    state.strTeacher = u"高橋　一郎"_s;
     subSetHoliday(state, HolidayPeriodDays{});
     for (QDate d(2023, 6, 1); state.addHoliday(d); d = d.addDays(1)) {
     }
     for (QDate d(2023, 4, 1); d <= QDate(2024, 3, 31); d = d.addDays(1)) {
-        auto day = makeRecordedDay(d, QStringLiteral("国算社理音体図総"), QStringLiteral("13333333"));
-        day->setStrComment(QStringLiteral("授業参観～保護者会"));
+        auto day = makeRecordedDay(d, u"国算社理音体図総"_s, u"13333333"_s);
+        day->setStrComment(u"授業参観～保護者会"_s);
         state.objDayHead->appendDay(std::move(day));
     }
     return formatClassFile(captureClassFile(state));
@@ -41,7 +43,7 @@ QByteArray maximalFile()
 
 QByteArray sampleFile()
 {
-    QFile file(QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2"));
+    QFile file(QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2"));
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error("the sample class year is missing");
     return file.readAll();
@@ -52,8 +54,8 @@ struct Files {
     QString maximal;
     QString sample;
     Files()
-        : maximal(dir.filePath(QStringLiteral("maximal.vl2")))
-        , sample(dir.filePath(QStringLiteral("sample.vl2")))
+        : maximal(dir.filePath(u"maximal.vl2"_s))
+        , sample(dir.filePath(u"sample.vl2"_s))
     {
         for (const auto& [path, bytes] :
              {std::pair{maximal, maximalFile()}, std::pair{sample, sampleFile()}}) {
@@ -154,7 +156,7 @@ void BM_Save(benchmark::State& bench, bool maximal)
 {
     AppState state = loaded(pathOf(maximal));
     QTemporaryDir dir;
-    state.strFileName = dir.filePath(QStringLiteral("saved.vl2"));
+    state.strFileName = dir.filePath(u"saved.vl2"_s);
     UnattendedPrompts prompts;
     for (auto _ : bench)
         subSaveFile(state, prompts);
@@ -170,7 +172,7 @@ void BM_RandomWork(benchmark::State& bench)
 {
     constexpr int StepsPerRun = 2000;
     QTemporaryDir dir;
-    const QString fileName = dir.filePath(QStringLiteral("work.vl2"));
+    const QString fileName = dir.filePath(u"work.vl2"_s);
     UnattendedPrompts prompts;
     quint32 seed = 0;
     double steps = 0, registrations = 0, withdrawals = 0, planChanges = 0, saves = 0, reopenings = 0;
@@ -178,7 +180,7 @@ void BM_RandomWork(benchmark::State& bench)
         AppState state = loaded(pathOf(false));
         const test::ClassYearLoad run = test::runClassYearLoad(state, prompts, fileName, ++seed, StepsPerRun);
         if (!run.mismatch.isEmpty()) {
-            bench.SkipWithError(qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(run.mismatch)));
+            bench.SkipWithError(qPrintable(u"seed %1: %2"_s.arg(seed).arg(run.mismatch)));
             break;
         }
         steps += StepsPerRun;

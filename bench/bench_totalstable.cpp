@@ -13,6 +13,8 @@
 
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 using namespace lunaplan;
 
 namespace {
@@ -20,7 +22,7 @@ namespace {
 void loadSampleYear(AppState& state)
 {
     QtPrompts prompts;
-    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    state.strFileName = QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
     subLoadFile(state, prompts);
     if (state.intYear == 0)
         throw std::runtime_error("sample year not loaded");

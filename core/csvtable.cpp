@@ -2,6 +2,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString csvField(const QString& text)
@@ -9,7 +11,7 @@ QString csvField(const QString& text)
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
         return text;
     QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
+    quoted.replace(u'"', u"\"\""_s);
     return u'"' + quoted + u'"';
 }
 
@@ -22,7 +24,7 @@ void CsvTable::addRow(const QStringList& fields)
             m_text += u',';
         m_text += csvField(fields[i]);
     }
-    m_text += QStringLiteral("\r\n");
+    m_text += u"\r\n"_s;
 }
 
 QByteArray CsvTable::toBytes() const

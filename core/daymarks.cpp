@@ -12,6 +12,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 CalendarMarks calendarMarks(const AppState& state, QDate first, QDate last, QDate today)
 {
     CalendarMarks marks;
@@ -41,11 +43,11 @@ QString holidayKind(const AppState& state, QDate date)
     const int count = std::min<int>(state.intHolidayCount, AppState::HolidaySlots);
     for (int i = 0; i < count; ++i) {
         if (state.dateHoliday[static_cast<std::size_t>(i)] == date)
-            return i < AppState::NationalHolidayCount ? QStringLiteral("祝日") : QStringLiteral("特別な休日");
+            return i < AppState::NationalHolidayCount ? u"祝日"_s : u"特別な休日"_s;
     }
     if (state.legalDaysOff().contains(date))
-        return QStringLiteral("祝日");
-    return QStringLiteral("休業日");
+        return u"祝日"_s;
+    return u"休業日"_s;
 }
 
 QString doubledSubjects(QStringView subjects, QStringView credits)
@@ -77,7 +79,7 @@ QString doubledSubjectsHint(const VelaWeekTotal& week)
         if (day == week.objLastDay())
             break;
     }
-    return days.isEmpty() ? QString() : QStringLiteral("同じ教科が2回以上ある日：") + days.join(u'、');
+    return days.isEmpty() ? QString() : u"同じ教科が2回以上ある日："_s + days.join(u'、');
 }
 
 QString subjectNamesText(QStringView codes)

@@ -24,14 +24,16 @@ private:
 // A text that is not a number or not a date where one is needed.
 class ConversionError : public LunaError {
 public:
-    explicit ConversionError(const QString& description = QStringLiteral("型が一致しません。"));
+    ConversionError();
+    explicit ConversionError(const QString& description);
     static constexpr int Number = 13;
 };
 
 // A unit count that would leave the signed 16-bit range.
 class OverflowError : public LunaError {
 public:
-    explicit OverflowError(const QString& description = QStringLiteral("オーバーフローしました。"));
+    OverflowError();
+    explicit OverflowError(const QString& description);
     static constexpr int Number = 6;
 };
 

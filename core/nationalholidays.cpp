@@ -9,6 +9,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The n-th Monday of a month.
@@ -132,8 +134,7 @@ QDate makeDate(int year, int month, int day)
 {
     const QDate date(year, month, day);
     if (!date.isValid())
-        throw ConversionError(
-            QStringLiteral("%1年%2月%3日は日付ではありません。").arg(year).arg(month).arg(day));
+        throw ConversionError(u"%1年%2月%3日は日付ではありません。"_s.arg(year).arg(month).arg(day));
     return date;
 }
 

@@ -11,6 +11,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int LastGrade = 6;
@@ -61,7 +63,7 @@ TotalsRecord baseHoursFor(int grade, const TotalsRecord& previous)
 NextSchoolYear startNextSchoolYear(const AppState& previous, AppState& next)
 {
     if (previous.intYear <= 0)
-        throw ConversionError(QStringLiteral("前年度の学級がありません。"));
+        throw ConversionError(u"前年度の学級がありません。"_s);
 
     // Everything taken from `previous` is copied before `next` changes,
     // since both may be the same state; what can fail comes first as well.

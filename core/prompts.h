@@ -28,7 +28,8 @@ public:
     // the result is the chosen path, or empty when the user cancelled. The
     // save dialog proposes `proposed` (a name, or a path whose folder it opens in).
     virtual QString openFileName(const QString& title, const QString& filter) = 0;
-    virtual QString saveFileName(const QString& title, const QString& filter, const QString& proposed = {}) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter,
+                                 const QString& proposed = {}) = 0;
 
 protected:
     Prompts() = default;
@@ -39,7 +40,8 @@ protected:
 // The title of the program's message boxes.
 inline QString applicationTitle()
 {
-    return QStringLiteral("Lunaplan");
+    using namespace Qt::StringLiterals;
+    return u"Lunaplan"_s;
 }
 
 } // namespace lunaplan

@@ -9,6 +9,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int FirstListedYear = 2002;
@@ -87,7 +89,7 @@ QString eraSchoolYearText(int year)
     for (const Era& era : Eras) {
         if (year >= era.firstYear) {
             const int eraYear = year - era.firstYear + 1;
-            const QString number = eraYear == 1 ? QStringLiteral("元") : QString::number(eraYear);
+            const QString number = eraYear == 1 ? u"元"_s : QString::number(eraYear);
             return QString::fromUtf16(era.name) + number + u"年度";
         }
     }

@@ -10,6 +10,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int TermPlanColumn = 1;
@@ -129,7 +131,7 @@ QList<QStringList> totalsTableCsvRows(const TotalsTable& table)
         rows.append(fields);
     }
     if (!table.note().isEmpty())
-        rows.append({QStringLiteral("注"), table.note()});
+        rows.append({u"注"_s, table.note()});
     return rows;
 }
 
@@ -153,14 +155,13 @@ QString foreignLanguageNote(int grade)
     for (std::size_t row = 0; row <= EnglishRow; ++row)
         subjects += standard.at(row).value_or(0);
     const int activity = standard.at(EnglishRow).value_or(0);
-    return QStringLiteral("%1年の標準時数は外国語活動を「英語」の行に入れるため、"
-                          "「教科小計」に外国語活動の時数が含まれます"
-                          "（標準時数では教科小計%2＝各教科%3＋外国語活動%4）。"
-                          "各教科の時数と比べるときは、教科小計から「英語」の時数を引いてください。")
-        .arg(grade)
-        .arg(subjects)
-        .arg(subjects - activity)
-        .arg(activity);
+    return u"%1年の標準時数は外国語活動を「英語」の行に入れるため、"
+           "「教科小計」に外国語活動の時数が含まれます"
+           "（標準時数では教科小計%2＝各教科%3＋外国語活動%4）。"
+           "各教科の時数と比べるときは、教科小計から「英語」の時数を引いてください。"_s.arg(grade)
+               .arg(subjects)
+               .arg(subjects - activity)
+               .arg(activity);
 }
 
 } // namespace lunaplan

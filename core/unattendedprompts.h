@@ -18,7 +18,8 @@ public:
     void message(const QString& text, const QString& title, Icon icon) override;
     Answer askYesNo(const QString& text, const QString& title) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;
-    bool askChoice(const QString& text, const QString& title, const QString& first, const QString& second) override;
+    bool askChoice(const QString& text, const QString& title, const QString& first,
+                   const QString& second) override;
     QString openFileName(const QString& title, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& proposed) override;
 

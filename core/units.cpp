@@ -8,6 +8,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 qint16 checkedUnits(qint64 units)
 {
     if (units < std::numeric_limits<qint16>::min() || units > std::numeric_limits<qint16>::max())
@@ -44,7 +46,7 @@ namespace {
 qint16 unitsOrConversionError(qint64 units)
 {
     if (units < std::numeric_limits<qint16>::min() || units > std::numeric_limits<qint16>::max())
-        throw ConversionError(QStringLiteral("時数が大きすぎます。"));
+        throw ConversionError(u"時数が大きすぎます。"_s);
     return static_cast<qint16>(units);
 }
 
@@ -74,7 +76,7 @@ qint16 fncStrToCredit(const QString& text)
 
 QString fncBtoS(bool value)
 {
-    return value ? QStringLiteral("True") : QStringLiteral("False");
+    return value ? u"True"_s : u"False"_s;
 }
 
 bool fncStoB(QStringView text)
@@ -96,10 +98,10 @@ QDate fncMakeDate(int year, int month, int day)
 {
     // The largest year has no following calendar year to put January to March in.
     if (month <= 3 && year == std::numeric_limits<int>::max())
-        throw ConversionError(QStringLiteral("日付ではありません。"));
+        throw ConversionError(u"日付ではありません。"_s);
     const QDate date(month <= 3 ? year + 1 : year, month, day);
     if (!date.isValid())
-        throw ConversionError(QStringLiteral("日付ではありません。"));
+        throw ConversionError(u"日付ではありません。"_s);
     return date;
 }
 

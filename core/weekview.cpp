@@ -8,6 +8,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Weekday with Sunday = 1 … Saturday = 7.
@@ -186,8 +188,8 @@ QString doubledSubjectQuestion(const DayColumn& column)
     const QString doubled = doubledSubjects(lessons.subjects, lessons.credits);
     if (doubled.isEmpty())
         return {};
-    return QStringLiteral("%1は%2が2回以上あります。このまま登録しますか？")
-        .arg(dayHeading(column.date), subjectNamesText(doubled));
+    return u"%1は%2が2回以上あります。このまま登録しますか？"_s.arg(dayHeading(column.date),
+                                                                    subjectNamesText(doubled));
 }
 
 bool registerDay(AppState& state, const DayColumn& column)

@@ -5,9 +5,11 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 QString desktopApplicationId()
 {
-    return QStringLiteral(LUNAPLAN_APP_ID);
+    return QString::fromUtf8(LUNAPLAN_APP_ID);
 }
 
 QIcon applicationIcon()
@@ -15,7 +17,7 @@ QIcon applicationIcon()
     // The build puts one PNG per size under this folder; the icon reads each
     // one's size from the file itself.
     QIcon icon;
-    QDirIterator it(QStringLiteral(":/lunaplan/icons"), QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(u":/lunaplan/icons"_s, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         icon.addFile(it.next());
     return icon;

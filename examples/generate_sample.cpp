@@ -7,8 +7,8 @@
 #include "core/appstate.h"
 #include "core/errors.h"
 #include "core/schoolcalendar.h"
-#include "storage/classfile.h"
 #include "core/unattendedprompts.h"
+#include "storage/classfile.h"
 
 #include <QDate>
 #include <QString>

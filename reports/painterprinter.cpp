@@ -12,6 +12,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
@@ -114,8 +116,7 @@ void renderPages(const QList<RecordedPage>& pages, QPaintDevice& device)
 
     QPainter painter;
     if (!painter.begin(&device))
-        throw PrintError(
-            QStringLiteral("印刷を始められませんでした。プリンターの接続と設定を確かめてください。"));
+        throw PrintError(u"印刷を始められませんでした。プリンターの接続と設定を確かめてください。"_s);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
@@ -136,7 +137,7 @@ void renderPages(const QList<RecordedPage>& pages, QPaintDevice& device)
     const bool ended = painter.end();
     const auto* printer = dynamic_cast<const QPrinter*>(&device);
     if (!ended || (printer && printer->printerState() == QPrinter::Error))
-        throw PrintError(QStringLiteral("印刷中にエラーが発生しました。"));
+        throw PrintError(u"印刷中にエラーが発生しました。"_s);
 }
 
 } // namespace lunaplan

@@ -2,11 +2,11 @@
 
 #include "core/appstate.h"
 #include "core/errors.h"
+#include "core/prompts.h"
 #include "storage/atomicfile.h"
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
 #include "storage/fileerrors.h"
-#include "core/prompts.h"
 
 #include <QFile>
 

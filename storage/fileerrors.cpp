@@ -97,9 +97,9 @@ int fileErrorNumber(int systemError, QFileDevice::FileError kind, FileAccess acc
 void throwFileError(int systemError, QFileDevice::FileError kind, FileAccess access, const QString& fileName,
                     const QString& what)
 {
-    throw FileError(fileErrorNumber(systemError, kind, access),
-                    QStringLiteral("ファイル「%1」を%2: %3")
-                        .arg(fileName, what, fileErrorReason(systemError, kind, access)));
+    throw FileError(
+        fileErrorNumber(systemError, kind, access),
+        u"ファイル「%1」を%2: %3"_s.arg(fileName, what, fileErrorReason(systemError, kind, access)));
 }
 
 } // namespace lunaplan

@@ -9,9 +9,9 @@
 #include "storage/classfilewriter.h"
 #include "storage/cp932.h"
 #include "storage/fileerrors.h"
-#include "tests/support/testfiles.h"
 #include "tests/support/classyearload.h"
 #include "tests/support/scriptedprompts.h"
+#include "tests/support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +32,7 @@ namespace {
 
 QString fixture(const QString& name)
 {
-    return QStringLiteral(LUNAPLAN_FIXTURES_DIR "/") + name;
+    return QString::fromUtf8(LUNAPLAN_FIXTURES_DIR "/") + name;
 }
 
 // The lines of a file written with CR LF, without their line ends.
@@ -482,7 +482,7 @@ void TestClassFile::saveLoadSaveIsByteIdentical_data()
     QTest::newRow("fresh class") << fixture(u"fresh-class.vl2"_s);
     QTest::newRow("two days") << fixture(u"two-days.vl2"_s);
     QTest::newRow("withdrawn day") << fixture(u"withdrawn-day.vl2"_s);
-    QTest::newRow("sample year") << QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    QTest::newRow("sample year") << QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
 }
 
 void TestClassFile::saveLoadSaveIsByteIdentical()
@@ -550,7 +550,7 @@ void TestClassFile::textLinesReadEachAsItsOwn()
 void TestClassFile::sampleYear()
 {
     AppState state;
-    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    state.strFileName = QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
     test::ScriptedPrompts prompts;
     subLoadFile(state, prompts);
     QCOMPARE(state.intYear, 2026);
@@ -1103,13 +1103,13 @@ void TestClassFile::largestFiles()
 void TestClassFile::corpusIsReadSafely_data()
 {
     QTest::addColumn<QString>("path");
-    const QDir corpus(QStringLiteral(LUNAPLAN_FIXTURES_DIR "/corpus"));
+    const QDir corpus(QString::fromUtf8(LUNAPLAN_FIXTURES_DIR "/corpus"));
     const QStringList names = corpus.entryList(QDir::Files, QDir::Name);
     QVERIFY(!names.isEmpty());
     for (const QString& name : names)
         QTest::newRow(qPrintable(name)) << corpus.filePath(name);
     for (const QString& name :
-         QDir(QStringLiteral(LUNAPLAN_FIXTURES_DIR)).entryList({u"*.vl2"_s}, QDir::Files))
+         QDir(QString::fromUtf8(LUNAPLAN_FIXTURES_DIR)).entryList({u"*.vl2"_s}, QDir::Files))
         QTest::newRow(qPrintable(name)) << fixture(name);
 }
 
@@ -1138,7 +1138,7 @@ void TestClassFile::corpusIsReadSafely()
 void TestClassFile::randomWorkReadsBack()
 {
     AppState state;
-    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    state.strFileName = QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
     test::ScriptedPrompts prompts;
     subLoadFile(state, prompts);
     const test::ClassYearLoad run =

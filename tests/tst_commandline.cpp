@@ -31,7 +31,7 @@ QProcessEnvironment withoutDisplay()
 
 QString sampleFile()
 {
-    return QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    return QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
 }
 
 // The sample file with its line 2 (the school year) replaced.
@@ -246,7 +246,8 @@ void TestCommandLine::programWritesPdfWithoutDisplay()
     const QString out = dir.filePath(u"week.pdf"_s);
     QProcess program;
     program.setProcessEnvironment(withoutDisplay());
-    program.start(QStringLiteral(LUNAPLAN_PROGRAM), {u"--pdf"_s, out, u"--report"_s, u"7"_s, sampleFile()});
+    program.start(QString::fromUtf8(LUNAPLAN_PROGRAM),
+                  {u"--pdf"_s, out, u"--report"_s, u"7"_s, sampleFile()});
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
@@ -254,20 +255,21 @@ void TestCommandLine::programWritesPdfWithoutDisplay()
 
     // The weekly plan of two weeks; a week outside the class's year writes nothing.
     const QString weekly = dir.filePath(u"weekly.pdf"_s);
-    program.start(QStringLiteral(LUNAPLAN_PROGRAM),
+    program.start(QString::fromUtf8(LUNAPLAN_PROGRAM),
                   {u"--pdf"_s, weekly, u"--week"_s, u"2026-12-09"_s, u"--weeks"_s, u"2"_s, sampleFile()});
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitCode(), 0);
     QFile written(weekly);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll().count("/Type /Page\n"), 2);
-    program.start(QStringLiteral(LUNAPLAN_PROGRAM),
+    program.start(QString::fromUtf8(LUNAPLAN_PROGRAM),
                   {u"--pdf"_s, dir.filePath(u"none.pdf"_s), u"--week"_s, u"2030-01-01"_s, sampleFile()});
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitCode(), 1);
     QVERIFY(!QFile::exists(dir.filePath(u"none.pdf"_s)));
 
-    program.start(QStringLiteral(LUNAPLAN_PROGRAM), {u"--pdf"_s, out, u"--report"_s, u"12"_s, sampleFile()});
+    program.start(QString::fromUtf8(LUNAPLAN_PROGRAM),
+                  {u"--pdf"_s, out, u"--report"_s, u"12"_s, sampleFile()});
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains(u"0 から 8 まで"_s));
@@ -312,7 +314,8 @@ void TestCommandLine::programRefusesWhatItWouldDestroy()
 
     QProcess program;
     program.setWorkingDirectory(dir.path());
-    program.start(QStringLiteral(LUNAPLAN_PROGRAM), {u"--pdf"_s, out, u"--report"_s, u"0"_s, u"class.vl2"_s});
+    program.start(QString::fromUtf8(LUNAPLAN_PROGRAM),
+                  {u"--pdf"_s, out, u"--report"_s, u"0"_s, u"class.vl2"_s});
     QVERIFY(program.waitForFinished(60000));
     QFile::setPermissions(dir.filePath(u"locked"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -388,7 +391,7 @@ void TestCommandLine::programWritesCsvOfSeveralClasses()
     arguments << sampleFile();
     QProcess program;
     program.setProcessEnvironment(withoutDisplay());
-    program.start(QStringLiteral(LUNAPLAN_PROGRAM), arguments);
+    program.start(QString::fromUtf8(LUNAPLAN_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(60000));
     const QString messages = QString::fromUtf8(program.readAllStandardError());
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -437,7 +440,7 @@ void TestCommandLine::programRefusesUnknownOptions()
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(LUNAPLAN_PROGRAM), arguments);
+    program.start(QString::fromUtf8(LUNAPLAN_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 2);

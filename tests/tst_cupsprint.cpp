@@ -114,7 +114,7 @@ void TestCupsPrint::printedByTheServer()
 
     AppState state;
     test::ScriptedPrompts prompts;
-    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    state.strFileName = QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
     subLoadFile(state, prompts);
     test::ScriptedPrintPrompts printPrompts;
     ReportPrinter reportPrinter;

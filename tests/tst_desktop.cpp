@@ -13,6 +13,7 @@
 #include <QWidget>
 
 using namespace lunaplan;
+using namespace Qt::StringLiterals;
 
 class tst_Desktop : public QObject {
     Q_OBJECT
@@ -67,14 +68,14 @@ void tst_Desktop::startUpSetsIconNameAndTranslation()
     prepareApplication();
     QCOMPARE(QGuiApplication::desktopFileName(), desktopApplicationId());
     // The id names the desktop entry that the build installs.
-    QVERIFY(QFile::exists(QStringLiteral(LUNAPLAN_DESKTOP_DIR "/") + desktopApplicationId() +
-                          QStringLiteral(".desktop")));
+    QVERIFY(
+        QFile::exists(QString::fromUtf8(LUNAPLAN_DESKTOP_DIR "/") + desktopApplicationId() + u".desktop"_s));
 
     // Qt's standard buttons speak Japanese, as the rest of the interface.
     QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
-    QVERIFY2(box.button(QMessageBox::Yes)->text().contains(QStringLiteral("はい")),
+    QVERIFY2(box.button(QMessageBox::Yes)->text().contains(u"はい"_s),
              qPrintable(box.button(QMessageBox::Yes)->text()));
-    QVERIFY2(box.button(QMessageBox::No)->text().contains(QStringLiteral("いいえ")),
+    QVERIFY2(box.button(QMessageBox::No)->text().contains(u"いいえ"_s),
              qPrintable(box.button(QMessageBox::No)->text()));
     // A second start-up step (the benchmark makes several) adds nothing.
     prepareApplication();

@@ -3,16 +3,16 @@
 #include "core/appstate.h"
 #include "core/weekview.h"
 #include "storage/classfile.h"
-#include "tests/support/testfiles.h"
 #include "tests/support/programwindow.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
+#include "tests/support/testfiles.h"
+#include "ui/common/classwatch.h"
 #include "ui/common/monthview.h"
 #include "ui/common/windowlist.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/mainmenus.h"
-#include "ui/common/classwatch.h"
 
 #include <QAction>
 #include <QDir>
@@ -445,7 +445,7 @@ void TestFileCommands::openAfterCloseHoldsOnlyTheFilesDays()
     m_window->fileCommands()->mnuFileClose_Click();
     m_state->objDayHead->appendDay(makeRecordedDay(QDate(2026, 4, 21), u"体体体体体体　　"_s, u"33333300"_s));
     m_prompts->answers.enqueue(Prompts::Answer::No);
-    m_prompts->fileNames.enqueue(QStringLiteral(LUNAPLAN_FIXTURES_DIR "/two-days.vl2"));
+    m_prompts->fileNames.enqueue(QString::fromUtf8(LUNAPLAN_FIXTURES_DIR "/two-days.vl2"));
     m_window->fileCommands()->mnuFileOpen_Click();
     QCOMPARE(m_state->intYear, 2003);
     QList<QDate> dates;

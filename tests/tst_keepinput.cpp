@@ -6,16 +6,16 @@
 #include "core/subjects.h"
 #include "core/veladaytime.h"
 #include "storage/classfile.h"
-#include "tests/support/testfiles.h"
 #include "tests/support/programwindow.h"
 #include "tests/support/testclass.h"
+#include "tests/support/testfiles.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/windowlist.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/mainmenus.h"
 #include "ui/main/recordingframe.h"
-#include "ui/totals/frmdisptimetable.h"
 #include "ui/print/frmprint.h"
+#include "ui/totals/frmdisptimetable.h"
 #include "ui/wizard/frmwiz0.h"
 #include "ui/wizard/frmwiz2.h"
 #include "ui/wizard/frmwiz3.h"
@@ -298,7 +298,7 @@ void TestKeepInput::openAsksBeforeReplacingAChangedClass()
 
     // はい saves first, then the file is opened.
     m_program->prompts.answers.enqueue(Prompts::Answer::Yes);
-    m_program->prompts.fileNames.enqueue(QStringLiteral(LUNAPLAN_FIXTURES_DIR "/two-days.vl2"));
+    m_program->prompts.fileNames.enqueue(QString::fromUtf8(LUNAPLAN_FIXTURES_DIR "/two-days.vl2"));
     item(u"mnuFileOpenKey"_s)->trigger();
     QCOMPARE(state().intYear, 2003);
     AppState saved;

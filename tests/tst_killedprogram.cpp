@@ -286,7 +286,7 @@ private:
     {
         QDir(m_dir.filePath(u"data"_s)).removeRecursively();
         QFile::remove(classFile());
-        check(QFile::copy(QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2"), classFile()),
+        check(QFile::copy(QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2"), classFile()),
               u"cannot copy the sample"_s);
         QFile::setPermissions(classFile(), QFile::ReadOwner | QFile::WriteOwner);
         QFile original(classFile());

@@ -5,17 +5,17 @@
 #include "core/units.h"
 #include "core/weekview.h"
 #include "tests/support/programwindow.h"
-#include "ui/common/windowlist.h"
-#include "ui/wizard/wizard.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/fittedlabel.h"
 #include "ui/common/japanesefonts.h"
+#include "ui/common/subjectpalette.h"
+#include "ui/common/windowlist.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/recordingframe.h"
 #include "ui/main/session.h"
-#include "ui/common/subjectpalette.h"
+#include "ui/wizard/wizard.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
@@ -136,9 +136,9 @@ void TestLayout::everyWindowFitsASmallScreen()
     program.window->show();
     program.window->Form_Activate();
     const auto item = [&](const QString& name) { return program.window->findChild<QAction*>(name); };
-    for (const char16_t* name : {u"mnuEditModifyHoliday", u"mnuEditModifySpecial", u"mnuEditModifyWeekA",
-                                 u"mnuEditModifyYear", u"mnuViewShowTimeTable", u"mnuFilePrint",
-                                 u"mnuHelpContents"})
+    for (const char16_t* name :
+         {u"mnuEditModifyHoliday", u"mnuEditModifySpecial", u"mnuEditModifyWeekA", u"mnuEditModifyYear",
+          u"mnuViewShowTimeTable", u"mnuFilePrint", u"mnuHelpContents"})
         item(QString::fromUtf16(name))->trigger();
     program.window->wizard().goTo(nullptr, WizardPageId::Start);
 

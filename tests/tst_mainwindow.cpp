@@ -8,6 +8,7 @@
 #include "tests/support/programwindow.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
+#include "ui/common/classwatch.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/monthview.h"
 #include "ui/common/subjectpalette.h"
@@ -16,7 +17,6 @@
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/mainmenus.h"
-#include "ui/common/classwatch.h"
 #include "ui/main/recordingframe.h"
 
 #include <QCheckBox>

@@ -10,9 +10,9 @@
 #include "ui/main/filecommands.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/menucommands.h"
-#include "ui/totals/frmdisptimetable.h"
 #include "ui/print/frmprint.h"
 #include "ui/print/reportprinter.h"
+#include "ui/totals/frmdisptimetable.h"
 #include "ui/wizard/frmwiz5.h"
 #include "ui/wizard/wizard.h"
 
@@ -98,14 +98,14 @@ void TestMenus::menuBar()
         menus << action->menu()->objectName() + u' ' + action->text();
     QCOMPARE(menus, (QStringList{u"mnuFile ﾌｧｲﾙ(&F)"_s, u"mnuEdit 設定(&E)"_s, u"mnuView 表示(&V)"_s,
                                  u"mnuHelp ﾍﾙﾌﾟ(&H)"_s}));
-    QCOMPARE(itemsOf(m_program->window->findChild<QMenu*>(u"mnuFile"_s)),
-             (QStringList{u"mnuFileNew 新規作成(&N) [Ctrl+N]"_s,
-                          u"mnuFileNewFromPrevious 前年度のファイルから新規作成(&Y)..."_s,
-                          u"mnuFileOpen 開く(&O)... [Ctrl+O]"_s,
-                          u"mnuFileClose 閉じる(&C)"_s, u"- mnuFileBar0"_s, u"mnuFileSave 上書き保存(&S)"_s,
-                          u"mnuFileSaveAs 名前を付けて保存(&A)... [Ctrl+S]"_s, u"- mnuFileBar1"_s,
-                          u"mnuFilePageSetup ﾍﾟｰｼﾞ設定(&U)..."_s, u"mnuFilePrint 印刷(&P)..."_s,
-                          u"- mnuFileBar2"_s, u"mnuFileExit 終了(&X)"_s}));
+    QCOMPARE(
+        itemsOf(m_program->window->findChild<QMenu*>(u"mnuFile"_s)),
+        (QStringList{u"mnuFileNew 新規作成(&N) [Ctrl+N]"_s,
+                     u"mnuFileNewFromPrevious 前年度のファイルから新規作成(&Y)..."_s,
+                     u"mnuFileOpen 開く(&O)... [Ctrl+O]"_s, u"mnuFileClose 閉じる(&C)"_s, u"- mnuFileBar0"_s,
+                     u"mnuFileSave 上書き保存(&S)"_s, u"mnuFileSaveAs 名前を付けて保存(&A)... [Ctrl+S]"_s,
+                     u"- mnuFileBar1"_s, u"mnuFilePageSetup ﾍﾟｰｼﾞ設定(&U)..."_s,
+                     u"mnuFilePrint 印刷(&P)..."_s, u"- mnuFileBar2"_s, u"mnuFileExit 終了(&X)"_s}));
     QCOMPARE(
         itemsOf(m_program->window->findChild<QMenu*>(u"mnuEdit"_s)),
         (QStringList{u"mnuEditModifyHoliday 学級と休日の変更"_s, u"mnuEditModifySpecial 特別な休日の変更"_s,

@@ -155,7 +155,7 @@ void TestOutlook::planRateAndTone()
     test::setTermPlan(*m_state, 3, TotalField::kokugo, 36);  // 12.0
     test::setTermPlan(*m_state, 3, TotalField::sannsuu, 45); // 15.0
     test::setTermPlan(*m_state, 2, TotalField::sannsuu, 30); // the year's plan of 算 is 75
-    test::registerDay(*m_state, QDate(2027, 3, 1));      // 24 units of 国 held
+    test::registerDay(*m_state, QDate(2027, 3, 1));          // 24 units of 国 held
     const Outlook outlook = fncOutlook(*m_state, QDate(2027, 3, 12), true);
 
     const OutlookFigures& kokugo = figures(outlook, Term3, Kokugo);

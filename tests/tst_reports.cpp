@@ -121,7 +121,7 @@ double cellRight(const RecordingPrinter& printer, const QRectF& rect)
 void loadSample(AppState& state)
 {
     test::ScriptedPrompts prompts;
-    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    state.strFileName = QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
     subLoadFile(state, prompts);
 }
 
@@ -891,7 +891,7 @@ void TestReports::weeklyPlanPdfOnePagePerWeek()
         QSKIP("pdfinfo and pdftotext (poppler-utils) are needed to read the PDF back");
     AppState state;
     test::ScriptedPrompts prompts;
-    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    state.strFileName = QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
     subLoadFile(state, prompts);
     // To the end of the year at most: 3 weeks asked from the last but one gives 2.
     QCOMPARE(weeksToYearEnd(state, QDate(2027, 3, 24)), 2);

@@ -7,8 +7,8 @@
 #include "storage/classfile.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/testclass.h"
-#include "ui/common/twips.h"
 #include "ui/common/classwatch.h"
+#include "ui/common/twips.h"
 #include "ui/common/windowlist.h"
 #include "ui/totals/frmdisptimetable.h"
 
@@ -35,7 +35,7 @@ constexpr int SouJisuu = 23;
 void loadSample(AppState& state)
 {
     test::ScriptedPrompts prompts;
-    state.strFileName = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    state.strFileName = QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
     subLoadFile(state, prompts);
     if (state.intYear != 2026)
         qFatal("sample year not loaded");

@@ -356,7 +356,8 @@ void TestUiCommon::fileDialogs()
         dialog->selectFile(u"class"_s);
         static_cast<QDialog*>(dialog)->accept(); // as the Save button does
     });
-    QCOMPARE(prompts.saveFileName(u"ファイル名を付けて保存"_s, filter, QString()), dir.filePath(u"class.vl2"_s));
+    QCOMPARE(prompts.saveFileName(u"ファイル名を付けて保存"_s, filter, QString()),
+             dir.filePath(u"class.vl2"_s));
 }
 
 void TestUiCommon::windowListKeepsOnePerType()
@@ -525,7 +526,8 @@ void TestUiCommon::clickLabel()
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const QColor c = image.pixelColor(x, y);
-                const int distance = std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                const int distance = std::abs(c.red() - background.red()) +
+                                     std::abs(c.green() - background.green()) +
                                      std::abs(c.blue() - background.blue());
                 if (distance > farthest) {
                     farthest = distance;
@@ -652,7 +654,8 @@ void TestUiCommon::activationOncePerComing()
     QWidget window;
     int activations = 0;
     int leaves = 0;
-    new WindowActivation(window, [&] { ++activations; }, [&] { ++leaves; });
+    new WindowActivation(
+        window, [&] { ++activations; }, [&] { ++leaves; });
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));

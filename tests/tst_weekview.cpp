@@ -1,8 +1,8 @@
 // The week shown for a picked date and what each of its day columns proposes.
 #include "core/appstate.h"
 #include "core/daymarks.h"
-#include "core/schoolcalendar.h"
 #include "core/periodtotals.h"
+#include "core/schoolcalendar.h"
 #include "core/weekview.h"
 
 #include <QTest>

@@ -160,7 +160,7 @@ void TestWizard::startPageOnFirstActivationOnly()
 void TestWizard::fileOnTheCommandLineSkipsTheStartPage()
 {
     QStandardPaths::setTestModeEnabled(true); // the session's recovery copy stays out of the home folder
-    Session session(QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2"));
+    Session session(QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2"));
     QCOMPARE(session.state().intYear, 2026);
     QVERIFY(!session.state().boolShowWizard);
     session.window().Form_Activate();
@@ -192,7 +192,7 @@ void TestWizard::startPageOpensAFile()
     QTRY_VERIFY(wizard().page(WizardPageId::Start));
     auto* page = qobject_cast<frmWiz0*>(wizard().page(WizardPageId::Start));
     page->optWiz0NewOrOld(1)->click();
-    const QString file = QStringLiteral(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
+    const QString file = QString::fromUtf8(LUNAPLAN_EXAMPLES_DIR "/sample-2026-3-2.vl2");
     m_prompts->fileNames.enqueue(file);
     page->cmdWiz0Next()->click();
 

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 namespace lunaplan::test {
 
 namespace {
@@ -17,39 +19,39 @@ template <typename T> T take(QQueue<T>& queue, const QString& what)
 
 void ScriptedPrompts::message(const QString& text, const QString& title, Icon icon)
 {
-    shown.append({QStringLiteral("message"), text, title, icon});
+    shown.append({u"message"_s, text, title, icon});
 }
 
 Prompts::Answer ScriptedPrompts::askYesNo(const QString& text, const QString& title)
 {
-    shown.append({QStringLiteral("yesno"), text, title, Icon::None});
+    shown.append({u"yesno"_s, text, title, Icon::None});
     return take(answers, text);
 }
 
 Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString& text, const QString& title)
 {
-    shown.append({QStringLiteral("yesnocancel"), text, title, Icon::None});
+    shown.append({u"yesnocancel"_s, text, title, Icon::None});
     return take(answers, text);
 }
 
 bool ScriptedPrompts::askChoice(const QString& text, const QString& title, const QString& first,
                                 const QString& second)
 {
-    shown.append({QStringLiteral("choice"), text, title, Icon::None});
+    shown.append({u"choice"_s, text, title, Icon::None});
     lastChoices = {first, second};
     return take(answers, text) == Answer::Yes;
 }
 
 QString ScriptedPrompts::openFileName(const QString& title, const QString& filter)
 {
-    shown.append({QStringLiteral("open"), title, QString(), Icon::None});
+    shown.append({u"open"_s, title, QString(), Icon::None});
     lastFilter = filter;
     return take(fileNames, title);
 }
 
 QString ScriptedPrompts::saveFileName(const QString& title, const QString& filter, const QString& proposed)
 {
-    shown.append({QStringLiteral("save"), title, QString(), Icon::None});
+    shown.append({u"save"_s, title, QString(), Icon::None});
     lastFilter = filter;
     lastProposed = proposed;
     return take(fileNames, title);
@@ -59,7 +61,7 @@ QStringList ScriptedPrompts::messages() const
 {
     QStringList texts;
     for (const Shown& s : shown) {
-        if (s.kind == QStringLiteral("message"))
+        if (s.kind == u"message"_s)
             texts.append(s.text);
     }
     return texts;

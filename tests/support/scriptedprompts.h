@@ -24,7 +24,8 @@ public:
     Answer askYesNo(const QString& text, const QString& title) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;
     // Answered from `answers`: Yes chooses the first button, anything else the second.
-    bool askChoice(const QString& text, const QString& title, const QString& first, const QString& second) override;
+    bool askChoice(const QString& text, const QString& title, const QString& first,
+                   const QString& second) override;
     QString openFileName(const QString& title, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& proposed) override;
 
@@ -32,7 +33,7 @@ public:
     QQueue<QString> fileNames;
     QList<Shown> shown;
     QString lastFilter;
-    QString lastProposed; // the name the last save dialog proposed
+    QString lastProposed;    // the name the last save dialog proposed
     QStringList lastChoices; // the button texts of the last choice
 
     // The texts of the messages shown so far.

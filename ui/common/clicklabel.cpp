@@ -11,8 +11,7 @@ namespace lunaplan {
 
 ClickLabel::ClickLabel(QWidget* parent)
     : ClickLabel(QString(), parent)
-{
-}
+{}
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent)
     : QFrame(parent)
@@ -94,8 +93,8 @@ void ClickLabel::paintEvent(QPaintEvent* event)
     // (greyed when disabled).
     QStyleOption state;
     state.initFrom(this);
-    style()->drawItemText(&painter, contentsRect(), static_cast<int>(m_alignment), state.palette, isEnabled(), m_text,
-                          foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), static_cast<int>(m_alignment), state.palette, isEnabled(),
+                          m_text, foregroundRole());
     if (!hasFocus())
         return;
     // A label draws no focus of its own; without the frame a keyboard user

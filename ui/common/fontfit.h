@@ -12,8 +12,7 @@ constexpr int SmallestFittedPixels = 6;
 // for. Every size tried loads a font engine, the costly part of fitting text,
 // so the search starts from a guess (text grows with the pixel size in a way
 // the caller can estimate from one measurement) and walks from there.
-template <typename Fits>
-int largestFittingSize(int guess, int smallest, int largest, Fits fits)
+template <typename Fits> int largestFittingSize(int guess, int smallest, int largest, Fits fits)
 {
     int pixels = std::clamp(guess, smallest, std::max(smallest, largest));
     if (fits(pixels)) {

@@ -4,6 +4,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 void HandlerGuard::report(const QString& action, const LunaError& error) const noexcept
 {
     try {
@@ -16,8 +18,8 @@ void HandlerGuard::report(const QString& action, const LunaError& error) const n
 void HandlerGuard::reportUnexpected(const QString& action) const noexcept
 {
     try {
-        m_prompts->message(action + u'\n' + QStringLiteral("予期しないエラーが発生しました。"),
-                           applicationTitle(), Prompts::Icon::Critical);
+        m_prompts->message(action + u'\n' + u"予期しないエラーが発生しました。"_s, applicationTitle(),
+                           Prompts::Icon::Critical);
     } catch (...) {
     }
 }

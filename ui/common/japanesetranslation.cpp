@@ -7,16 +7,18 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 bool installQtJapaneseTranslation(QCoreApplication& application)
 {
     // Once per application, however often start-up runs (tests run it again).
-    const QString name = QStringLiteral("lunaplan-qtbase-ja");
+    const QString name = u"lunaplan-qtbase-ja"_s;
     if (application.findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly))
         return true;
     auto* translator = new QTranslator(&application);
     translator->setObjectName(name);
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), u"qtbase"_s, u"_"_s,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;

@@ -98,9 +98,9 @@ QStaticText& laidOutAs(QStaticText& slot, const QPainter& painter, const QString
 void drawCentred(QPainter& painter, QStaticText& text, const QRect& box)
 {
     const QSizeF size = text.size();
-    painter.drawStaticText(QPointF(box.x() + (box.width() - size.width()) / 2,
-                                   box.y() + (box.height() - size.height()) / 2),
-                           text);
+    painter.drawStaticText(
+        QPointF(box.x() + (box.width() - size.width()) / 2, box.y() + (box.height() - size.height()) / 2),
+        text);
 }
 
 } // namespace
@@ -455,8 +455,8 @@ void MonthView::fitFonts()
 
     QFont titleFont = font();
     titleFont.setBold(true);
-    m_titleFont = fitted(titleFont, monthTitle(QDate(2000, 12, 1)), blockRect(0).width() - 2 * (arrowSize() + 4),
-                         titleHeight() - 2);
+    m_titleFont = fitted(titleFont, monthTitle(QDate(2000, 12, 1)),
+                         blockRect(0).width() - 2 * (arrowSize() + 4), titleHeight() - 2);
     m_dayNumbers = {};
     m_boldNumbers = {};
     m_weekdayHeadings = {};
@@ -505,7 +505,8 @@ void MonthView::paintBlock(QPainter& painter, int index, QDate todayNow) const
     painter.setFont(m_titleFont);
     if (m_monthTitles.size() <= static_cast<size_t>(index))
         m_monthTitles.resize(static_cast<size_t>(index) + 1);
-    drawCentred(painter, laidOutAs(m_monthTitles[static_cast<size_t>(index)], painter, monthTitle(month)), title);
+    drawCentred(painter, laidOutAs(m_monthTitles[static_cast<size_t>(index)], painter, monthTitle(month)),
+                title);
 
     // Weekday headings, then a rule under them.
     static constexpr QStringView Weekdays = u"日月火水木金土";
@@ -555,7 +556,8 @@ void MonthView::paintDay(QPainter& painter, QDate date, const QRect& cell, bool 
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(RegisteredDot));
-        painter.drawEllipse(QRectF(cell.center().x() - size / 2 + 0.5, cell.bottom() - size - 1.5, size, size));
+        painter.drawEllipse(
+            QRectF(cell.center().x() - size / 2 + 0.5, cell.bottom() - size - 1.5, size, size));
         painter.restore();
     }
 

@@ -9,9 +9,11 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 QString classFileFilter()
 {
-    return QStringLiteral("「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2");
+    return u"「Lunaplan2002」のﾌｧｲﾙ (*.vl2)|*.vl2"_s;
 }
 
 bool openClassFile(AppState& state, Prompts& prompts, const QString& fileName)
@@ -21,8 +23,7 @@ bool openClassFile(AppState& state, Prompts& prompts, const QString& fileName)
     try {
         subLoadFile(state, prompts);
     } catch (const LunaError& error) {
-        showError(prompts, QStringLiteral("「%1」を開けませんでした。").arg(QFileInfo(fileName).fileName()),
-                  error);
+        showError(prompts, u"「%1」を開けませんでした。"_s.arg(QFileInfo(fileName).fileName()), error);
     }
     if (!state.strFileName.isEmpty())
         return true;

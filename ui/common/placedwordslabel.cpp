@@ -5,6 +5,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 PlacedWordsLabel::PlacedWordsLabel(const QString& text, Qt::Orientation orientation, QList<int> centres,
                                    QWidget* parent)
     : QLabel(text, parent)
@@ -14,7 +16,7 @@ PlacedWordsLabel::PlacedWordsLabel(const QString& text, Qt::Orientation orientat
 
 void PlacedWordsLabel::paintEvent(QPaintEvent*)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\s\\x{3000}]+"));
+    static const QRegularExpression separators(u"[\\s\\x{3000}]+"_s);
     const QStringList words = text().split(separators, Qt::SkipEmptyParts);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));

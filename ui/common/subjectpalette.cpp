@@ -10,14 +10,16 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 SubjectPalette::SubjectPalette(QWidget* parent)
-    : SubjectPalette(MainPaletteOrder, QStringLiteral("cmdSubject"), parent)
+    : SubjectPalette(MainPaletteOrder, u"cmdSubject"_s, parent)
 {
-    setObjectName(QStringLiteral("fraPalette"));
+    setObjectName(u"fraPalette"_s);
 }
 
 SubjectPalette::SubjectPalette(QStringView order, const QString& buttonName, QWidget* parent)
-    : QGroupBox(QStringLiteral("教科パレット"), parent)
+    : QGroupBox(u"教科パレット"_s, parent)
     , m_order(order)
 {
     for (int index = 0; index < static_cast<int>(order.size()); ++index) {
@@ -44,10 +46,10 @@ void SubjectPalette::showKeys(QStringView keys)
         auto* label = new QLabel(key, button);
         label->setObjectName(button->objectName() + u"_key");
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-size: 10px; font-weight: bold;"));
+        label->setStyleSheet(u"color: rgb(0, 0, 160); font-size: 10px; font-weight: bold;"_s);
         label->move(3, 1);
         label->adjustSize();
-        button->setToolTip(QStringLiteral("%1（キー %2）").arg(button->text(), key));
+        button->setToolTip(u"%1（キー %2）"_s.arg(button->text(), key));
         m_keyLabels.append(label);
     }
 }

@@ -41,9 +41,9 @@ private:
     std::function<void()> m_onActivate;
     std::function<void()> m_onLeave;
     bool m_hasFocus = false;
-    bool m_showPending = false;     // shown, and not yet handled
-    bool m_comingHandled = false;   // handled before the window manager's activation came
-    bool m_backFromDialog = false;  // the focus went last to a modal dialog
+    bool m_showPending = false;    // shown, and not yet handled
+    bool m_comingHandled = false;  // handled before the window manager's activation came
+    bool m_backFromDialog = false; // the focus went last to a modal dialog
 };
 
 } // namespace lunaplan

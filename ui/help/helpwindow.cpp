@@ -1,8 +1,8 @@
 #include "ui/help/helpwindow.h"
 
 #include "core/prompts.h"
-#include "ui/common/twips.h"
 #include "ui/common/screenplacement.h"
+#include "ui/common/twips.h"
 #include "ui/common/windowlist.h"
 
 #include <QFile>

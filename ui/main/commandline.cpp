@@ -2,10 +2,10 @@
 
 #include "core/appstate.h"
 #include "core/errors.h"
+#include "core/unattendedprompts.h"
 #include "reports/pdfexport.h"
 #include "reports/reportprocedures.h"
 #include "storage/classfile.h"
-#include "core/unattendedprompts.h"
 
 #include "storage/atomicfile.h"
 

@@ -3,11 +3,11 @@
 #include "core/appstate.h"
 #include "core/errors.h"
 #include "core/newschoolyear.h"
+#include "core/prompts.h"
 #include "core/schoolcalendar.h"
 #include "storage/atomicfile.h"
 #include "storage/classfile.h"
 #include "storage/classfilereader.h"
-#include "core/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/monthview.h"
 #include "ui/common/openclassfile.h"
@@ -182,8 +182,8 @@ bool FileCommands::saveTo(const QString& fileName, bool keepBackup)
     const QString previous = m_state.strFileName;
     m_state.strFileName = fileName;
     bool written = false;
-    const bool saved =
-        m_guard.run(u"ファイルを保存できませんでした。"_s, [&] { written = subSaveFile(m_state, m_prompts); });
+    const bool saved = m_guard.run(u"ファイルを保存できませんでした。"_s,
+                                   [&] { written = subSaveFile(m_state, m_prompts); });
     if (!saved || !written) {
         m_state.strFileName = previous;
         return false;
@@ -225,7 +225,7 @@ bool FileCommands::mnuFileExit_Click()
 QString backupPathFor(const QString& path)
 {
     const QFileInfo file(path);
-    return file.dir().filePath(file.baseName() + QStringLiteral(".bak"));
+    return file.dir().filePath(file.baseName() + u".bak"_s);
 }
 
 bool makeBackupCopy(const QString& path)

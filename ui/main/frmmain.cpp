@@ -28,10 +28,12 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int DefaultPosition = 1000; // twips
-constexpr int ClientWidth = 15060; // seven day columns, within a 1024-pixel screen
+constexpr int ClientWidth = 15060;    // seven day columns, within a 1024-pixel screen
 constexpr int StatusTop = 8430;
 constexpr int StatusHeight = 375;
 constexpr int SavedMessageMilliseconds = 5000;
@@ -53,19 +55,19 @@ frmMain::frmMain(const MainServices& services, QWidget* parent)
     , m_windows(std::make_unique<WindowList>())
 {
     AppState& state = services.state;
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(u"frmMain"_s);
     state.objMainForm = this;
 
     auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
+    client->setObjectName(u"client"_s);
     setCentralWidget(client);
 
     auto* calendarFrame = new QFrame(client);
-    calendarFrame->setObjectName(QStringLiteral("fraCalenderMain"));
+    calendarFrame->setObjectName(u"fraCalenderMain"_s);
     calendarFrame->setFrameShape(QFrame::NoFrame);
     placeInTwips(calendarFrame, 0, 120, 2415, 8295);
     m_monthView = new MonthView(calendarFrame);
-    m_monthView->setObjectName(QStringLiteral("MonthView1"));
+    m_monthView->setObjectName(u"MonthView1"_s);
     m_monthView->setMonthGrid(3, 1);
     m_monthView->setGeometry(calendarFrame->rect());
     connect(m_monthView, &MonthView::dateClicked, this, &frmMain::MonthView1_DateClick);
@@ -78,21 +80,20 @@ frmMain::frmMain(const MainServices& services, QWidget* parent)
     m_recording = new RecordingFrame(state, m_guard, client);
     placeInTwips(m_recording, 2400, 0, 12615, 8415);
     connect(m_recording, &RecordingFrame::timetableChosen, this, &frmMain::Option1_Click);
-    connect(m_recording, &RecordingFrame::weekendChosen, this, [this] {
-        m_guard.run(QStringLiteral("週を表示できませんでした。"), [&] { showWeekAgain(); });
-    });
+    connect(m_recording, &RecordingFrame::weekendChosen, this,
+            [this] { m_guard.run(u"週を表示できませんでした。"_s, [&] { showWeekAgain(); }); });
 
     m_statusPanel = new QLabel(this);
-    m_statusPanel->setObjectName(QStringLiteral("sbStatusBar_panel1"));
-    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    m_statusPanel->setObjectName(u"sbStatusBar_panel1"_s);
+    statusBar()->setObjectName(u"sbStatusBar"_s);
     statusBar()->addWidget(m_statusPanel, 1);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFixedHeight(twipsToPixels(StatusHeight));
 
-    m_wizard = std::make_unique<Wizard>(WizardHost{*this, *m_windows, *m_watch,
-                                                   [this] { return m_fileCommands->chooseAndOpen(); },
-                                                   [this] { return m_fileCommands->startFromPreviousYear(); }},
-                                        state, services.prompts);
+    m_wizard = std::make_unique<Wizard>(
+        WizardHost{*this, *m_windows, *m_watch, [this] { return m_fileCommands->chooseAndOpen(); },
+                   [this] { return m_fileCommands->startFromPreviousYear(); }},
+        state, services.prompts);
     m_fileCommands = new FileCommands(*this, state, services.prompts, *m_watch, *m_lock);
     m_menuCommands = new MenuCommands(*this, services, *m_wizard);
     m_menus = new MainMenus(*this, *m_fileCommands, *m_menuCommands);
@@ -168,7 +169,7 @@ void frmMain::followClass()
     if (m_closing)
         return;
     applyCalendarRange();
-    m_guard.run(QStringLiteral("画面を更新できませんでした。"), [&] {
+    m_guard.run(u"画面を更新できませんでした。"_s, [&] {
         if (!m_state.boolCalendarReady) {
             // A new class, a file just read or a new year: the week of today in its year.
             const QDate today = todayInSchoolYear(QDate::currentDate(), shownSchoolYear());
@@ -190,11 +191,10 @@ void frmMain::followClass()
 
 void frmMain::showTitle()
 {
-    const QString program = QStringLiteral("Lunaplan Ver1.0.0");
+    const QString program = u"Lunaplan Ver1.0.0"_s;
     if (!m_state.strFileName.isEmpty())
         setWindowTitle(QFileInfo(m_state.strFileName).fileName() +
-                       (m_lock->isReadOnly() ? QStringLiteral(" [読み取り専用]") : QString()) + u"[*] - " +
-                       program);
+                       (m_lock->isReadOnly() ? u" [読み取り専用]"_s : QString()) + u"[*] - " + program);
     else if (m_state.intYear != 0)
         setWindowTitle(u"無題[*] - " + program);
     else
@@ -210,13 +210,13 @@ void frmMain::storeOpenWindows()
 
 void frmMain::showSaved(const QString& fileName)
 {
-    statusBar()->showMessage(QStringLiteral("「%1」に保存しました。").arg(QFileInfo(fileName).fileName()),
+    statusBar()->showMessage(u"「%1」に保存しました。"_s.arg(QFileInfo(fileName).fileName()),
                              SavedMessageMilliseconds);
 }
 
 void frmMain::MonthView1_DateClick(QDate date)
 {
-    m_guard.run(QStringLiteral("週を表示できませんでした。"), [&] { showWeekOf(date, false); });
+    m_guard.run(u"週を表示できませんでした。"_s, [&] { showWeekOf(date, false); });
 }
 
 void frmMain::showWeekOf(QDate date, bool placeCalendar)
@@ -267,7 +267,7 @@ void frmMain::Option1_Click(int)
 
 void frmMain::subDispHoliday()
 {
-    m_guard.run(QStringLiteral("登校日を表示できませんでした。"), [&] {
+    m_guard.run(u"登校日を表示できませんでした。"_s, [&] {
         m_monthView->setHolidays(holidayMarks(m_state));
         const int count = m_monthView->visibleDayCount();
         for (int i = 1; i <= count; ++i) {
@@ -275,8 +275,8 @@ void frmMain::subDispHoliday()
             m_monthView->setDayBold(day, m_state.fncIsWorkDay(day));
         }
         if (count > 0) {
-            const CalendarMarks marks =
-                calendarMarks(m_state, m_monthView->visibleDay(1), m_monthView->visibleDay(count), m_state.today());
+            const CalendarMarks marks = calendarMarks(m_state, m_monthView->visibleDay(1),
+                                                      m_monthView->visibleDay(count), m_state.today());
             m_monthView->setDayMarks(marks.registered, marks.forgotten);
         }
     });

@@ -53,9 +53,10 @@ MainMenus::MainMenus(QMainWindow& window, FileCommands& file, MenuCommands& comm
     m_open = addItem(m_mnuFile, u"mnuFileOpen"_s, u"開く(&O)..."_s, &file, &FileCommands::mnuFileOpen_Click);
     addItem(m_mnuFile, u"mnuFileClose"_s, u"閉じる(&C)"_s, &file, &FileCommands::mnuFileClose_Click);
     addSeparator(m_mnuFile, u"mnuFileBar0"_s);
-    m_save = addItem(m_mnuFile, u"mnuFileSave"_s, u"上書き保存(&S)"_s, &file, &FileCommands::mnuFileSave_Click);
-    m_saveAs =
-        addItem(m_mnuFile, u"mnuFileSaveAs"_s, u"名前を付けて保存(&A)..."_s, &file, &FileCommands::mnuFileSaveAs_Click);
+    m_save =
+        addItem(m_mnuFile, u"mnuFileSave"_s, u"上書き保存(&S)"_s, &file, &FileCommands::mnuFileSave_Click);
+    m_saveAs = addItem(m_mnuFile, u"mnuFileSaveAs"_s, u"名前を付けて保存(&A)..."_s, &file,
+                       &FileCommands::mnuFileSaveAs_Click);
     addSeparator(m_mnuFile, u"mnuFileBar1"_s);
     addItem(m_mnuFile, u"mnuFilePageSetup"_s, u"ﾍﾟｰｼﾞ設定(&U)..."_s, &commands,
             &MenuCommands::mnuFilePageSetup_Click);
@@ -81,7 +82,8 @@ MainMenus::MainMenus(QMainWindow& window, FileCommands& file, MenuCommands& comm
             &MenuCommands::mnuEditModifyYear_Click);
 
     QMenu* view = addMenu(bar, u"mnuView"_s, u"表示(&V)"_s);
-    addItem(view, u"mnuViewShowTimeTable"_s, u"集計表"_s, &commands, &MenuCommands::mnuViewShowTimeTable_Click);
+    addItem(view, u"mnuViewShowTimeTable"_s, u"集計表"_s, &commands,
+            &MenuCommands::mnuViewShowTimeTable_Click);
     addItem(view, u"mnuViewShowOutlook"_s, u"見通し"_s, &commands, &MenuCommands::mnuViewShowOutlook_Click);
 
     QMenu* help = addMenu(bar, u"mnuHelp"_s, u"ﾍﾙﾌﾟ(&H)"_s);

@@ -9,10 +9,10 @@
 #include "ui/main/frmmain.h"
 #include "ui/main/mainservices.h"
 #include "ui/outlook/frmoutlook.h"
-#include "ui/totals/frmdisptimetable.h"
 #include "ui/print/frmprint.h"
 #include "ui/print/printprompts.h"
 #include "ui/print/reportprinter.h"
+#include "ui/totals/frmdisptimetable.h"
 #include "ui/wizard/wizardnavigator.h"
 
 using namespace Qt::StringLiterals;

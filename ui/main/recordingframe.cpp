@@ -1,13 +1,13 @@
 #include "ui/main/recordingframe.h"
 
 #include "core/appstate.h"
+#include "core/prompts.h"
 #include "core/subjects.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/fittedlabel.h"
 #include "ui/common/handlerguard.h"
 #include "ui/common/subjectpalette.h"
 #include "ui/common/twips.h"
-#include "core/prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +19,8 @@
 #include <QToolButton>
 
 namespace lunaplan {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -73,7 +75,7 @@ RecordingFrame::RecordingFrame(AppState& state, const HandlerGuard& guard, QWidg
     , m_guard(guard)
     , m_choice(*this)
 {
-    setObjectName(QStringLiteral("fraSubject"));
+    setObjectName(u"fraSubject"_s);
     setFrameShape(QFrame::NoFrame);
     // A registered day is locked, yet its lessons must stay easy to read.
     QPalette colours = palette();
@@ -82,12 +84,11 @@ RecordingFrame::RecordingFrame(AppState& state, const HandlerGuard& guard, QWidg
     setPalette(colours);
 
     m_comment = new FittedLabel(
-        QStringLiteral(
-            "実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科を選んで"
-            "下の実績表をクリックしてください。入力を取り消すときは同じ教科で実績表をクリックしてください。"
-            "マウスを元に戻したいときは教科パレット以外の場所でクリックしてください。"),
+        u"実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科を選んで"
+        "下の実績表をクリックしてください。入力を取り消すときは同じ教科で実績表をクリックしてください。"
+        "マウスを元に戻したいときは教科パレット以外の場所でクリックしてください。"_s,
         this);
-    m_comment->setObjectName(QStringLiteral("lblMainComment"));
+    m_comment->setObjectName(u"lblMainComment"_s);
     // Down to the palette's top, not below: the palette stands over the rest
     // of the instruction's box, and no line of it may run under the palette.
     placeInTwips(m_comment, 120, 240, 10575, PaletteTop - 240);
@@ -107,16 +108,16 @@ void RecordingFrame::buildGrid()
 {
     for (int d = 0; d < Days; ++d) {
         auto* heading = new QLabel(this);
-        heading->setObjectName(QStringLiteral("Label2_%1").arg(d));
+        heading->setObjectName(u"Label2_%1"_s.arg(d));
         heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         // Wider than the button so that "12／10(木)" is not cut; the next column starts 1440 on.
         placeInTwips(heading, GridLeft + ColumnStep * d, 840, ColumnStep - 15, 255);
         m_label2[static_cast<std::size_t>(d)] = heading;
     }
 
-    m_periodNumbers = new PeriodNumberLabel(
-        QStringLiteral("０　　　１　　　２　　　３　　　４　　　５　　　６　　　　７"), this);
-    m_periodNumbers->setObjectName(QStringLiteral("Label7"));
+    m_periodNumbers =
+        new PeriodNumberLabel(u"０　　　１　　　２　　　３　　　４　　　５　　　６　　　　７"_s, this);
+    m_periodNumbers->setObjectName(u"Label7"_s);
     // As wide as the gap before Monday's column, so that a full-width digit is not cut.
     placeInTwips(m_periodNumbers, 2160, 1440, GridLeft - 15 - 2160, 5535);
 
@@ -129,14 +130,14 @@ void RecordingFrame::buildGrid()
     for (int d = 0; d < Days; ++d) {
         // Under its day column.
         auto* reg = new QPushButton(RegisterCaption.toString(), this);
-        reg->setObjectName(QStringLiteral("cmdReg_%1").arg(d));
+        reg->setObjectName(u"cmdReg_%1"_s.arg(d));
         placeInTwips(reg, GridLeft + ColumnStep * d, 7200, ButtonSize, ButtonSize);
         connect(reg, &QPushButton::clicked, this, [this, d] { cmdReg_Click(d); });
         m_cmdReg[static_cast<std::size_t>(d)] = reg;
     }
 
     m_cboTime = new QComboBox(this);
-    m_cboTime->setObjectName(QStringLiteral("cboTime"));
+    m_cboTime->setObjectName(u"cboTime"_s);
     for (int code = 0; code <= 4; ++code)
         m_cboTime->addItem(subGetCredit(code));
     m_cboTime->setCurrentIndex(1);
@@ -155,7 +156,7 @@ void RecordingFrame::buildOptions()
                     {u"B 時間割を採用", QColor(255, 0, 0), 7920}};
     for (int index = 0; index < 2; ++index) {
         auto* option = new QRadioButton(options[index].text.toString(), this);
-        option->setObjectName(QStringLiteral("Option1_%1").arg(index));
+        option->setObjectName(u"Option1_%1"_s.arg(index));
         QPalette colours = option->palette();
         colours.setColor(QPalette::WindowText, options[index].colour);
         colours.setColor(QPalette::ButtonText, options[index].colour);
@@ -172,7 +173,7 @@ void RecordingFrame::buildWeekendChoice()
     const QStringView captions[2] = {u"土曜日に授業を記録", u"日曜日に授業を記録"};
     for (int index = 0; index < 2; ++index) {
         auto* box = new QCheckBox(captions[index].toString(), this);
-        box->setObjectName(QStringLiteral("chkWeekend_%1").arg(index));
+        box->setObjectName(u"chkWeekend_%1"_s.arg(index));
         placeInTwips(box, 8640 + 1980 * index, 7980, 1980, 375);
         box->setEnabled(false);
         connect(box, &QCheckBox::clicked, this, [this, index](bool checked) {
@@ -295,7 +296,7 @@ void RecordingFrame::cmdReg_Click(int column)
     const QDate date = dateShownDay(column);
     if (!date.isValid() || !m_columnShown.at(static_cast<std::size_t>(column)))
         return;
-    m_guard.run(QStringLiteral("実績を登録できませんでした。"), [&] {
+    m_guard.run(u"実績を登録できませんでした。"_s, [&] {
         if (isDayRegistered(m_state, date)) {
             withdrawDay(m_state, date);
             showRegistered(column, false);

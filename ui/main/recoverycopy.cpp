@@ -2,11 +2,11 @@
 
 #include "core/appstate.h"
 #include "core/errors.h"
+#include "core/prompts.h"
 #include "storage/atomicfile.h"
 #include "storage/classfiledata.h"
 #include "storage/classfilereader.h"
 #include "storage/classfilewriter.h"
-#include "core/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/main/filecommands.h"
 

@@ -19,11 +19,13 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 void prepareApplication()
 {
-    QApplication::setOrganizationName(QStringLiteral("Lunaplan"));
-    QApplication::setApplicationName(QStringLiteral("Lunaplan"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setOrganizationName(u"Lunaplan"_s);
+    QApplication::setApplicationName(u"Lunaplan"_s);
+    QApplication::setApplicationVersion(u"1.0.0"_s);
     applyDesktopIdentity();
     // Dates and names in Qt's own dialogs (the file dialog's columns, its
     // file types) are Japanese whatever the desktop's language. The program

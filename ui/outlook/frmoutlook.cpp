@@ -2,10 +2,10 @@
 
 #include "core/appstate.h"
 #include "core/csvtable.h"
+#include "core/prompts.h"
 #include "core/totalstable.h"
 #include "core/units.h"
 #include "core/weekview.h"
-#include "core/prompts.h"
 #include "ui/common/classwatch.h"
 #include "ui/common/csvsave.h"
 #include "ui/common/displaygrid.h"
@@ -367,10 +367,10 @@ void frmOutlook::showFigures(const Outlook& outlook, int season)
         }
     }
 
-    m_lblRemaining->setText(u"残り授業日数（基準日の翌日から）　%1 %2日　年間 %3日"_s
-                                .arg(TermChoice::caption(shownSeason))
-                                .arg(stretches[0]->remainingSchoolDays)
-                                .arg(stretches[1]->remainingSchoolDays));
+    m_lblRemaining->setText(
+        u"残り授業日数（基準日の翌日から）　%1 %2日　年間 %3日"_s.arg(TermChoice::caption(shownSeason))
+            .arg(stretches[0]->remainingSchoolDays)
+            .arg(stretches[1]->remainingSchoolDays));
     m_lblNote->setText(outlook.note.isEmpty() ? QString() : u"注：%1"_s.arg(outlook.note));
     m_lblUnregistered->setText(
         outlook.unregisteredDays.isEmpty()

@@ -5,11 +5,11 @@
 #include "ui/common/classwatch.h"
 #include "ui/common/csvsave.h"
 #include "ui/common/displaygrid.h"
-#include "ui/common/figurecolours.h"
 #include "ui/common/escapebutton.h"
+#include "ui/common/figurecolours.h"
 #include "ui/common/japanesefonts.h"
-#include "ui/common/twips.h"
 #include "ui/common/termchoice.h"
+#include "ui/common/twips.h"
 #include "ui/common/windowactivation.h"
 #include "ui/common/windowlist.h"
 
@@ -159,8 +159,9 @@ void frmDispTimeTable::cmdCloseTimeTable_Click()
 
 void frmDispTimeTable::cmdSaveCsv_Click()
 {
-    m_guard.run(u"CSVファイルを保存できませんでした。"_s,
-                [this] { saveFiguresCsv(*this, m_state, m_prompts, [this] { return fncTotalsTableCsv(m_table); }); });
+    m_guard.run(u"CSVファイルを保存できませんでした。"_s, [this] {
+        saveFiguresCsv(*this, m_state, m_prompts, [this] { return fncTotalsTableCsv(m_table); });
+    });
 }
 
 QRadioButton* frmDispTimeTable::optSeason(int index) const

@@ -9,24 +9,26 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 frmWiz0::frmWiz0(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz0"), 6300, 3300, parent)
+    : WizardPage(state, prompts, navigator, u"frmWiz0"_s, 6300, 3300, parent)
 {
-    auto* comment = new QLabel(QStringLiteral("新しい学級と授業の計画をします。"), this);
-    comment->setObjectName(QStringLiteral("lblWiz0Comment"));
+    auto* comment = new QLabel(u"新しい学級と授業の計画をします。"_s, this);
+    comment->setObjectName(u"lblWiz0Comment"_s);
     placeInTwips(comment, 480, 360, 5400, 315);
 
-    const QString captions[OptionCount] = {QStringLiteral("新規作成"), QStringLiteral("既存のファイル"),
-                                           QStringLiteral("前年度のファイルから新規作成")};
+    const QString captions[OptionCount] = {u"新規作成"_s, u"既存のファイル"_s,
+                                           u"前年度のファイルから新規作成"_s};
     for (int i = 0; i < OptionCount; ++i) {
         m_options[i] = new QRadioButton(captions[i], this);
-        m_options[i]->setObjectName(QStringLiteral("optWiz0NewOrOld_%1").arg(i));
+        m_options[i]->setObjectName(u"optWiz0NewOrOld_%1"_s.arg(i));
         placeInTwips(m_options[i], 960, 960 + 420 * i, 4800, 330);
     }
     m_options[0]->setChecked(true);
 
-    m_next = makeNavigationButton(QStringLiteral("cmdWiz0Next"), QStringLiteral("次へ"), 2880, 2460);
-    m_end = makeNavigationButton(QStringLiteral("Command1"), QStringLiteral("設定の終了"), 4440, 2460);
+    m_next = makeNavigationButton(u"cmdWiz0Next"_s, u"次へ"_s, 2880, 2460);
+    m_end = makeNavigationButton(u"Command1"_s, u"設定の終了"_s, 4440, 2460);
     connect(m_next, &QPushButton::clicked, this, &frmWiz0::cmdWiz0Next_Click);
     connect(m_end, &QPushButton::clicked, this, &frmWiz0::Command1_Click);
     setEndButton(m_end);
@@ -40,7 +42,7 @@ void frmWiz0::fill()
 
 QString frmWiz0::fillFailure() const
 {
-    return QStringLiteral("ウィザードを表示できませんでした。");
+    return u"ウィザードを表示できませんでした。"_s;
 }
 
 void frmWiz0::cmdWiz0Next_Click()

@@ -2,9 +2,9 @@
 
 #include "core/appstate.h"
 #include "core/nationalholidays.h"
+#include "core/prompts.h"
 #include "core/schoolcalendar.h"
 #include "storage/cp932.h"
-#include "core/prompts.h"
 #include "ui/common/twips.h"
 
 #include <QComboBox>
@@ -16,6 +16,8 @@
 #include <QStringList>
 
 namespace lunaplan {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -44,10 +46,9 @@ constexpr std::array<DayBox, 8> DayBoxes{{
 
 QString yearChangeQuestion()
 {
-    return QStringLiteral(
-        "学級計画・授業計画の年度が、実績を登録している年度と食い違っています。"
-        "実績を破棄してもいいときは「はい」を押してください（保存済みのファイルには影響ありません）。"
-        "「いいえ」を押すと実績はそのままですが、設定した計画はキャンセルとなります。");
+    return u"学級計画・授業計画の年度が、実績を登録している年度と食い違っています。"
+           "実績を破棄してもいいときは「はい」を押してください（保存済みのファイルには影響ありません）。"
+           "「いいえ」を押すと実績はそのままですが、設定した計画はキャンセルとなります。"_s;
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int width)
@@ -92,20 +93,20 @@ void selectDay(QComboBox* box, int day)
 
 QString monthDayText(QDate date)
 {
-    return QStringLiteral("%1月%2日").arg(date.month()).arg(date.day());
+    return u"%1月%2日"_s.arg(date.month()).arg(date.day());
 }
 
 } // namespace
 
 frmWiz2::frmWiz2(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz2"), 7200, 7440, parent)
+    : WizardPage(state, prompts, navigator, u"frmWiz2"_s, 7200, 7440, parent)
 {
     buildUpperHalf();
     buildHolidayRows();
 
-    m_before = makeNavigationButton(QStringLiteral("cmdWiz2Before"), QStringLiteral("前へ"), 2400, 6780);
-    m_next = makeNavigationButton(QStringLiteral("cmdWiz2Next"), QStringLiteral("次へ"), 3840, 6780);
-    m_cancel = makeNavigationButton(QStringLiteral("cmdWiz2Cancel"), QStringLiteral("設定の終了"), 5400, 6780);
+    m_before = makeNavigationButton(u"cmdWiz2Before"_s, u"前へ"_s, 2400, 6780);
+    m_next = makeNavigationButton(u"cmdWiz2Next"_s, u"次へ"_s, 3840, 6780);
+    m_cancel = makeNavigationButton(u"cmdWiz2Cancel"_s, u"設定の終了"_s, 5400, 6780);
     connect(m_before, &QPushButton::clicked, this, &frmWiz2::cmdWiz2Before_Click);
     connect(m_next, &QPushButton::clicked, this, &frmWiz2::cmdWiz2Next_Click);
     connect(m_cancel, &QPushButton::clicked, this, &frmWiz2::cmdWiz2Cancel_Click);
@@ -116,17 +117,16 @@ frmWiz2::frmWiz2(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
 
 void frmWiz2::buildUpperHalf()
 {
-    makeLabel(this, QStringLiteral("lblWiz1Comment"), QStringLiteral("新しいクラスの設定をします。"), 240,
-              240, 6000);
-    makeLabel(this, QStringLiteral("lblWiz1Year"), QStringLiteral("年度"), 480, 720, 900);
-    m_year = makeBox(this, QStringLiteral("cboWiz1Year"), 1440, 720, 3120);
+    makeLabel(this, u"lblWiz1Comment"_s, u"新しいクラスの設定をします。"_s, 240, 240, 6000);
+    makeLabel(this, u"lblWiz1Year"_s, u"年度"_s, 480, 720, 900);
+    m_year = makeBox(this, u"cboWiz1Year"_s, 1440, 720, 3120);
     connect(m_year, &QComboBox::activated, this, &frmWiz2::cboWiz1Year_Click);
 
-    makeLabel(this, QStringLiteral("lblWiz1Class"), QStringLiteral("クラス"), 480, 1200, 900);
-    m_class[0] = makeBox(this, QStringLiteral("cboWiz1Class_0"), 1440, 1200, 855);
-    makeLabel(this, QStringLiteral("lblWiz1Rank"), QStringLiteral("学年"), 2370, 1200, 600);
-    m_class[1] = makeBox(this, QStringLiteral("cboWiz1Class_1"), 3060, 1200, 855);
-    makeLabel(this, QStringLiteral("lblWiz1Kumi"), QStringLiteral("組"), 3990, 1200, 450);
+    makeLabel(this, u"lblWiz1Class"_s, u"クラス"_s, 480, 1200, 900);
+    m_class[0] = makeBox(this, u"cboWiz1Class_0"_s, 1440, 1200, 855);
+    makeLabel(this, u"lblWiz1Rank"_s, u"学年"_s, 2370, 1200, 600);
+    m_class[1] = makeBox(this, u"cboWiz1Class_1"_s, 3060, 1200, 855);
+    makeLabel(this, u"lblWiz1Kumi"_s, u"組"_s, 3990, 1200, 450);
     for (int grade = 1; grade <= 6; ++grade)
         m_class[0]->addItem(QString::number(grade));
     // Class names other than numbers are common, so the class box takes typed text.
@@ -138,30 +138,29 @@ void frmWiz2::buildUpperHalf()
         connect(m_class[static_cast<std::size_t>(i)], &QComboBox::activated, this,
                 [this, i] { cboWiz1Class_Click(i); });
 
-    makeLabel(this, QStringLiteral("lblWiz1Teacher"), QStringLiteral("担任"), 480, 1680, 900);
+    makeLabel(this, u"lblWiz1Teacher"_s, u"担任"_s, 480, 1680, 900);
     m_teacher = new QLineEdit(this);
-    m_teacher->setObjectName(QStringLiteral("txtWiz1Teacher"));
+    m_teacher->setObjectName(u"txtWiz1Teacher"_s);
     placeInTwips(m_teacher, 1440, 1680, 3120, BoxHeight);
     m_teacher->installEventFilter(this);
 
     // Beside the class and teacher boxes, where a hint does not cover anything.
     m_unsaveable = new QLabel(this);
-    m_unsaveable->setObjectName(QStringLiteral("lblWiz1Unsaveable"));
+    m_unsaveable->setObjectName(u"lblWiz1Unsaveable"_s);
     m_unsaveable->setWordWrap(true);
     m_unsaveable->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_unsaveable->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    m_unsaveable->setStyleSheet(u"color: rgb(255, 0, 0);"_s);
     placeInTwips(m_unsaveable, 4620, 1200, 2340, 840);
     m_unsaveable->hide();
     connect(m_teacher, &QLineEdit::textChanged, this, &frmWiz2::showUnsaveableCharacters);
     connect(m_class[1], &QComboBox::editTextChanged, this, &frmWiz2::showUnsaveableCharacters);
 
-    addLine(this, QStringLiteral("lineClass"), 2190);
+    addLine(this, u"lineClass"_s, 2190);
 }
 
 void frmWiz2::buildHolidayRows()
 {
-    makeLabel(this, QStringLiteral("lblWiz2Comment"), QStringLiteral("休日の設定をします。"), 240, 2340,
-              6000);
+    makeLabel(this, u"lblWiz2Comment"_s, u"休日の設定をします。"_s, 240, 2340, 6000);
 
     struct Row {
         int label;
@@ -177,8 +176,8 @@ void frmWiz2::buildHolidayRows()
         {7, u"春分の日", FirstHolidayRow + 5 * RowHeight + 180},
     };
     for (const Row& row : rows)
-        makeLabel(this, QStringLiteral("lblWiz2Holiday_%1").arg(row.label), QString::fromUtf16(row.name), 480,
-                  row.y, 2280);
+        makeLabel(this, u"lblWiz2Holiday_%1"_s.arg(row.label), QString::fromUtf16(row.name), 480, row.y,
+                  2280);
 
     // Month labels: index, text, row, column (0 before the first box, 1 before the second).
     struct MonthLabel {
@@ -193,25 +192,25 @@ void frmWiz2::buildHolidayRows()
         {19, u"～　1／", 2, 1}, {20, u"～　3／31", 3, 1},
     };
     for (const MonthLabel& label : monthLabels)
-        makeLabel(this, QStringLiteral("lblWiz2Holiday_%1").arg(label.index), QString::fromUtf16(label.text),
+        makeLabel(this, u"lblWiz2Holiday_%1"_s.arg(label.index), QString::fromUtf16(label.text),
                   label.column == 0 ? 2880 : 4440, rows[label.row].y, label.column == 0 ? 600 : 1200);
 
     // Box index, row, column.
     const int boxPlaces[9][2] = {{0, 1}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {1, 1}, {-1, -1}, {5, 0}, {2, 1}};
     for (const DayBox& box : DayBoxes) {
         const int* place = boxPlaces[box.index];
-        QComboBox* combo = makeBox(this, QStringLiteral("cboWiz2Holiday_%1").arg(box.index),
-                                   place[1] == 0 ? 3480 : 5340, rows[place[0]].y - 30, 855);
+        QComboBox* combo = makeBox(this, u"cboWiz2Holiday_%1"_s.arg(box.index), place[1] == 0 ? 3480 : 5340,
+                                   rows[place[0]].y - 30, 855);
         for (int day = box.first; day <= box.last; ++day)
             combo->addItem(QString::number(day));
         m_holiday[static_cast<std::size_t>(box.index)] = combo;
     }
 
-    addLine(this, QStringLiteral("lineVacations"), rows[4].y - 210);
-    addLine(this, QStringLiteral("lineEquinoxes"), rows[5].y + RowHeight + 30);
-    auto* saturdays = makeLabel(this, QStringLiteral("lblWiz2Holiday_8"),
-                                QStringLiteral("土曜日の扱い ... Ver2.0以降では完全週休二日としました。"),
-                                480, rows[5].y + RowHeight + 150, 6480);
+    addLine(this, u"lineVacations"_s, rows[4].y - 210);
+    addLine(this, u"lineEquinoxes"_s, rows[5].y + RowHeight + 30);
+    auto* saturdays =
+        makeLabel(this, u"lblWiz2Holiday_8"_s, u"土曜日の扱い ... Ver2.0以降では完全週休二日としました。"_s,
+                  480, rows[5].y + RowHeight + 150, 6480);
     saturdays->setWordWrap(true);
 }
 
@@ -270,8 +269,8 @@ void frmWiz2::showUnsaveableCharacters()
     const QStringList characters = cp932Unencodable(QString(m_class[1]->currentText() + m_teacher->text()));
     m_unsaveable->setVisible(!characters.isEmpty());
     if (!characters.isEmpty())
-        m_unsaveable->setText(QStringLiteral("「%1」はファイルに保存できない文字です。保存すると「？」になります。")
-                                  .arg(characters.join(QStringLiteral("」「"))));
+        m_unsaveable->setText(u"「%1」はファイルに保存できない文字です。保存すると「？」になります。"_s.arg(
+            characters.join(u"」「"_s)));
 }
 
 int frmWiz2::holidayDay(int index) const
@@ -281,7 +280,7 @@ int frmWiz2::holidayDay(int index) const
 
 QString frmWiz2::fillFailure() const
 {
-    return QStringLiteral("学級と休日の設定を表示できませんでした。");
+    return u"学級と休日の設定を表示できませんでした。"_s;
 }
 
 void frmWiz2::fill()
@@ -370,8 +369,8 @@ void frmWiz2::subSetClass()
             QStringList days;
             for (const QDate& date : dropped)
                 days.append(monthDayText(date));
-            m_prompts.message(QStringLiteral("%1には%2がないため、特別な休日から外しました。")
-                                  .arg(schoolYearText(year), days.join(QStringLiteral("、"))),
+            m_prompts.message(u"%1には%2がないため、特別な休日から外しました。"_s.arg(schoolYearText(year),
+                                                                                      days.join(u"、"_s)),
                               applicationTitle(), Prompts::Icon::Information);
         }
         preselectEquinoxes(year);

@@ -1,9 +1,9 @@
 #include "ui/wizard/frmwiz3.h"
 
 #include "core/appstate.h"
+#include "core/prompts.h"
 #include "core/schoolcalendar.h"
 #include "core/weekview.h"
-#include "core/prompts.h"
 #include "ui/common/monthview.h"
 #include "ui/wizard/dlgresultsorry.h"
 
@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 namespace lunaplan {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -29,12 +31,12 @@ QString countText(int index, int days)
 } // namespace
 
 frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz3"), 0, 0, parent)
+    : WizardPage(state, prompts, navigator, u"frmWiz3"_s, 0, 0, parent)
 {
-    m_frame = new QGroupBox(QStringLiteral("休日の設定（休日にしたい日付をクリックしてください。"
-                                           "同じところをクリックすると取り消します。）"),
+    m_frame = new QGroupBox(u"休日の設定（休日にしたい日付をクリックしてください。"
+                            "同じところをクリックすると取り消します。）"_s,
                             this);
-    m_frame->setObjectName(QStringLiteral("fraWiz3Month"));
+    m_frame->setObjectName(u"fraWiz3Month"_s);
     // Each term's count under its calendar, so the page is no wider than the
     // five months of term 2 and fits a 1024 × 768 screen.
     auto* column = new QVBoxLayout(m_frame);
@@ -42,12 +44,12 @@ frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
                                                       u"３学期の授業日数　XX日", u"１年間の授業日数　XX日"};
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(QString::fromUtf16(designCounts[static_cast<std::size_t>(i)]), m_frame);
-        label->setObjectName(QStringLiteral("lblWiz3NumberOfSchoolDays_%1").arg(i));
+        label->setObjectName(u"lblWiz3NumberOfSchoolDays_%1"_s.arg(i));
         m_counts[static_cast<std::size_t>(i)] = label;
     }
     for (int i = 0; i < 3; ++i) {
         auto* calendar = new MonthView(m_frame);
-        calendar->setObjectName(QStringLiteral("mvWiz3Calendar_%1").arg(i));
+        calendar->setObjectName(u"mvWiz3Calendar_%1"_s.arg(i));
         calendar->setMonthGrid(1, MonthsInARow[static_cast<std::size_t>(i)]);
         calendar->setFixedSize(calendar->sizeHint());
         connect(calendar, &MonthView::dateClicked, this,
@@ -60,9 +62,9 @@ frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
     // The year's count under the third term's.
     column->addWidget(m_counts[3], 0, Qt::AlignLeft);
 
-    m_before = makeNavigationButton(QStringLiteral("cmdWiz3Before"), QStringLiteral("前へ"), 0, 0);
-    m_next = makeNavigationButton(QStringLiteral("cmdWiz3Next"), QStringLiteral("次へ"), 0, 0);
-    m_cancel = makeNavigationButton(QStringLiteral("cmdWiz3Cancel"), QStringLiteral("設定の終了"), 0, 0);
+    m_before = makeNavigationButton(u"cmdWiz3Before"_s, u"前へ"_s, 0, 0);
+    m_next = makeNavigationButton(u"cmdWiz3Next"_s, u"次へ"_s, 0, 0);
+    m_cancel = makeNavigationButton(u"cmdWiz3Cancel"_s, u"設定の終了"_s, 0, 0);
     setEndButton(m_cancel);
     connect(m_before, &QPushButton::clicked, this, &frmWiz3::cmdWiz3Before_Click);
     connect(m_next, &QPushButton::clicked, this, &frmWiz3::cmdWiz3Next_Click);
@@ -82,7 +84,7 @@ frmWiz3::frmWiz3(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
 
 QString frmWiz3::fillFailure() const
 {
-    return QStringLiteral("授業日の表示ができませんでした。");
+    return u"授業日の表示ができませんでした。"_s;
 }
 
 void frmWiz3::fill()
@@ -126,17 +128,16 @@ void frmWiz3::writeCounts()
 
 void frmWiz3::mvWiz3Calendar_DateClick(int, QDate date)
 {
-    m_guard.run(QStringLiteral("休日を設定できませんでした。"), [this, date] {
+    m_guard.run(u"休日を設定できませんでした。"_s, [this, date] {
         switch (toggleSpecialHoliday(m_state, date)) {
         case HolidayClick::HeldLessons:
             m_sorry->show();
             m_sorry->raise();
             return;
         case HolidayClick::ListFull:
-            m_prompts.message(
-                QStringLiteral("休日はこれ以上登録できません（特別な休日は186日まで）。"
-                               "この日を休日にするときは、ほかの特別な休日を取り消してください。"),
-                applicationTitle(), Prompts::Icon::Information);
+            m_prompts.message(u"休日はこれ以上登録できません（特別な休日は186日まで）。"
+                              "この日を休日にするときは、ほかの特別な休日を取り消してください。"_s,
+                              applicationTitle(), Prompts::Icon::Information);
             break;
         case HolidayClick::Unchanged:
             break;

@@ -20,6 +20,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // One row pitch for the boxes, the total labels and the grid, so that each
@@ -45,21 +47,21 @@ const QColor Black(0, 0, 0);
 } // namespace
 
 frmWiz4::frmWiz4(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz4"), 7860, 9120, parent)
+    : WizardPage(state, prompts, navigator, u"frmWiz4"_s, 7860, 9120, parent)
 {
     const QStringView comments[] = {
         u"基本時数と学期毎の計画時数を入力してください。",
         u"15分を0.1、30分を0.2、45分を1で記入してください。　（例） 32.1 は45分×32＋15分の意味です。"};
     for (int i = 0; i < 2; ++i) {
         auto* comment = new QLabel(comments[i].toString(), this);
-        comment->setObjectName(QStringLiteral("lblWiz4Comment_%1").arg(i));
+        comment->setObjectName(u"lblWiz4Comment_%1"_s.arg(i));
         comment->setWordWrap(true);
         comment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         placeInTwips(comment, 240, i == 0 ? 120 : 400, 7380, i == 0 ? 270 : 540);
     }
 
-    auto* frame = new QGroupBox(QStringLiteral("年間授業計画"), this);
-    frame->setObjectName(QStringLiteral("fraWiz4YearPlan"));
+    auto* frame = new QGroupBox(u"年間授業計画"_s, this);
+    frame->setObjectName(u"fraWiz4YearPlan"_s);
     placeInTwips(frame, 240, 960, 7380, 7440);
     buildTable(frame);
     buildGrid(frame);
@@ -68,7 +70,7 @@ frmWiz4::frmWiz4(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
 
 QLineEdit* frmWiz4::makeBox(QGroupBox* frame, const QString& name, int x, int row)
 {
-    auto* box = new QLineEdit(QStringLiteral("0"), frame);
+    auto* box = new QLineEdit(u"0"_s, frame);
     box->setObjectName(name);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setTextMargins(0, 0, 0, 0);
@@ -79,39 +81,38 @@ QLineEdit* frmWiz4::makeBox(QGroupBox* frame, const QString& name, int x, int ro
 
 void frmWiz4::buildTable(QGroupBox* frame)
 {
-    QString rowLabels = QStringLiteral("　教科");
+    QString rowLabels = u"　教科"_s;
     for (const QString& label : planGridRowLabels())
         rowLabels += u"\n　" + label;
-    rowLabels += QStringLiteral("\n　　計");
+    rowLabels += u"\n　　計"_s;
     QList<int> rowCentres;
     for (int row = 0; row < TableRows; ++row)
         rowCentres.append(twipsToPixels(RowPitch * row + RowPitch / 2));
     auto* left = new PlacedWordsLabel(rowLabels, Qt::Vertical, rowCentres, frame);
-    left->setObjectName(QStringLiteral("lblWiz4TableLeft"));
+    left->setObjectName(u"lblWiz4TableLeft"_s);
     placeInTwips(left, 60, TableTop, BoxLeft - 90, RowPitch * TableRows);
 
     QList<int> columnCentres;
     for (int column = 0; column <= PlanTerms; ++column)
         columnCentres.append(twipsToPixels(ColumnStep * column + BoxWidth / 2));
-    auto* headings = new PlacedWordsLabel(QStringLiteral("基本時数　　　1学期　　2学期　　3学期"),
-                                          Qt::Horizontal, columnCentres, frame);
-    headings->setObjectName(QStringLiteral("lblWiz4TableLabel"));
+    auto* headings = new PlacedWordsLabel(u"基本時数　　　1学期　　2学期　　3学期"_s, Qt::Horizontal,
+                                          columnCentres, frame);
+    headings->setObjectName(u"lblWiz4TableLabel"_s);
     placeInTwips(headings, BoxLeft, rowTop(0), ColumnStep * PlanTerms + BoxWidth, RowPitch);
 
     for (int row = 0; row < PlanRows; ++row) {
         m_base[static_cast<std::size_t>(row)] =
-            makeBox(frame, QStringLiteral("txtWiz4YearBase_%1").arg(row), BoxLeft, row + 1);
+            makeBox(frame, u"txtWiz4YearBase_%1"_s.arg(row), BoxLeft, row + 1);
         for (int term = 1; term <= PlanTerms; ++term) {
             const int index = row * PlanTerms + term - 1;
-            m_plan[static_cast<std::size_t>(index)] = makeBox(
-                frame, QStringLiteral("txtWiz4YearPlan_%1").arg(index), BoxLeft + ColumnStep * term, row + 1);
+            m_plan[static_cast<std::size_t>(index)] =
+                makeBox(frame, u"txtWiz4YearPlan_%1"_s.arg(index), BoxLeft + ColumnStep * term, row + 1);
         }
     }
 
     for (int column = 0; column <= PlanTerms; ++column) {
-        auto* sum = new QLabel(QStringLiteral("***"), frame);
-        sum->setObjectName(column == 0 ? QStringLiteral("lblWiz4BaseSum")
-                                       : QStringLiteral("lblWiz4Sum_%1").arg(column - 1));
+        auto* sum = new QLabel(u"***"_s, frame);
+        sum->setObjectName(column == 0 ? u"lblWiz4BaseSum"_s : u"lblWiz4Sum_%1"_s.arg(column - 1));
         sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         placeInTwips(sum, BoxLeft + ColumnStep * column, rowTop(TableRows - 1), BoxWidth - 60, RowPitch);
         if (column == 0)
@@ -124,7 +125,7 @@ void frmWiz4::buildTable(QGroupBox* frame)
 void frmWiz4::buildGrid(QGroupBox* frame)
 {
     m_grid = new QTableWidget(TableRows, 2, frame);
-    m_grid->setObjectName(QStringLiteral("gridWiz4YearSum"));
+    m_grid->setObjectName(u"gridWiz4YearSum"_s);
     makeDisplayGrid(m_grid);
     m_grid->setFrameShape(QFrame::NoFrame);
     m_grid->setShowGrid(true);
@@ -164,17 +165,17 @@ void frmWiz4::buildButtons()
     setEndButton(m_cmdCancel);
 
     // Between 標準時数を入力 and 前へ, where nothing else stands.
-    m_refusedHint = new QLabel(QStringLiteral("赤枠の欄は時数になっていません（例: 32.1）。"), this);
-    m_refusedHint->setObjectName(QStringLiteral("lblWiz4Refused"));
+    m_refusedHint = new QLabel(u"赤枠の欄は時数になっていません（例: 32.1）。"_s, this);
+    m_refusedHint->setObjectName(u"lblWiz4Refused"_s);
     m_refusedHint->setWordWrap(true);
-    m_refusedHint->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    m_refusedHint->setStyleSheet(u"color: rgb(255, 0, 0);"_s);
     placeInTwips(m_refusedHint, 2520, 8520, 2010, 435);
     m_refusedHint->hide();
 }
 
 QString frmWiz4::fillFailure() const
 {
-    return QStringLiteral("年間授業計画を表示できませんでした。");
+    return u"年間授業計画を表示できませんでした。"_s;
 }
 
 void frmWiz4::store()
@@ -184,8 +185,8 @@ void frmWiz4::store()
 
 void frmWiz4::fill()
 {
-    m_grid->item(0, 0)->setText(QStringLiteral("年間"));
-    m_grid->item(0, 1)->setText(QStringLiteral("増減"));
+    m_grid->item(0, 0)->setText(u"年間"_s);
+    m_grid->item(0, 1)->setText(u"増減"_s);
     for (std::size_t row = 0; row < m_base.size(); ++row) {
         if (!m_refused.base[row])
             m_base[row]->setText(fncCreditToStr(m_state.objYearBase->value(PerCodeFields[row])));
@@ -252,9 +253,8 @@ void frmWiz4::showRefusals()
         if (box->property("refused").toBool() == refused)
             return;
         box->setProperty("refused", refused);
-        box->setStyleSheet(refused ? QStringLiteral("QLineEdit { border: 2px solid rgb(255, 0, 0); }")
-                                   : QString());
-        box->setToolTip(refused ? QStringLiteral("時数になっていません。例: 32.1") : QString());
+        box->setStyleSheet(refused ? u"QLineEdit { border: 2px solid rgb(255, 0, 0); }"_s : QString());
+        box->setToolTip(refused ? u"時数になっていません。例: 32.1"_s : QString());
     };
     for (std::size_t i = 0; i < m_base.size(); ++i)
         mark(m_base[i], m_refused.base[i]);
@@ -310,7 +310,7 @@ void frmWiz4::boxKeyPressed(QLineEdit* box, int key, bool keypad)
     if (effect == PlanKeyEffect::None)
         return;
     if (effect == PlanKeyEffect::ResetToZero) {
-        box->setText(QStringLiteral("0"));
+        box->setText(u"0"_s);
         return;
     }
     const auto baseAt = std::find(m_base.begin(), m_base.end(), box);
@@ -328,7 +328,7 @@ void frmWiz4::boxKeyPressed(QLineEdit* box, int key, bool keypad)
 
 void frmWiz4::cmdWiz4Standard_Click()
 {
-    m_guard.run(QStringLiteral("標準時数を入力できませんでした。"), [this] {
+    m_guard.run(u"標準時数を入力できませんでした。"_s, [this] {
         const auto lessons = standardAnnualLessons(m_state.intGrade);
         for (std::size_t row = 0; row < lessons.size(); ++row) {
             if (lessons[row])

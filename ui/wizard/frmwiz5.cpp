@@ -2,9 +2,9 @@
 
 #include "core/appstate.h"
 #include "core/daymarks.h"
+#include "core/prompts.h"
 #include "core/subjects.h"
 #include "core/units.h"
-#include "core/prompts.h"
 #include "ui/common/clicklabel.h"
 #include "ui/common/placedwordslabel.h"
 #include "ui/common/subjectpalette.h"
@@ -21,6 +21,8 @@
 #include <QToolButton>
 
 namespace lunaplan {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -96,7 +98,7 @@ void addPeriodNumbers(QWidget* panel, const QString& name, const QString& text, 
 } // namespace
 
 frmWiz5::frmWiz5(AppState& state, Prompts& prompts, WizardNavigator& navigator, QWidget* parent)
-    : WizardPage(state, prompts, navigator, QStringLiteral("frmWiz5"), 14400, PageHeight, parent)
+    : WizardPage(state, prompts, navigator, u"frmWiz5"_s, 14400, PageHeight, parent)
     , m_fraWeekCredit(new QGroupBox(this))
     , m_fraWeekPlan(new QGroupBox(this))
     , m_grid(new PeriodGrid(TimetableDays, this))
@@ -110,33 +112,32 @@ frmWiz5::frmWiz5(AppState& state, Prompts& prompts, WizardNavigator& navigator, 
 
 void frmWiz5::buildLengthPanel()
 {
-    m_fraWeekCredit->setObjectName(QStringLiteral("fraWiz5WeekCredit"));
+    m_fraWeekCredit->setObjectName(u"fraWiz5WeekCredit"_s);
     placeInTwips(m_fraWeekCredit, 120, PanelTop, 5160, PlanPanelHeight);
 
     auto* note = new QLabel(
-        QStringLiteral(
-            "週の時数表を作成します。それぞれの時限に割り当てる時数をコンボボックスで入力してください。"
-            "１５分は１／３単位、３０分は２／３単位、４５分は１単位、６０分は４／３単位として計算します。"),
+        u"週の時数表を作成します。それぞれの時限に割り当てる時数をコンボボックスで入力してください。"
+        "１５分は１／３単位、３０分は２／３単位、４５分は１単位、６０分は４／３単位として計算します。"_s,
         m_fraWeekCredit);
-    note->setObjectName(QStringLiteral("lblWiz5NoteCredit"));
+    note->setObjectName(u"lblWiz5NoteCredit"_s);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeInTwips(note, 120, 300, 4920, 1440);
 
     auto* weekdays = new PlacedWordsLabel(
-        QStringLiteral("月　　　　　 火　　　 　　水　　　　　　木　　　　　　金"), Qt::Horizontal,
+        u"月　　　　　 火　　　 　　水　　　　　　木　　　　　　金"_s, Qt::Horizontal,
         centresInPixels(LengthWidth / 2, LengthColumnStep, TimetableDays), m_fraWeekCredit);
-    weekdays->setObjectName(QStringLiteral("lblWiz5WeekCredit"));
+    weekdays->setObjectName(u"lblWiz5WeekCredit"_s);
     placeInTwips(weekdays, LengthLeft, LengthTop - 330, LengthColumnStep * TimetableDays, 300);
 
-    addPeriodNumbers(m_fraWeekCredit, QStringLiteral("lblWiz5TimeCredit"),
-                     QStringLiteral("０　　　１　　２　　　３　　４　　５　　６　　　７　"), 120,
-                     LengthLeft - 180, LengthCells);
+    addPeriodNumbers(m_fraWeekCredit, u"lblWiz5TimeCredit"_s,
+                     u"０　　　１　　２　　　３　　４　　５　　６　　　７　"_s, 120, LengthLeft - 180,
+                     LengthCells);
 
     m_grid->buildLengths(m_fraWeekCredit, LengthCells);
     for (int index = 0; index < TimetableCells; ++index) {
         ClickLabel* label = labWiz5WeekCredit(index);
-        label->setText(QStringLiteral("Label1"));
+        label->setText(u"Label1"_s);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
@@ -144,7 +145,7 @@ void frmWiz5::buildLengthPanel()
     connect(m_grid, &PeriodGrid::lengthClicked, this, &frmWiz5::labWiz5WeekCredit_Click);
 
     m_cboTime = new QComboBox(m_fraWeekCredit);
-    m_cboTime->setObjectName(QStringLiteral("cboWiz5Time"));
+    m_cboTime->setObjectName(u"cboWiz5Time"_s);
     for (int code = 0; code <= 4; ++code)
         m_cboTime->addItem(subGetCredit(code));
     placeInTwips(m_cboTime, LengthLeft, LengthTop, LengthWidth, LengthHeight);
@@ -154,63 +155,60 @@ void frmWiz5::buildLengthPanel()
 
 void frmWiz5::buildSubjectPanel()
 {
-    m_fraWeekPlan->setObjectName(QStringLiteral("fraWiz5WeekPlan"));
+    m_fraWeekPlan->setObjectName(u"fraWiz5WeekPlan"_s);
     placeInTwips(m_fraWeekPlan, 5400, PanelTop, 8880, PlanPanelHeight);
     m_fraWeekPlan->installEventFilter(this);
 
-    auto* note = new QLabel(
-        QStringLiteral("週の時間割を作成します。左の教科パレットから選んで下の計画表をクリックしてく"
-                       "ださい。マウスを戻すときは教科パレット以外の場所をクリックしてください。"),
-        m_fraWeekPlan);
-    note->setObjectName(QStringLiteral("lblWiz5Note"));
+    auto* note = new QLabel(u"週の時間割を作成します。左の教科パレットから選んで下の計画表をクリックしてく"
+                            "ださい。マウスを戻すときは教科パレット以外の場所をクリックしてください。"_s,
+                            m_fraWeekPlan);
+    note->setObjectName(u"lblWiz5Note"_s);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeInTwips(note, 120, 300, 8640, 600);
 
-    m_palette = new SubjectPalette(WizardPaletteOrder, QStringLiteral("cmdWiz5Subject"), m_fraWeekPlan);
-    m_palette->setObjectName(QStringLiteral("fraWiz5Palette"));
+    m_palette = new SubjectPalette(WizardPaletteOrder, u"cmdWiz5Subject"_s, m_fraWeekPlan);
+    m_palette->setObjectName(u"fraWiz5Palette"_s);
     placeInTwips(m_palette, 120, 960, 1695, 6135);
     m_palette->showKeys(WizardPaletteKeys);
     connect(m_palette, &SubjectPalette::subjectChosen, this, &frmWiz5::cmdWiz5Subject_Click);
 
     QList<int> headingCentres = centresInPixels(PlanButtonSize / 2, PlanColumnStep, TimetableDays);
     headingCentres.append(twipsToPixels(HoursLeft - PlanLeft + HoursWidth / 2));
-    auto* weekdays =
-        new PlacedWordsLabel(QStringLiteral("月　　　　火　　　　水　　　　　木　　　　金　　　　　週間時数"),
-                             Qt::Horizontal, headingCentres, m_fraWeekPlan);
-    weekdays->setObjectName(QStringLiteral("lblWiz5Week"));
+    auto* weekdays = new PlacedWordsLabel(u"月　　　　火　　　　水　　　　　木　　　　金　　　　　週間時数"_s,
+                                          Qt::Horizontal, headingCentres, m_fraWeekPlan);
+    weekdays->setObjectName(u"lblWiz5Week"_s);
     placeInTwips(weekdays, PlanLeft, PlanTop - 300, HoursLeft + HoursWidth - PlanLeft, 270);
 
-    addPeriodNumbers(m_fraWeekPlan, QStringLiteral("lblWiz5Time"),
-                     QStringLiteral("０　　　１　　　２　　　３　　　４　　　５　　　６　　　７"), 1920,
-                     PlanLeft - 1950, PlanCells);
+    addPeriodNumbers(m_fraWeekPlan, u"lblWiz5Time"_s,
+                     u"０　　　１　　　２　　　３　　　４　　　５　　　６　　　７"_s, 1920, PlanLeft - 1950,
+                     PlanCells);
 
     m_grid->buildButtons(m_fraWeekPlan, PlanCells);
     for (int index = 0; index < TimetableCells; ++index) {
         QToolButton* button = cmdWiz5WeekPlan(index);
         // A click gives the period the keyboard too, so the next keys go on from there.
         button->setFocusPolicy(Qt::StrongFocus);
-        button->setToolTip(QStringLiteral("↑↓←→ 時限の移動　英字キー 教科を入れて次へ　"
-                                          "Space 選んだ教科を入れる　Delete 空にする"));
+        button->setToolTip(u"↑↓←→ 時限の移動　英字キー 教科を入れて次へ　"
+                           "Space 選んだ教科を入れる　Delete 空にする"_s);
         button->installEventFilter(this);
         // The style draws no focus mark on a tool button: the keyboard's period is framed.
-        button->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid rgb(0, 120, 215); "
-                                             "border-radius: 3px; background: rgb(229, 241, 251); }"));
+        button->setStyleSheet(u"QToolButton:focus { border: 2px solid rgb(0, 120, 215); "
+                              "border-radius: 3px; background: rgb(229, 241, 251); }"_s);
     }
     connect(m_grid, &PeriodGrid::periodClicked, this, &frmWiz5::cmdWiz5WeekPlan_Click);
 
     for (int i = 0; i < static_cast<int>(m_lblWeekTime.size()); ++i) {
-        auto* label = new QLabel(weeklyHoursText(i, 0).replace(QStringLiteral("0.0 "), QStringLiteral("X")),
-                                 m_fraWeekPlan);
-        label->setObjectName(QStringLiteral("lblWiz5WeekTime_%1").arg(i));
+        auto* label = new QLabel(weeklyHoursText(i, 0).replace(u"0.0 "_s, u"X"_s), m_fraWeekPlan);
+        label->setObjectName(u"lblWiz5WeekTime_%1"_s.arg(i));
         placeInTwips(label, HoursLeft, PlanTop + HoursRowStep * i, HoursWidth, 300);
         m_lblWeekTime[static_cast<std::size_t>(i)] = label;
     }
 
     m_lblDoubled = new QLabel(m_fraWeekPlan);
-    m_lblDoubled->setObjectName(QStringLiteral("lblWiz5Doubled"));
+    m_lblDoubled->setObjectName(u"lblWiz5Doubled"_s);
     m_lblDoubled->setWordWrap(true);
-    m_lblDoubled->setStyleSheet(QStringLiteral("color: rgb(192, 64, 0)"));
+    m_lblDoubled->setStyleSheet(u"color: rgb(192, 64, 0)"_s);
     placeInTwips(m_lblDoubled, 1920, DoubledTop, 6720, DoubledHeight);
 }
 
@@ -237,35 +235,33 @@ void frmWiz5::buildButtons()
 void frmWiz5::buildCopyButtons()
 {
     // Beside the navigation buttons: it changes the whole of timetable B.
-    m_cmdCopyA =
-        makeNavigationButton(QStringLiteral("cmdWiz5CopyA"), QStringLiteral("A をコピー"), 240, ButtonRowTop, 1440);
-    m_cmdCopyA->setToolTip(QStringLiteral("週間時間割 A の時数と教科を B にコピーします"));
+    m_cmdCopyA = makeNavigationButton(u"cmdWiz5CopyA"_s, u"A をコピー"_s, 240, ButtonRowTop, 1440);
+    m_cmdCopyA->setToolTip(u"週間時間割 A の時数と教科を B にコピーします"_s);
     connect(m_cmdCopyA, &QPushButton::clicked, this, &frmWiz5::cmdWiz5CopyA_Click);
 
-    auto* keys =
-        new QLabel(QStringLiteral("キー入力：↑↓←→ 時限の移動、パレットの英字 教科、Delete 空にする"), this);
-    keys->setObjectName(QStringLiteral("lblWiz5Keys"));
+    auto* keys = new QLabel(u"キー入力：↑↓←→ 時限の移動、パレットの英字 教科、Delete 空にする"_s, this);
+    keys->setObjectName(u"lblWiz5Keys"_s);
     placeInTwips(keys, 1920, ButtonRowTop + 30, 7800, 300);
 
     for (int from = 0; from < TimetableDays; ++from) {
         auto* button = new QToolButton(m_fraWeekPlan);
-        button->setObjectName(QStringLiteral("cmdWiz5CopyDay_%1").arg(from));
-        button->setText(QStringLiteral("コピー"));
+        button->setObjectName(u"cmdWiz5CopyDay_%1"_s.arg(from));
+        button->setText(u"コピー"_s);
         button->setToolTip(WeekdayNames[static_cast<std::size_t>(from)] +
                            u"の教科をほかの曜日にコピーします（時数はそのまま）");
         button->setPopupMode(QToolButton::InstantPopup);
-        button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
+        button->setStyleSheet(u"QToolButton::menu-indicator { image: none; width: 0px; }"_s);
         auto* menu = new QMenu(button);
         for (int to = 0; to < TimetableDays; ++to) {
             if (to == from)
                 continue;
             QAction* action = menu->addAction(WeekdayNames[static_cast<std::size_t>(to)] + u"へ");
-            action->setObjectName(QStringLiteral("mnuWiz5CopyDay_%1_%2").arg(from).arg(to));
+            action->setObjectName(u"mnuWiz5CopyDay_%1_%2"_s.arg(from).arg(to));
             connect(action, &QAction::triggered, this, [this, from, to] { cmdWiz5CopyDay_Click(from, to); });
         }
         menu->addSeparator();
-        QAction* all = menu->addAction(QStringLiteral("ほかの全部の曜日へ"));
-        all->setObjectName(QStringLiteral("mnuWiz5CopyDay_%1_all").arg(from));
+        QAction* all = menu->addAction(u"ほかの全部の曜日へ"_s);
+        all->setObjectName(u"mnuWiz5CopyDay_%1_all"_s.arg(from));
         connect(all, &QAction::triggered, this, [this, from] { cmdWiz5CopyDay_Click(from, -1); });
         button->setMenu(menu);
         placeInTwips(button, PlanLeft + PlanColumnStep * from, CopyDayTop, PlanButtonSize, CopyDayHeight);
@@ -280,7 +276,7 @@ QToolButton* frmWiz5::cmdWiz5Subject(int index) const
 
 QString frmWiz5::fillFailure() const
 {
-    return QStringLiteral("時間割を表示できませんでした。");
+    return u"時間割を表示できませんでした。"_s;
 }
 
 void frmWiz5::store()
@@ -329,7 +325,7 @@ void frmWiz5::cboWiz5Time_Click()
     if (!labWiz5WeekCredit(index)->isEnabled())
         return;
     m_grid->setLength(index, m_cboTime->currentIndex());
-    if (m_guard.run(QStringLiteral("時数を設定できませんでした。"), [this] {
+    if (m_guard.run(u"時数を設定できませんでした。"_s, [this] {
             subSetWeekCredit();
             subDispWeekPlan();
         }))
@@ -419,7 +415,7 @@ void frmWiz5::cmdWiz5WeekPlan_Click(int index)
 
 void frmWiz5::storePeriod(int index)
 {
-    if (m_guard.run(QStringLiteral("時間割を設定できませんでした。"), [this, index] {
+    if (m_guard.run(u"時間割を設定できませんでした。"_s, [this, index] {
             const QChar code = m_grid->subject(index);
             VelaDayTime* day = templateDay(editedTimetable(m_state).week, index / TimetablePeriods + 1);
             if (day)
@@ -435,12 +431,11 @@ void frmWiz5::cmdWiz5CopyA_Click()
     if (m_state.boolEditWeekA)
         return;
     if (timetableHoldsLessons(*m_state.objWeekB, m_state.strWeekCreditB) &&
-        m_prompts.askYesNo(QStringLiteral("週間時間割 B にはもう授業が入っています。"
-                                          "A の時数と教科で置き換えますか。"),
+        m_prompts.askYesNo(u"週間時間割 B にはもう授業が入っています。"
+                           "A の時数と教科で置き換えますか。"_s,
                            applicationTitle()) != Prompts::Answer::Yes)
         return;
-    if (m_guard.run(QStringLiteral("時間割 A をコピーできませんでした。"),
-                    [this] { copyTimetableAToB(m_state); })) {
+    if (m_guard.run(u"時間割 A をコピーできませんでした。"_s, [this] { copyTimetableAToB(m_state); })) {
         refill();
         Q_EMIT stored();
     }
@@ -461,11 +456,11 @@ void frmWiz5::cmdWiz5CopyDay_Click(int from, int to)
             holding.append(WeekdayNames[static_cast<std::size_t>(d)].toString());
     }
     if (!holding.isEmpty() &&
-        m_prompts.askYesNo(QStringLiteral("%1の授業を%2の教科で置き換えますか。")
-                               .arg(holding.join(u'・'), WeekdayNames[static_cast<std::size_t>(from)]),
+        m_prompts.askYesNo(u"%1の授業を%2の教科で置き換えますか。"_s.arg(
+                               holding.join(u'・'), WeekdayNames[static_cast<std::size_t>(from)]),
                            applicationTitle()) != Prompts::Answer::Yes)
         return;
-    if (m_guard.run(QStringLiteral("曜日をコピーできませんでした。"), [this, from, &targets] {
+    if (m_guard.run(u"曜日をコピーできませんでした。"_s, [this, from, &targets] {
             for (const int d : std::as_const(targets))
                 copyDaySubjects(m_state, from, d);
             subDispWeekPlan();

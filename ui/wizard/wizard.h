@@ -16,9 +16,9 @@ class WizardPage;
 
 // What the wizard needs of the window it belongs to.
 struct WizardHost {
-    QWidget& mainWindow;   // the pages open at its corner
-    WindowList& windows;   // where the pages are created and found
-    ClassWatch& watch;     // what a page stores is announced here
+    QWidget& mainWindow; // the pages open at its corner
+    WindowList& windows; // where the pages are created and found
+    ClassWatch& watch;   // what a page stores is announced here
     std::function<bool()> openClassFile;
     std::function<bool()> startFromPreviousYear;
 };

@@ -10,6 +10,8 @@
 
 namespace lunaplan {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int ButtonWidth = 1335;
@@ -19,11 +21,11 @@ constexpr int ButtonHeight = 435;
 
 QString wizardCaption()
 {
-    return QStringLiteral("学級計画・授業計画ウィザード");
+    return u"学級計画・授業計画ウィザード"_s;
 }
 
-WizardPage::WizardPage(AppState& state, Prompts& prompts, WizardNavigator& navigator, const QString& objectName,
-                       int widthTwips, int heightTwips, QWidget* parent)
+WizardPage::WizardPage(AppState& state, Prompts& prompts, WizardNavigator& navigator,
+                       const QString& objectName, int widthTwips, int heightTwips, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_state(state)
     , m_prompts(prompts)
@@ -54,7 +56,7 @@ bool WizardPage::storeEntries()
 {
     if (!m_filled)
         return true;
-    const bool done = m_guard.run(QStringLiteral("入力した内容を保存できませんでした。"), [this] { store(); });
+    const bool done = m_guard.run(u"入力した内容を保存できませんでした。"_s, [this] { store(); });
     if (done)
         Q_EMIT stored();
     return done;

@@ -89,10 +89,11 @@ template <class Before> void WizardPage::leaveTo(WizardPageId to, Before&& befor
 {
     if (!storeEntries())
         return;
+    using namespace Qt::StringLiterals;
     // A local guard: the navigator destroys the page it leaves.
     const HandlerGuard guard(m_prompts);
     m_leaving = true;
-    guard.run(QStringLiteral("ウィザードを進められませんでした。"), [&] {
+    guard.run(u"ウィザードを進められませんでした。"_s, [&] {
         before();
         m_navigator.goTo(this, to);
     });
